@@ -11,7 +11,7 @@
 namespace vardex {
 
 class KeyReader {
-public:
+  public:
     // Reads the whole file; accepts CR LF and LF line ends. Throws ReadError when the file cannot
     // be opened.
     explicit KeyReader(const std::string& path);
@@ -37,7 +37,7 @@ public:
     // Reads lines until count numbers are stored (1-based: values[1] .. values[count]).
     void getrow(int count, std::vector<double>& values);
 
-private:
+  private:
     KeyReader() = default;
     void splitLines(std::string_view text);
 

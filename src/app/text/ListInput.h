@@ -9,7 +9,7 @@
 namespace vardex {
 
 class ListInput {
-public:
+  public:
     // Throws ReadError when the file cannot be opened.
     explicit ListInput(const std::string& path);
     static ListInput fromText(std::string_view text);
@@ -24,7 +24,7 @@ public:
     // True when only blanks and line ends remain.
     bool atEnd() const;
 
-private:
+  private:
     ListInput() = default;
     void skipBlanks();
     void finishItem();

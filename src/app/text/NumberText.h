@@ -10,7 +10,7 @@ namespace vardex {
 
 // A failed read or conversion inside a reader; each reader catches it in one place.
 class ReadError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -35,7 +35,7 @@ std::string strForm(double value);
 // (columns 1, 15, 29, ...). A line already ending exactly at a zone boundary starts the next
 // item at once.
 class PrintLine {
-public:
+  public:
     PrintLine() = default;
     explicit PrintLine(std::string_view first) : text_(first) {}
 
@@ -46,19 +46,19 @@ public:
 
     const std::string& str() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // A comma-separated record: texts in double quotes, numbers plainly, separated by commas.
 class CsvRecord {
-public:
+  public:
     CsvRecord& text(std::string_view item);
     CsvRecord& number(double value);
     CsvRecord& number(std::int64_t value);
     const std::string& str() const { return text_; }
 
-private:
+  private:
     void separate();
     std::string text_;
     bool empty_ = true;

@@ -9,7 +9,7 @@
 namespace vardex {
 
 class TextFileWriter {
-public:
+  public:
     // Throws std::runtime_error when the file cannot be created.
     explicit TextFileWriter(std::string path);
     ~TextFileWriter(); // without commit() the temporary file is removed and the target untouched
@@ -20,7 +20,7 @@ public:
     // Flushes, closes and renames over the target; throws std::runtime_error on failure.
     void commit();
 
-private:
+  private:
     std::string path_;
     std::string tempPath_;
     std::ofstream out_;

@@ -1,0 +1,59 @@
+#pragma once
+// Small test doubles for the platform services: a manual timer, a recording settings store and a
+// recording program starter.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ProgramStarter.h"
+#include "platform/SettingsStore.h"
+#include "platform/Timer.h"
+
+namespace vardex::testing {
+
+class ManualTimer : public Timer {
+  public:
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool enabled() const override { return enabled_; }
+    void onTick(std::function<void()> callback) override { callback_ = std::move(callback); }
+    // Fires one tick when enabled.
+    void tick() {
+        if (enabled_ && callback_) callback_();
+    }
+
+  private:
+    int interval_ = 0;
+    bool enabled_ = false;
+    std::function<void()> callback_;
+};
+
+class RecordingSettingsStore : public SettingsStore {
+  public:
+    std::map<std::string, std::string> values; // "application/section/key" -> value
+    void save(const std::string& application, const std::string& section, const std::string& key,
+              const std::string& value) override {
+        values[application + "/" + section + "/" + key] = value;
+    }
+};
+
+class RecordingProgramStarter : public ProgramStarter {
+  public:
+    struct Start {
+        std::string batchFile;
+        std::string workingFolder;
+    };
+    std::vector<Start> starts;
+    bool succeed = true;
+    std::function<void(const std::string&)> onStart; // e.g. play the solver's part in a test
+    bool startBatch(const std::string& batchFile, const std::string& workingFolder) override {
+        starts.push_back({batchFile, workingFolder});
+        if (onStart) onStart(batchFile);
+        return succeed;
+    }
+};
+
+} // namespace vardex::testing

@@ -1,0 +1,60 @@
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace vardex::testing {
+
+TempDir::TempDir() {
+    static std::mt19937 random{std::random_device{}()};
+    for (;;) {
+        fs::path candidate =
+            fs::temp_directory_path() / ("vardex-test-" + std::to_string(random()));
+        if (fs::create_directory(candidate)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+std::string TempDir::file(std::string_view name) const {
+    return (fs::path(path_) / name).string();
+}
+
+std::string TempDir::write(std::string_view name, std::string_view text) const {
+    std::string path = file(name);
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::string TempDir::read(std::string_view name) const {
+    return readFile(file(name));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string crlf(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (std::string_view line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace vardex::testing

@@ -1,0 +1,32 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it when the test ends.
+
+#include <string>
+#include <string_view>
+
+namespace vardex::testing {
+
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(std::string_view name) const;
+    // Writes the text as it is (no line-end translation) and returns the file's path.
+    std::string write(std::string_view name, std::string_view text) const;
+    std::string read(std::string_view name) const;
+
+  private:
+    std::string path_;
+};
+
+// Reads a whole file as it is; empty when it does not exist.
+std::string readFile(const std::string& path);
+
+// Joins lines with CR LF after each.
+std::string crlf(std::initializer_list<std::string_view> lines);
+
+} // namespace vardex::testing
