@@ -45,4 +45,10 @@ void TextFileWriter::commit() {
     committed_ = true;
 }
 
+void writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    TextFileWriter out(path);
+    for (const std::string& text : lines) out.line(text);
+    out.commit();
+}
+
 } // namespace vardex

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vardex {
 
@@ -26,5 +27,8 @@ class TextFileWriter {
     std::ofstream out_;
     bool committed_ = false;
 };
+
+// Writes the lines as one complete file (through TextFileWriter); throws std::runtime_error.
+void writeLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace vardex

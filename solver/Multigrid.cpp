@@ -1,0 +1,487 @@
+#include "Multigrid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace zolter {
+
+namespace {
+
+// Below this many cells a level is swept by one thread; thread start-up would cost more.
+constexpr std::size_t kParallelCells = 20000;
+// The coarsest level is solved directly; coarsening stops at or below this many cells.
+constexpr std::size_t kCoarsestCells = 300;
+
+// Position of coarse cell centres in fine-index units.
+std::vector<double> coarseCentres(int nf, bool coarsened) {
+    const int nc = coarsened ? (nf + 1) / 2 : nf;
+    std::vector<double> pos(std::size_t(nc), 0.0);
+    for (int p = 0; p < nc; ++p) {
+        if (!coarsened) pos[std::size_t(p)] = p;
+        else pos[std::size_t(p)] = (2 * p + 1 < nf) ? 2 * p + 0.5 : 2 * p;
+    }
+    return pos;
+}
+
+Level::Transfer makeTransfer(int nf, bool coarsened) {
+    Level::Transfer t;
+    t.coarsened = coarsened;
+    const std::vector<double> pos = coarseCentres(nf, coarsened);
+    const int nc = int(pos.size());
+    // Prolongation: each fine centre interpolated linearly between the bracketing coarse centres.
+    std::vector<std::vector<std::pair<int, float>>> byCoarse(static_cast<std::size_t>(nc));
+    t.pStart.push_back(0);
+    for (int f = 0; f < nf; ++f) {
+        const int p = coarsened ? f / 2 : f;
+        const double pp = pos[std::size_t(p)];
+        int q = -1;
+        if (f > pp && p + 1 < nc) q = p + 1;
+        if (f < pp && p > 0) q = p - 1;
+        auto add = [&](int c, double w) {
+            t.pCoarse.push_back(c);
+            t.pWeight.push_back(float(w));
+            byCoarse[std::size_t(c)].push_back({f, float(w)});
+        };
+        if (q < 0) {
+            add(p, 1.0);
+        } else {
+            const double wq = (f - pp) / (pos[std::size_t(q)] - pp);
+            add(p, 1.0 - wq);
+            add(q, wq);
+        }
+        t.pStart.push_back(int(t.pCoarse.size()));
+    }
+    // Restriction is the transpose, so the V-cycle stays symmetric.
+    t.start.push_back(0);
+    for (const auto& list : byCoarse) {
+        for (const auto& [f, w] : list) {
+            t.fine.push_back(f);
+            t.weight.push_back(w);
+        }
+        t.start.push_back(int(t.fine.size()));
+    }
+    return t;
+}
+
+} // namespace
+
+void fillLevel(const Conductances& c, Level& lv) {
+    const Shape& s = c.shape;
+    lv.shape = s;
+    const std::size_t np = s.padded();
+    lv.gx.assign(np, 0.0f);
+    lv.gy.assign(np, 0.0f);
+    lv.gz.assign(np, 0.0f);
+    lv.cap.assign(np, 0.0f);
+    lv.gsum.assign(np, 0.0f);
+    lv.diag.assign(np, 1.0f);
+    lv.inv.assign(np, 1.0f);
+    lv.x.assign(np, 0.0f);
+    lv.b.assign(np, 0.0f);
+    lv.r.assign(np, 0.0f);
+    std::vector<double> gsum(s.cells(), 0.0);
+    std::size_t c0 = 0;
+    const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
+                                            std::size_t(s.n[0]) * std::size_t(s.n[1])};
+    for (int k = 0; k < s.n[2]; ++k)
+        for (int j = 0; j < s.n[1]; ++j)
+            for (int i = 0; i < s.n[0]; ++i, ++c0) {
+                const std::size_t p = s.at(i, j, k);
+                lv.gx[p] = float(c.face[0][c0]);
+                lv.gy[p] = float(c.face[1][c0]);
+                lv.gz[p] = float(c.face[2][c0]);
+                lv.cap[p] = float(c.cap[c0]);
+                const std::array<int, 3> idx{i, j, k};
+                for (int d = 0; d < 3; ++d) {
+                    // Sum the conductances as the stored floats, so the diagonal matches the
+                    // off-diagonal entries exactly and the operator conserves heat.
+                    gsum[c0] += double(float(c.face[d][c0]));
+                    if (idx[d] > 0) gsum[c0] += double(float(c.face[d][c0 - stride[d]]));
+                    if (idx[d] == 0) gsum[c0] += c.boundary[2 * d][faceIndex(s, d, i, j, k)];
+                    if (idx[d] == s.n[d] - 1)
+                        gsum[c0] += c.boundary[2 * d + 1][faceIndex(s, d, i, j, k)];
+                }
+                lv.gsum[p] = float(gsum[c0]);
+            }
+}
+
+bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>& which) {
+    const Shape& fs = fine.shape;
+    // Coarsen the directions whose cells are nearly the smallest: strongly coupled directions
+    // first, so a point smoother still smooths well in every direction.
+    double hmin = 1e300;
+    for (int d = 0; d < 3; ++d)
+        if (fs.n[d] >= 2) hmin = std::min(hmin, fs.h[d]);
+    bool any = false;
+    for (int d = 0; d < 3; ++d) {
+        which[d] = fs.n[d] >= 2 && fs.h[d] <= 1.5 * hmin;
+        any = any || which[d];
+    }
+    if (!any) return false;
+
+    Shape cs;
+    for (int d = 0; d < 3; ++d) {
+        cs.n[d] = which[d] ? (fs.n[d] + 1) / 2 : fs.n[d];
+        cs.h[d] = which[d] ? 2.0 * fs.h[d] : fs.h[d];
+    }
+    coarse.shape = cs;
+    const std::size_t nc = cs.cells();
+    coarse.cap.assign(nc, 0.0);
+    for (int d = 0; d < 3; ++d) {
+        coarse.hm[d].assign(nc, 0.0);
+        coarse.hp[d].assign(nc, 0.0);
+        coarse.face[d].assign(nc, 0.0);
+    }
+    for (int f = 0; f < 6; ++f) coarse.boundary[f].assign(faceSize(cs, f / 2), 0.0);
+
+    auto lo = [&](int d, int p) { return which[d] ? 2 * p : p; };
+    auto hi = [&](int d, int p) { return which[d] ? std::min(2 * p + 1, fs.n[d] - 1) : p; };
+    auto fidx = [&](int i, int j, int k) {
+        return std::size_t(i) + std::size_t(fs.n[0]) * (std::size_t(j) + std::size_t(fs.n[1]) * std::size_t(k));
+    };
+    auto cidx = [&](int i, int j, int k) {
+        return std::size_t(i) + std::size_t(cs.n[0]) * (std::size_t(j) + std::size_t(cs.n[1]) * std::size_t(k));
+    };
+    // Conductance of the tube through the members of a coarse cell along d, from the coarse
+    // centre to its - face (side 0) or + face (side 1). A pair of members puts the coarse centre
+    // on their shared face, so each half is one whole fine cell.
+    auto tubeHalf = [&](int d, int side, std::array<int, 3> first, int count) {
+        std::array<int, 3> m = first;
+        if (count == 1) {
+            const std::size_t c = fidx(m[0], m[1], m[2]);
+            return side == 0 ? fine.hm[d][c] : fine.hp[d][c];
+        }
+        m[d] += side;
+        const std::size_t c = fidx(m[0], m[1], m[2]);
+        return series(fine.hm[d][c], fine.hp[d][c]);
+    };
+
+    for (int K = 0; K < cs.n[2]; ++K)
+        for (int J = 0; J < cs.n[1]; ++J)
+            for (int I = 0; I < cs.n[0]; ++I) {
+                const std::size_t C = cidx(I, J, K);
+                const std::array<int, 3> P{I, J, K};
+                for (int k = lo(2, K); k <= hi(2, K); ++k)
+                    for (int j = lo(1, J); j <= hi(1, J); ++j)
+                        for (int i = lo(0, I); i <= hi(0, I); ++i) coarse.cap[C] += fine.cap[fidx(i, j, k)];
+                for (int d = 0; d < 3; ++d) {
+                    const int a = (d + 1) % 3, b = (d + 2) % 3;
+                    const int count = hi(d, P[d]) - lo(d, P[d]) + 1;
+                    const bool hasNext = P[d] + 1 < cs.n[d];
+                    std::array<int, 3> Q = P;
+                    Q[d] += 1;
+                    for (int ta = lo(a, P[a]); ta <= hi(a, P[a]); ++ta)
+                        for (int tb = lo(b, P[b]); tb <= hi(b, P[b]); ++tb) {
+                            std::array<int, 3> m{};
+                            m[a] = ta;
+                            m[b] = tb;
+                            m[d] = lo(d, P[d]);
+                            const double hmT = tubeHalf(d, 0, m, count);
+                            const double hpT = tubeHalf(d, 1, m, count);
+                            coarse.hm[d][C] += hmT;
+                            coarse.hp[d][C] += hpT;
+                            if (hasNext) {
+                                std::array<int, 3> mq = m;
+                                mq[d] = lo(d, Q[d]);
+                                const int countQ = hi(d, Q[d]) - lo(d, Q[d]) + 1;
+                                coarse.face[d][C] += series(hpT, tubeHalf(d, 0, mq, countQ));
+                            }
+                            // Boundary faces: the fine boundary conductance in series with the
+                            // path from the coarse centre to the boundary cell's centre.
+                            if (P[d] == 0) {
+                                const double gb =
+                                    fine.boundary[2 * d][faceIndex(fs, d, m[0], m[1], m[2])];
+                                const std::size_t ci = faceIndex(cs, d, I, J, K);
+                                coarse.boundary[2 * d][ci] +=
+                                    count == 2 ? series(gb, fine.hp[d][fidx(m[0], m[1], m[2])]) : gb;
+                            }
+                            if (P[d] == cs.n[d] - 1) {
+                                std::array<int, 3> mt = m;
+                                mt[d] = hi(d, P[d]);
+                                const double gb =
+                                    fine.boundary[2 * d + 1][faceIndex(fs, d, mt[0], mt[1], mt[2])];
+                                const std::size_t ci = faceIndex(cs, d, I, J, K);
+                                coarse.boundary[2 * d + 1][ci] +=
+                                    count == 2 ? series(gb, fine.hm[d][fidx(mt[0], mt[1], mt[2])])
+                                               : gb;
+                            }
+                        }
+                }
+            }
+    return true;
+}
+
+Multigrid::Multigrid(const Conductances& fine, int smoothingSweeps) : sweeps_(smoothingSweeps) {
+    levels_.emplace_back();
+    fillLevel(fine, levels_.back());
+    Conductances current;
+    const Conductances* from = &fine;
+    while (from->shape.cells() > kCoarsestCells && levels_.size() < 30) {
+        Conductances next;
+        std::array<bool, 3> which{};
+        if (!coarsen(*from, next, which)) break;
+        Level& f = levels_.back();
+        for (int d = 0; d < 3; ++d) f.toCoarse[d] = makeTransfer(from->shape.n[d], which[d]);
+        const Shape& cs = next.shape;
+        f.tmpA.assign(std::size_t(cs.n[0]) * std::size_t(from->shape.n[1]) * std::size_t(from->shape.n[2]), 0.0f);
+        f.tmpB.assign(std::size_t(cs.n[0]) * std::size_t(cs.n[1]) * std::size_t(from->shape.n[2]), 0.0f);
+        levels_.emplace_back();
+        fillLevel(next, levels_.back());
+        current = std::move(next);
+        from = &current;
+    }
+}
+
+void Multigrid::setShift(double s) {
+    shift_ = s;
+    for (Level& lv : levels_) {
+        const Shape& sh = lv.shape;
+        for (int k = 0; k < sh.n[2]; ++k)
+            for (int j = 0; j < sh.n[1]; ++j) {
+                const std::size_t row = sh.at(0, j, k);
+                for (int i = 0; i < sh.n[0]; ++i) {
+                    const std::size_t p = row + std::size_t(i);
+                    lv.diag[p] = float(double(lv.cap[p]) * s + double(lv.gsum[p]));
+                    lv.inv[p] = 1.0f / lv.diag[p];
+                }
+            }
+    }
+    // Dense Cholesky factor of the coarsest operator.
+    const Level& c = levels_.back();
+    const Shape& sh = c.shape;
+    const std::size_t m = sh.cells();
+    chol_.assign(m * m, 0.0);
+    work_.assign(m, 0.0);
+    std::size_t row = 0;
+    auto id = [&](int i, int j, int k) {
+        return std::size_t(i) + std::size_t(sh.n[0]) * (std::size_t(j) + std::size_t(sh.n[1]) * std::size_t(k));
+    };
+    for (int k = 0; k < sh.n[2]; ++k)
+        for (int j = 0; j < sh.n[1]; ++j)
+            for (int i = 0; i < sh.n[0]; ++i, ++row) {
+                const std::size_t p = sh.at(i, j, k);
+                chol_[row * m + row] = c.diag[p];
+                if (i + 1 < sh.n[0]) chol_[row * m + id(i + 1, j, k)] = -double(c.gx[p]);
+                if (i > 0) chol_[row * m + id(i - 1, j, k)] = -double(c.gx[p - 1]);
+                if (j + 1 < sh.n[1]) chol_[row * m + id(i, j + 1, k)] = -double(c.gy[p]);
+                if (j > 0) chol_[row * m + id(i, j - 1, k)] = -double(c.gy[p - sh.sy()]);
+                if (k + 1 < sh.n[2]) chol_[row * m + id(i, j, k + 1)] = -double(c.gz[p]);
+                if (k > 0) chol_[row * m + id(i, j, k - 1)] = -double(c.gz[p - sh.sz()]);
+            }
+    for (std::size_t j = 0; j < m; ++j) {
+        double d = chol_[j * m + j];
+        for (std::size_t q = 0; q < j; ++q) d -= chol_[j * m + q] * chol_[j * m + q];
+        if (!(d > 0.0)) throw std::runtime_error("coarse-grid operator is not positive definite");
+        const double l = std::sqrt(d);
+        chol_[j * m + j] = l;
+        for (std::size_t i = j + 1; i < m; ++i) {
+            double v = chol_[i * m + j];
+            for (std::size_t q = 0; q < j; ++q) v -= chol_[i * m + q] * chol_[j * m + q];
+            chol_[i * m + j] = v / l;
+        }
+    }
+}
+
+void Multigrid::solveCoarsest() {
+    Level& c = levels_.back();
+    const Shape& sh = c.shape;
+    const std::size_t m = sh.cells();
+    std::size_t row = 0;
+    for (int k = 0; k < sh.n[2]; ++k)
+        for (int j = 0; j < sh.n[1]; ++j)
+            for (int i = 0; i < sh.n[0]; ++i) work_[row++] = c.b[sh.at(i, j, k)];
+    for (std::size_t i = 0; i < m; ++i) {
+        double v = work_[i];
+        for (std::size_t q = 0; q < i; ++q) v -= chol_[i * m + q] * work_[q];
+        work_[i] = v / chol_[i * m + i];
+    }
+    for (std::size_t i = m; i-- > 0;) {
+        double v = work_[i];
+        for (std::size_t q = i + 1; q < m; ++q) v -= chol_[q * m + i] * work_[q];
+        work_[i] = v / chol_[i * m + i];
+    }
+    row = 0;
+    for (int k = 0; k < sh.n[2]; ++k)
+        for (int j = 0; j < sh.n[1]; ++j)
+            for (int i = 0; i < sh.n[0]; ++i) c.x[sh.at(i, j, k)] = float(work_[row++]);
+}
+
+// One half-sweep of red-black Gauss-Seidel over the cells of one colour.
+void Multigrid::smooth(Level& lv, int color) {
+    const Shape& sh = lv.shape;
+    const long sy = long(sh.sy()), sz = long(sh.sz());
+    const int nx = sh.n[0], ny = sh.n[1], nz = sh.n[2];
+    float* x = lv.x.data();
+    const float* b = lv.b.data();
+    const float* gx = lv.gx.data();
+    const float* gy = lv.gy.data();
+    const float* gz = lv.gz.data();
+    const float* inv = lv.inv.data();
+#pragma omp parallel for schedule(static) if (sh.cells() > kParallelCells)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(sh.at(0, j, k));
+            for (int i = (color + j + k) & 1; i < nx; i += 2) {
+                const long p = row + i;
+                x[p] = (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
+                        gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
+                       inv[p];
+            }
+        }
+}
+
+void Multigrid::residual(Level& lv) {
+    const Shape& sh = lv.shape;
+    const long sy = long(sh.sy()), sz = long(sh.sz());
+    const int nx = sh.n[0], ny = sh.n[1], nz = sh.n[2];
+    const float* x = lv.x.data();
+    const float* b = lv.b.data();
+    const float* gx = lv.gx.data();
+    const float* gy = lv.gy.data();
+    const float* gz = lv.gz.data();
+    const float* dg = lv.diag.data();
+    float* r = lv.r.data();
+#pragma omp parallel for schedule(static) if (sh.cells() > kParallelCells)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(sh.at(0, j, k));
+            for (long p = row; p < row + nx; ++p)
+                r[p] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] +
+                       gy[p] * x[p + sy] + gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] +
+                       gz[p - sz] * x[p - sz];
+        }
+}
+
+void Multigrid::restrictTo(Level& fine, Level& coarse) {
+    const Shape& fs = fine.shape;
+    const Shape& cs = coarse.shape;
+    const auto& tx = fine.toCoarse[0];
+    const auto& ty = fine.toCoarse[1];
+    const auto& tz = fine.toCoarse[2];
+    const int fny = fs.n[1], fnz = fs.n[2];
+    const int cnx = cs.n[0], cny = cs.n[1], cnz = cs.n[2];
+    float* A = fine.tmpA.data(); // cnx * fny * fnz
+    float* B = fine.tmpB.data(); // cnx * cny * fnz
+    const float* r = fine.r.data();
+    const bool par = fs.cells() > kParallelCells;
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < fnz; ++k)
+        for (int j = 0; j < fny; ++j) {
+            const std::size_t row = fs.at(0, j, k);
+            float* out = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            for (int I = 0; I < cnx; ++I) {
+                float v = 0.0f;
+                for (int e = tx.start[std::size_t(I)]; e < tx.start[std::size_t(I) + 1]; ++e)
+                    v += tx.weight[std::size_t(e)] * r[row + std::size_t(tx.fine[std::size_t(e)])];
+                out[I] = v;
+            }
+        }
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < fnz; ++k)
+        for (int J = 0; J < cny; ++J) {
+            float* out = B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+            for (int e = ty.start[std::size_t(J)]; e < ty.start[std::size_t(J) + 1]; ++e) {
+                const float w = ty.weight[std::size_t(e)];
+                const float* in =
+                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(ty.fine[std::size_t(e)])) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+            }
+        }
+    float* cb = coarse.b.data();
+#pragma omp parallel for schedule(static) if (par)
+    for (int K = 0; K < cnz; ++K)
+        for (int J = 0; J < cny; ++J) {
+            float* out = cb + cs.at(0, J, K);
+            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+            for (int e = tz.start[std::size_t(K)]; e < tz.start[std::size_t(K) + 1]; ++e) {
+                const float w = tz.weight[std::size_t(e)];
+                const float* in =
+                    B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+            }
+        }
+}
+
+void Multigrid::prolongAdd(Level& coarse, Level& fine) {
+    const Shape& fs = fine.shape;
+    const Shape& cs = coarse.shape;
+    const auto& tx = fine.toCoarse[0];
+    const auto& ty = fine.toCoarse[1];
+    const auto& tz = fine.toCoarse[2];
+    const int fnx = fs.n[0], fny = fs.n[1], fnz = fs.n[2];
+    const int cnx = cs.n[0], cny = cs.n[1];
+    float* A = fine.tmpA.data(); // cnx * fny * fnz
+    float* B = fine.tmpB.data(); // cnx * cny * fnz
+    const float* cx = coarse.x.data();
+    const bool par = fs.cells() > kParallelCells;
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < fnz; ++k)
+        for (int J = 0; J < cny; ++J) {
+            float* out = B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+            for (int e = tz.pStart[std::size_t(k)]; e < tz.pStart[std::size_t(k) + 1]; ++e) {
+                const float w = tz.pWeight[std::size_t(e)];
+                const float* in = cx + cs.at(0, J, tz.pCoarse[std::size_t(e)]);
+                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+            }
+        }
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < fnz; ++k)
+        for (int j = 0; j < fny; ++j) {
+            float* out = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+            for (int e = ty.pStart[std::size_t(j)]; e < ty.pStart[std::size_t(j) + 1]; ++e) {
+                const float w = ty.pWeight[std::size_t(e)];
+                const float* in =
+                    B + (std::size_t(k) * std::size_t(cny) + std::size_t(ty.pCoarse[std::size_t(e)])) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+            }
+        }
+    float* x = fine.x.data();
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < fnz; ++k)
+        for (int j = 0; j < fny; ++j) {
+            const float* in = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            float* out = x + fs.at(0, j, k);
+            if (!tx.coarsened) {
+                for (int i = 0; i < fnx; ++i) out[i] += in[i];
+                continue;
+            }
+            for (int i = 0; i < fnx; ++i) {
+                float v = 0.0f;
+                for (int e = tx.pStart[std::size_t(i)]; e < tx.pStart[std::size_t(i) + 1]; ++e)
+                    v += tx.pWeight[std::size_t(e)] * in[tx.pCoarse[std::size_t(e)]];
+                out[i] += v;
+            }
+        }
+}
+
+void Multigrid::vcycle(std::size_t l) {
+    Level& lv = levels_[l];
+    if (l + 1 == levels_.size()) {
+        solveCoarsest();
+        return;
+    }
+    std::fill(lv.x.begin(), lv.x.end(), 0.0f);
+    for (int s = 0; s < sweeps_; ++s) {
+        smooth(lv, 0);
+        smooth(lv, 1);
+    }
+    residual(lv);
+    restrictTo(lv, levels_[l + 1]);
+    vcycle(l + 1);
+    prolongAdd(levels_[l + 1], lv);
+    for (int s = 0; s < sweeps_; ++s) {
+        smooth(lv, 1);
+        smooth(lv, 0);
+    }
+}
+
+void Multigrid::apply() {
+    // Ghosts of the right-hand side are never read by the stencil, but keep x's ghosts at zero.
+    vcycle(0);
+}
+
+} // namespace zolter

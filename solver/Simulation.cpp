@@ -1,0 +1,382 @@
+#include "Simulation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <stdexcept>
+
+namespace zolter {
+
+namespace {
+
+constexpr double kSecondsPerHour = 3600.0;
+constexpr std::size_t kParallelCells = 20000;
+constexpr int kMaxHalvings = 12;
+
+// Face number 1..6 as the input numbers them -> direction and side.
+constexpr std::array<std::pair<int, int>, 6> kFaces{
+    {{1, 0}, {0, 0}, {1, 1}, {0, 1}, {2, 0}, {2, 1}}};
+
+} // namespace
+
+Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings)
+    : in_(in), tc_(in.times) {
+    shape_.n = {in.nx, in.ny, in.nz};
+    shape_.h = {in.dx, in.dy, in.dz};
+    const Shape& s = shape_;
+    const std::size_t n = s.cells();
+    const double volume = in.dx * in.dy * in.dz;
+    const std::array<double, 3> area{in.dy * in.dz, in.dx * in.dz, in.dx * in.dy};
+
+    Conductances c;
+    c.shape = s;
+    c.cap.assign(n, 0.0);
+    for (int d = 0; d < 3; ++d) {
+        c.hm[d].assign(n, 0.0);
+        c.face[d].assign(n, 0.0);
+    }
+    for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
+
+    cap_.assign(s.padded(), 0.0);
+    gsum_.assign(s.padded(), 0.0);
+    heatW_.assign(s.padded(), 0.0);
+    T_.assign(s.padded(), 0.0);
+
+    // First boundary record of each material: its initial temperature and whether it is held.
+    std::vector<int> recordOf(in.materials.size() + 1, -1);
+    for (std::size_t b = in.boundaries.size(); b-- > 0;) {
+        const int m = in.boundaries[b].material;
+        if (m >= 1 && m <= int(in.materials.size())) recordOf[std::size_t(m)] = int(b);
+    }
+
+    bool anyHeat = false;
+    std::size_t cell = 0;
+    for (int k = 0; k < s.n[2]; ++k)
+        for (int j = 0; j < s.n[1]; ++j)
+            for (int i = 0; i < s.n[0]; ++i, ++cell) {
+                const int m = in.materialAt(i, j, k);
+                const Material& mat = in.materials[std::size_t(m - 1)];
+                c.cap[cell] = mat.density * mat.specificHeat * 1000.0 * volume;
+                for (int d = 0; d < 3; ++d) c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
+                const std::size_t p = s.at(i, j, k);
+                cap_[p] = c.cap[cell];
+                if (mat.heatProduction > 0.0) {
+                    anyHeat = true;
+                    heatW_[p] = mat.heatProduction * volume;
+                    T_[p] = in.hydration.placement;
+                } else {
+                    const int rec = recordOf[std::size_t(m)];
+                    T_[p] = rec >= 0 ? in.boundaries[std::size_t(rec)].initTemp : in.hydration.placement;
+                }
+            }
+    const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
+                                            std::size_t(s.n[0]) * std::size_t(s.n[1])};
+    for (int d = 0; d < 3; ++d) {
+        c.hp[d] = c.hm[d];
+        cell = 0;
+        for (int k = 0; k < s.n[2]; ++k)
+            for (int j = 0; j < s.n[1]; ++j)
+                for (int i = 0; i < s.n[0]; ++i, ++cell) {
+                    const std::array<int, 3> idx{i, j, k};
+                    // Harmonic mean of the two conductivities: the two half cells in series.
+                    if (idx[d] + 1 < s.n[d])
+                        c.face[d][cell] = series(c.hp[d][cell], c.hm[d][cell + stride[d]]);
+                }
+    }
+
+    // Held faces: a cell on a "D" face whose material's boundary record is Dirichlet is held at
+    // the record's temperature half a cell from its centre; every other face cell is insulated.
+    for (int f = 0; f < 6; ++f) {
+        if (in.faces[std::size_t(f)] != 'D') continue;
+        const auto [d, side] = kFaces[std::size_t(f)];
+        const int a = (d + 1) % 3, b = (d + 2) % 3;
+        for (int ta = 0; ta < s.n[a]; ++ta)
+            for (int tb = 0; tb < s.n[b]; ++tb) {
+                std::array<int, 3> idx{};
+                idx[a] = ta;
+                idx[b] = tb;
+                idx[d] = side == 0 ? 0 : s.n[d] - 1;
+                const int m = in.materialAt(idx[0], idx[1], idx[2]);
+                const int rec = recordOf[std::size_t(m)];
+                if (rec < 0 || !in.boundaries[std::size_t(rec)].dirichlet) continue;
+                const std::size_t ci =
+                    std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) + stride[2] * std::size_t(idx[2]);
+                const double g = c.hm[d][ci];
+                c.boundary[2 * d + side][faceIndex(s, d, idx[0], idx[1], idx[2])] = g;
+                fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec)});
+            }
+    }
+
+    mg_ = std::make_unique<Multigrid>(c);
+    // The diagonal from the very conductances the stencil uses, so every face moves exactly as
+    // much heat out of one cell as into the other.
+    const Level& f0 = mg_->finest();
+    const long sy = long(s.sy()), sz = long(s.sz());
+    for (int k = 0; k < s.n[2]; ++k)
+        for (int j = 0; j < s.n[1]; ++j)
+            for (int i = 0; i < s.n[0]; ++i) {
+                const long p = long(s.at(i, j, k));
+                gsum_[std::size_t(p)] = double(f0.gx[std::size_t(p)]) + double(f0.gx[std::size_t(p - 1)]) +
+                                        double(f0.gy[std::size_t(p)]) + double(f0.gy[std::size_t(p - sy)]) +
+                                        double(f0.gz[std::size_t(p)]) + double(f0.gz[std::size_t(p - sz)]);
+            }
+    for (const Fixed& fx : fixed_) gsum_[fx.cell] += fx.g;
+
+    if (anyHeat) curve_.emplace(in.hydration, warnings);
+    tmax_ = T_;
+    trend_.assign(s.padded(), 0.0);
+    x_.assign(s.padded(), 0.0);
+    r_.assign(s.padded(), 0.0);
+    p_.assign(s.padded(), 0.0);
+    q_.assign(s.padded(), 0.0);
+    b_.assign(s.padded(), 0.0);
+    time_ = tc_.start;
+}
+
+std::string Simulation::describeHeat() const {
+    return curve_ ? curve_->describe() : "heat source: no material produces heat";
+}
+
+double Simulation::boundaryValue(std::size_t record, double t) const {
+    const BoundaryRecord& r = in_.boundaries[record];
+    return interpolate(r.points, t, r.initTemp);
+}
+
+double Simulation::applyA(const double* x, double* y) const {
+    const Shape& s = shape_;
+    const Level& f0 = mg_->finest();
+    const float* gx = f0.gx.data();
+    const float* gy = f0.gy.data();
+    const float* gz = f0.gz.data();
+    const double* cap = cap_.data();
+    const double* gs = gsum_.data();
+    const double sh = shift_;
+    const long sy = long(s.sy()), sz = long(s.sz());
+    const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    double dot = 0.0;
+#pragma omp parallel for schedule(static) reduction(+ : dot) if (s.cells() > kParallelCells)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            for (long p = row; p < row + nx; ++p) {
+                const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] - gx[p - 1] * x[p - 1] -
+                                 gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
+                                 gz[p - sz] * x[p - sz];
+                y[p] = v;
+                dot += v * x[p];
+            }
+        }
+    return dot;
+}
+
+bool Simulation::tryStep(double dt, int& iterations) {
+    iterations = 0;
+    const Shape& s = shape_;
+    const double theta = tc_.theta;
+    const double t0 = time_, t1 = time_ + dt;
+    const double sh = 1.0 / (theta * dt * kSecondsPerHour);
+    if (sh != shift_) {
+        shift_ = sh;
+        mg_->setShift(sh);
+    }
+    const double dq = curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
+    const double rho = (1.0 - theta) / theta;
+    const double ratio = haveTrend_ ? dt / lastDt_ : 0.0;
+    const Level& f0 = mg_->finest();
+    const float* gx = f0.gx.data();
+    const float* gy = f0.gy.data();
+    const float* gz = f0.gz.data();
+    const long sy = long(s.sy()), sz = long(s.sz());
+    const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    const double* T = T_.data();
+    const double* cap = cap_.data();
+    const double* gs = gsum_.data();
+    const double* hw = heatW_.data();
+    const double* tr = trend_.data();
+    double* b = b_.data();
+    double* x = x_.data();
+    const bool par = s.cells() > kParallelCells;
+
+    // theta-scheme, divided by theta:
+    //   (C s + L) T1 = C s T0 - (1 - theta)/theta L T0 + Q s + held-face terms,  s = 1/(theta dt)
+    double lo = 1e300, hi = -1e300;
+#pragma omp parallel for schedule(static) reduction(min : lo) reduction(max : hi) if (par)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            for (long p = row; p < row + nx; ++p) {
+                const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
+                                  gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] - gz[p] * T[p + sz] -
+                                  gz[p - sz] * T[p - sz];
+                const double heat = hw[p] * dq;
+                b[p] = cap[p] * sh * T[p] - rho * lt + heat * sh;
+                // First guess: the exact heat plus the conduction change of the previous step.
+                x[p] = T[p] + heat / cap[p] + ratio * tr[p];
+                lo = std::min(lo, T[p]);
+                hi = std::max(hi, T[p]);
+            }
+        }
+    for (const Fixed& f : fixed_) {
+        const double v0 = boundaryValue(f.record, t0), v1 = boundaryValue(f.record, t1);
+        b[f.cell] += f.g * (v1 + rho * v0);
+        lo = std::min(lo, v1);
+        hi = std::max(hi, v1);
+    }
+    const double scale = std::max(1.0, hi - lo);
+
+    // Conjugate gradients preconditioned by one multigrid V-cycle. The preconditioned residual
+    // z estimates the error left in the temperatures; the solve stops when its largest value,
+    // relative to the temperature span, is within errmax.
+    double* r = r_.data();
+    double* pp = p_.data();
+    double* q = q_.data();
+    applyA(x, q);
+    std::vector<float>& mrhs = mg_->rhs();
+    float* mr = mrhs.data();
+#pragma omp parallel for schedule(static) if (par)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            for (long p = row; p < row + nx; ++p) {
+                r[p] = b[p] - q[p];
+                mr[p] = float(r[p]);
+            }
+        }
+    double rz = 0.0;
+    bool converged = false;
+    for (int it = 0;; ++it) {
+        mg_->apply();
+        const float* z = mg_->solution().data();
+        double zmax = 0.0, rzNew = 0.0;
+#pragma omp parallel for schedule(static) reduction(max : zmax) reduction(+ : rzNew) if (par)
+        for (int k = 0; k < nz; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    zmax = std::max(zmax, double(std::fabs(z[p])));
+                    rzNew += r[p] * double(z[p]);
+                }
+            }
+        iterations = it;
+        if (zmax / scale <= tc_.errmax) {
+            converged = true;
+            break;
+        }
+        if (it >= tc_.itmax || !std::isfinite(zmax)) break;
+        const double beta = it == 0 ? 0.0 : rzNew / rz;
+        rz = rzNew;
+#pragma omp parallel for schedule(static) if (par)
+        for (int k = 0; k < nz; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) pp[p] = double(z[p]) + beta * pp[p];
+            }
+        const double pq = applyA(pp, q);
+        if (!(pq > 0.0)) break;
+        const double alpha = rz / pq;
+#pragma omp parallel for schedule(static) if (par)
+        for (int k = 0; k < nz; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    x[p] += alpha * pp[p];
+                    r[p] -= alpha * q[p];
+                    mr[p] = float(r[p]);
+                }
+            }
+    }
+    if (!converged) return false;
+
+    double released = 0.0;
+    double* Tw = T_.data();
+    double* tm = tmax_.data();
+    double* trw = trend_.data();
+#pragma omp parallel for schedule(static) reduction(+ : released) if (par)
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            for (long p = row; p < row + nx; ++p) {
+                const double heat = hw[p] * dq;
+                trw[p] = x[p] - Tw[p] - heat / cap[p];
+                Tw[p] = x[p];
+                tm[p] = std::max(tm[p], x[p]);
+                released += heat;
+            }
+        }
+    released_ += released;
+    totalIterations_ += iterations;
+    lastDt_ = dt;
+    haveTrend_ = true;
+    time_ = t1;
+    return true;
+}
+
+void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
+    double tryDt = tc_.dtmax;
+    int number = 0;
+    const double tol = 1e-9 * std::max(1.0, tc_.dtmax);
+    while (tc_.end - time_ > tol) {
+        double dt = tryDt;
+        // The last step is shortened to land on the end time.
+        if (time_ + dt >= tc_.end - tol) dt = tc_.end - time_;
+        int halvings = 0, iterations = 0;
+        while (!tryStep(dt, iterations)) {
+            if (++halvings > kMaxHalvings) {
+                std::ostringstream m;
+                m << "the step from " << time_ << " h did not converge to errmax " << tc_.errmax
+                  << " within " << tc_.itmax << " iterations even at dt " << dt << " h";
+                throw std::runtime_error(m.str());
+            }
+            dt *= 0.5;
+        }
+        StepReport rep;
+        rep.number = ++number;
+        rep.time = time_;
+        rep.dt = dt;
+        rep.iterations = iterations;
+        rep.halvings = halvings;
+        rep.highest = onStep ? highest() : 0.0;
+        if (onStep) onStep(rep);
+        // After a halving, grow back gradually towards dtmax.
+        tryDt = std::min(tc_.dtmax, 2.0 * dt);
+    }
+}
+
+std::vector<double> Simulation::field() const {
+    std::vector<double> out;
+    out.reserve(shape_.cells());
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i) out.push_back(T_[shape_.at(i, j, k)]);
+    return out;
+}
+
+std::vector<double> Simulation::highestField() const {
+    std::vector<double> out;
+    out.reserve(shape_.cells());
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i) out.push_back(tmax_[shape_.at(i, j, k)]);
+    return out;
+}
+
+double Simulation::heatContent() const {
+    double sum = 0.0;
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i) {
+                const std::size_t p = shape_.at(i, j, k);
+                sum += cap_[p] * T_[p];
+            }
+    return sum;
+}
+
+double Simulation::highest() const {
+    double m = -1e300;
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i) m = std::max(m, T_[shape_.at(i, j, k)]);
+    return m;
+}
+
+} // namespace zolter

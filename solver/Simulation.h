@@ -1,0 +1,83 @@
+#pragma once
+// Transient heat conduction with the hydration heat source on the structured grid: the
+// theta-scheme in time, each step's linear system solved by multigrid-preconditioned conjugate
+// gradients.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "HeatSource.h"
+#include "Multigrid.h"
+#include "SolverInput.h"
+
+namespace zolter {
+
+struct StepReport {
+    int number = 0;
+    double time = 0.0;   // hours, at the end of the step
+    double dt = 0.0;     // hours
+    int iterations = 0;
+    int halvings = 0;    // retries of this step with half the step size
+    double highest = 0.0;
+};
+
+class Simulation {
+public:
+    Simulation(const SolverInput& in, std::vector<std::string>& warnings);
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    // Runs from the start to the end time; onStep is called after each accepted step. Throws
+    // std::runtime_error when a step does not converge even after repeated halving.
+    void run(const std::function<void(const StepReport&)>& onStep = {});
+
+    // Tries one step of dt hours from the current time; false when the solve did not reach errmax
+    // within itmax iterations (the state is then unchanged).
+    bool tryStep(double dt, int& iterations);
+
+    double time() const { return time_; }
+    const Shape& shape() const { return shape_; }
+    // Temperature of cell (i, j, k), 0-based.
+    double temperature(int i, int j, int k) const { return T_[shape_.at(i, j, k)]; }
+    double highestSoFar(int i, int j, int k) const { return tmax_[shape_.at(i, j, k)]; }
+    // Fields in output order (i fastest, then j, then k).
+    std::vector<double> field() const;
+    std::vector<double> highestField() const;
+    // Sum of heat capacity times temperature, J (relative to 0 C).
+    double heatContent() const;
+    // Heat released by the source since the start, J.
+    double heatReleased() const { return released_; }
+    std::size_t levels() const { return mg_->levelCount(); }
+    int totalIterations() const { return totalIterations_; }
+    double highest() const;
+    std::string describeHeat() const;
+
+private:
+    double applyA(const double* x, double* y) const; // y = A x, returns x . y
+    double boundaryValue(std::size_t record, double t) const;
+
+    const SolverInput& in_;
+    Shape shape_;
+    TimeControl tc_;
+    std::unique_ptr<Multigrid> mg_;
+    std::optional<HeatCurve> curve_;
+    std::vector<double> cap_, gsum_, heatW_; // padded
+    struct Fixed {
+        std::size_t cell;
+        double g;
+        std::size_t record;
+    };
+    std::vector<Fixed> fixed_;
+    std::vector<double> T_, tmax_, trend_, x_, r_, p_, q_, b_;
+    double time_ = 0.0;
+    double lastDt_ = 0.0;
+    bool haveTrend_ = false;
+    double released_ = 0.0;
+    int totalIterations_ = 0;
+    double shift_ = 0.0;
+};
+
+} // namespace zolter

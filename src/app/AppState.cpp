@@ -1,0 +1,30 @@
+#include "app/AppState.h"
+
+#include "app/StartupCheck.h"
+
+namespace vardex {
+
+AppState::AppState(Dialogs& dialogs_, std::vector<std::string> homeCandidates)
+    : dialogs(dialogs_), config(fs, dialogs_, std::move(homeCandidates)) {
+    config.beforeWrite = [this] { startupCheck(); };
+}
+
+void AppState::clearSubmodelList() {
+    submodelList.clear();
+    selectedSubmodel = 0;
+}
+
+void AppState::clearPaletteList() {
+    paletteList.clear();
+    selectedSubmodel = 0;
+}
+
+void AppState::clearModelLists() {
+    clearSubmodelList();
+    clearChunkList();
+    clearCompositeList();
+}
+
+void AppState::startupCheck() { vardex::startupCheck(config, fs, dialogs); }
+
+} // namespace vardex

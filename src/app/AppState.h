@@ -1,0 +1,61 @@
+#pragma once
+// The application state: the shared objects and lists every window reaches, alive from start-up
+// to exit. One instance, passed by reference.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Cstartup.h"
+#include "app/KeyedList.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+
+namespace vardex {
+
+class Csubmodel;
+class Cgeom;
+class Ccomp;
+
+class AppState {
+public:
+    // Creation order: file-system service, configuration (which reads its file and may ask to
+    // create folders), then the shared lists.
+    AppState(Dialogs& dialogs, std::vector<std::string> homeCandidates);
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    static constexpr std::int16_t kCompositeOffset = 30;
+    static constexpr char kQuote = '"';
+
+    Dialogs& dialogs;
+    FileSystem fs;
+    Cstartup config;
+
+    KeyedList<Csubmodel> submodelList;
+    KeyedList<Cgeom> paletteList;
+    KeyedList<Ccomp> compositeList;
+    std::vector<std::int16_t> chunkList; // the sub-model type of each chunk, from the base upward
+
+    std::int16_t selectedSubmodel = 0;
+    std::string currentSubmodelFile;
+    std::string currentSubmodelName;
+    std::int16_t lastSubmodelNx = 0;
+    std::int16_t lastSubmodelNy = 0;
+    std::int16_t lastSubmodelNz = 0;
+    std::string soundingFileName;
+    std::string runMarker = " ";
+
+    void clearChunkList() { chunkList.clear(); }
+    void clearCompositeList() { compositeList.clear(); }
+    void clearSubmodelList();
+    void clearPaletteList();
+    // Sub-model list, chunk list and composite list, in that order.
+    void clearModelLists();
+
+    // The start-up check over this state's configuration.
+    void startupCheck();
+};
+
+} // namespace vardex

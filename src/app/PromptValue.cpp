@@ -1,0 +1,20 @@
+#include "app/PromptValue.h"
+
+#include "app/text/NumberText.h"
+
+namespace vardex {
+
+PromptAnswer promptvalue(Dialogs& dialogs, const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) {
+    const std::string shownTitle = title.empty() ? kPromptDefaultTitle : title;
+    const bool numeric = !defaultText.empty() && isNumeric(defaultText);
+    for (;;) {
+        std::string answer = dialogs.input(prompt, shownTitle, defaultText);
+        if (!numeric) return {false, 0, answer};
+        if (answer.empty()) return {true, 0, answer};
+        if (isNumeric(answer)) return {true, leadingNumber(answer), answer};
+        dialogs.inform("Not a proper value--try again");
+    }
+}
+
+} // namespace vardex

@@ -1,0 +1,14 @@
+#pragma once
+// The start-up sequence after the application state exists: show the main window (its load
+// step), set the run marker, run the start-up check.
+
+#include <functional>
+
+#include "app/AppState.h"
+#include "app/mdifrmMain.h"
+
+namespace vardex {
+
+void startVardex(AppState& app, mdifrmMain& mainWindow, const std::function<void()>& showMainWindow);
+
+} // namespace vardex

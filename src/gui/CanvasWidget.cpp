@@ -1,0 +1,124 @@
+#include "CanvasWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vardex::gui {
+namespace {
+
+QColor toQColor(std::int32_t color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+int buttonNumber(Qt::MouseButtons buttons) {
+    if (buttons & Qt::LeftButton) return 1;
+    if (buttons & Qt::RightButton) return 2;
+    return 0;
+}
+
+} // namespace
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(false);
+    setMinimumSize(40, 40);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setSizePolicy(policy);
+}
+
+void CanvasWidget::setScale(double left, double top, double right, double bottom) {
+    scaled_ = true;
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+    update();
+}
+
+double CanvasWidget::scaleWidth() const { return scaled_ ? std::abs(right_ - left_) : width(); }
+double CanvasWidget::scaleHeight() const { return scaled_ ? std::abs(bottom_ - top_) : height(); }
+
+void CanvasWidget::clear(std::int32_t background) {
+    background_ = background;
+    ops_.clear();
+    update();
+}
+
+void CanvasWidget::add(const Op& op) {
+    ops_.push_back(op);
+    update();
+}
+
+void CanvasWidget::line(double x1, double y1, double x2, double y2, std::int32_t color, int width) {
+    add({Op::Line, x1, y1, x2, y2, color, width});
+}
+
+void CanvasWidget::box(double x1, double y1, double x2, double y2, std::int32_t color, int width) {
+    add({Op::Box, x1, y1, x2, y2, color, width});
+}
+
+void CanvasWidget::filledBox(double x1, double y1, double x2, double y2, std::int32_t color) {
+    add({Op::FilledBox, x1, y1, x2, y2, color, 1});
+}
+
+void CanvasWidget::point(double x, double y, std::int32_t color) {
+    add({Op::Point, x, y, x, y, color, 3});
+}
+
+void CanvasWidget::setAspectRatio(double ratio) {
+    aspect_ = ratio;
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(ratio > 0);
+    setSizePolicy(policy);
+    updateGeometry();
+}
+
+int CanvasWidget::heightForWidth(int width) const {
+    return aspect_ > 0 ? static_cast<int>(width / aspect_) : QWidget::heightForWidth(width);
+}
+
+QPointF CanvasWidget::toPixel(double x, double y) const {
+    if (!scaled_) return {x, y};
+    return {(x - left_) / (right_ - left_) * width(), (y - top_) / (bottom_ - top_) * height()};
+}
+
+QPointF CanvasWidget::toUser(const QPointF& pixel) const {
+    if (!scaled_) return pixel;
+    return {left_ + pixel.x() / width() * (right_ - left_),
+            top_ + pixel.y() / height() * (bottom_ - top_)};
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(background_));
+    for (const Op& op : ops_) {
+        QPointF a = toPixel(op.x1, op.y1);
+        QPointF b = toPixel(op.x2, op.y2);
+        QPen pen(toQColor(op.color));
+        pen.setWidth(std::max(1, op.width));
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        switch (op.kind) {
+        case Op::Line: painter.drawLine(a, b); break;
+        case Op::Box: painter.drawRect(QRectF(a, b).normalized()); break;
+        case Op::FilledBox: painter.fillRect(QRectF(a, b).normalized(), toQColor(op.color)); break;
+        case Op::Point: painter.drawEllipse(a, 1.5, 1.5); break;
+        }
+    }
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    QPointF p = toUser(event->position());
+    if (onMouseDown) onMouseDown(p.x(), p.y(), buttonNumber(event->buttons()));
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    QPointF p = toUser(event->position());
+    if (onMouseMove) onMouseMove(p.x(), p.y(), buttonNumber(event->buttons()));
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QPointF p = toUser(event->position());
+    if (onMouseUp) onMouseUp(p.x(), p.y(), buttonNumber(event->button()));
+}
+
+} // namespace vardex::gui

@@ -1,0 +1,198 @@
+#include "MainWindowView.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace vardex::gui {
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+QString swatchStyle(std::int32_t color) {
+    return QString("background-color: rgb(%1,%2,%3); border: 1px solid #555;")
+        .arg(color & 0xFF)
+        .arg((color >> 8) & 0xFF)
+        .arg((color >> 16) & 0xFF);
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(mdifrmMain& controller, QWidget* parent)
+    : QMainWindow(parent), controller_(controller) {
+    setWindowTitle(qs(controller_.state().caption));
+    resize(1100, 780);
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    buildPanel();
+    layout->addWidget(panel_);
+    mdi_ = new QMdiArea(central);
+    layout->addWidget(mdi_, 1);
+    setCentralWidget(central);
+    statusBar(); // sbStatusBar: present, never written
+
+    controller_.onChanged = [this] { render(); };
+    render();
+}
+
+void MainWindowView::buildMenus() {
+    for (const MenuState& menu : controller_.state().menus) {
+        QMenu* qmenu = menuBar()->addMenu(qs(menu.caption));
+        menus_[menu.name] = qmenu;
+        for (const MenuItemState& item : menu.items) {
+            QAction* action = qmenu->addAction(qs(item.caption));
+            action->setObjectName(qs(item.name));
+            actions_[item.name] = action;
+        }
+    }
+    connect(action("mnuExit"), &QAction::triggered, this, [this] { controller_.exitProgram(); });
+}
+
+QLineEdit* MainWindowView::addBox(QLayout* layout, const char* caption, bool readOnly) {
+    auto* form = static_cast<QFormLayout*>(layout);
+    auto* box = new QLineEdit(panel_);
+    box->setReadOnly(readOnly);
+    box->setMaximumWidth(110);
+    form->addRow(new QLabel(caption, panel_), box);
+    return box;
+}
+
+void MainWindowView::buildPanel() {
+    using namespace mainCaptions;
+    panel_ = new QWidget(this);
+    panel_->setObjectName("Picture1");
+    panel_->setFixedWidth(360);
+    auto* column = new QVBoxLayout(panel_);
+
+    auto* nameRow = new QFormLayout();
+    txtmodelName_ = new QLineEdit(panel_);
+    txtmodelName_->setObjectName("txtmodelName");
+    txtmodelName_->setReadOnly(true);
+    txtmodelName_->installEventFilter(this);
+    nameRow->addRow(new QLabel(kModelName, panel_), txtmodelName_);
+    column->addLayout(nameRow);
+    lblModfile_ = new QLabel(panel_);
+    lblModfile_->setObjectName("lblModfile");
+    lblModfile_->setWordWrap(true);
+    column->addWidget(lblModfile_);
+
+    auto* frame2 = new QGroupBox(kFrame2, panel_);
+    auto* frame2Layout = new QVBoxLayout(frame2);
+    auto* typeRow = new QHBoxLayout();
+    cboprofilename_ = new QComboBox(frame2);
+    cboprofilename_->setObjectName("cboprofilename");
+    shpproColor_ = new QFrame(frame2);
+    shpproColor_->setObjectName("shpproColor");
+    shpproColor_->setFixedSize(36, 22);
+    shpproColor_->installEventFilter(this);
+    typeRow->addWidget(new QLabel(kLabel3, frame2));
+    typeRow->addWidget(cboprofilename_, 1);
+    typeRow->addWidget(shpproColor_);
+    frame2Layout->addLayout(typeRow);
+    auto* typeButtons = new QHBoxLayout();
+    auto* cmdAddprofile = new QPushButton(kAddProfile, frame2);
+    cmdAddprofile->setObjectName("cmdAddprofile");
+    auto* cmdDeleteProfile = new QPushButton(kDeleteProfile, frame2);
+    cmdDeleteProfile->setObjectName("cmdDeleteProfile");
+    typeButtons->addWidget(cmdAddprofile);
+    typeButtons->addWidget(cmdDeleteProfile);
+    frame2Layout->addLayout(typeButtons);
+    auto* typeForm = new QFormLayout();
+    frame2Layout->addLayout(typeForm);
+    txtZLayers_ = addBox(typeForm, kZLayers);
+    txtZLength_ = addBox(typeForm, kZLength);
+    column->addWidget(frame2);
+
+    auto* frame1 = new QGroupBox(kFrame1, panel_);
+    auto* frame1Layout = new QVBoxLayout(frame1);
+    auto* chunkButtons = new QHBoxLayout();
+    auto* cmdDelChunk = new QPushButton(kDelChunk, frame1);
+    cmdDelChunk->setObjectName("cmdDelChunk");
+    auto* cmdAdjLength = new QPushButton(kAdjLength, frame1);
+    cmdAdjLength->setObjectName("cmdAdjLength");
+    chunkButtons->addWidget(cmdDelChunk);
+    chunkButtons->addWidget(cmdAdjLength);
+    frame1Layout->addLayout(chunkButtons);
+    auto* modelForm = new QFormLayout();
+    frame1Layout->addLayout(modelForm);
+    txtUnusedLength_ = addBox(modelForm, kUnusedLength);
+    txtnumgeotypes_ = addBox(modelForm, kNumGeoTypes);
+    txtModLength_ = addBox(modelForm, kModLength);
+    txtModLength_->installEventFilter(this);
+    txtTotChunks_ = addBox(modelForm, kTotChunks);
+    column->addWidget(frame1);
+
+    auto* drawingRow = new QHBoxLayout();
+    auto* scale = new QVBoxLayout();
+    for (int i = 0; i < 5; ++i) {
+        lblPz_[i] = new QLabel("0", panel_);
+        lblPz_[i]->setObjectName(QString("lblPz%1").arg(i));
+        scale->addWidget(lblPz_[i]);
+        if (i < 4) scale->addStretch(1);
+    }
+    drawingRow->addLayout(scale);
+    picModel_ = new CanvasWidget(panel_);
+    picModel_->setObjectName("picModel");
+    drawingRow->addWidget(picModel_, 1);
+    column->addLayout(drawingRow, 1);
+}
+
+QAction* MainWindowView::action(const std::string& itemName) const {
+    auto it = actions_.find(itemName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindowView::render() {
+    const MainWindowState& s = controller_.state();
+    for (const MenuState& menu : s.menus) {
+        menus_.at(menu.name)->setEnabled(menu.enabled);
+        for (const MenuItemState& item : menu.items) {
+            actions_.at(item.name)->setEnabled(item.enabled);
+            actions_.at(item.name)->setVisible(item.visible);
+        }
+    }
+    panel_->setVisible(s.panelVisible);
+    panel_->setEnabled(s.panelEnabled);
+    txtZLayers_->setText(qs(s.txtZLayers));
+    txtZLength_->setText(qs(s.txtZLength));
+    txtUnusedLength_->setText(qs(s.txtUnusedLength));
+    txtnumgeotypes_->setText(qs(s.txtnumgeotypes));
+    txtModLength_->setText(qs(s.txtModLength));
+    txtTotChunks_->setText(qs(s.txtTotChunks));
+    txtmodelName_->setText(qs(s.txtmodelName));
+    lblModfile_->setText(qs(s.lblModfile));
+    for (int i = 0; i < 5; ++i) {
+        lblPz_[i]->setText(qs(s.lblPz[i].caption));
+        lblPz_[i]->setVisible(s.lblPz[i].visible);
+    }
+    shpproColor_->setStyleSheet(swatchStyle(s.shpproColor));
+    QSignalBlocker block(cboprofilename_);
+    cboprofilename_->clear();
+    for (const std::string& name : s.cboprofilename.items) cboprofilename_->addItem(qs(name));
+    cboprofilename_->setCurrentIndex(s.cboprofilename.listIndex);
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && watched == txtmodelName_) {
+        controller_.modelNameClicked();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    QRect g = geometry();
+    controller_.unload({double(g.left()), double(g.top()), double(g.width()), double(g.height())},
+                       isMinimized());
+    event->accept();
+}
+
+} // namespace vardex::gui

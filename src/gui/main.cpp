@@ -1,0 +1,27 @@
+// Vardex: builds the application state, shows the main window and runs the start-up check.
+
+#include <QApplication>
+
+#include "MainWindowView.h"
+#include "QtDialogs.h"
+#include "QtPlatform.h"
+#include "app/AppState.h"
+#include "app/Startup.h"
+#include "app/mdifrmMain.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Vardex");
+
+    vardex::gui::QtDialogs dialogs;
+    vardex::gui::QtSettingsStore settings;
+    vardex::AppState app(dialogs, vardex::platformHomeCandidates());
+    vardex::mdifrmMain mainWindow(app, settings);
+    mainWindow.applicationName = QApplication::applicationName().toStdString();
+    mainWindow.onQuit = [] { QApplication::quit(); };
+
+    vardex::gui::MainWindowView view(mainWindow);
+    dialogs.setParent(&view);
+    vardex::startVardex(app, mainWindow, [&] { view.show(); });
+    return application.exec();
+}

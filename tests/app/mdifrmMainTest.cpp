@@ -1,0 +1,107 @@
+#include "app/mdifrmMain.h"
+
+#include <gtest/gtest.h>
+
+#include "support/Doubles.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace vardex {
+namespace {
+
+struct MainFixture {
+    testing::TempDir home;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingSettingsStore settings;
+    AppState app{dialogs, {home.path()}};
+    mdifrmMain main{app, settings};
+    MainFixture() { dialogs.messages.clear(); }
+};
+
+TEST(MainWindow, LoadHidesThePanelAndResetsTheDisplays) {
+    MainFixture f;
+    f.app.config.UserDir = "/u";
+    f.app.chunkList = {1, 2};
+    f.main.load();
+    const MainWindowState& s = f.main.state();
+    EXPECT_EQ(s.caption, "Integrated Model");
+    EXPECT_FALSE(s.panelVisible);
+    EXPECT_FALSE(s.panelEnabled);
+    EXPECT_FALSE(f.main.builderActive);
+    EXPECT_TRUE(f.main.saved);
+    EXPECT_EQ(f.main.messageTitle, "Model");
+    EXPECT_EQ(f.main.fileDialogInitialDir, "/u");
+    EXPECT_EQ(s.txtModLength, "0");
+    EXPECT_EQ(s.txtTotChunks, "0");
+    EXPECT_EQ(s.txtnumgeotypes, "0");
+    for (const LabelState& l : s.lblPz) {
+        EXPECT_EQ(l.caption, "0");
+        EXPECT_FALSE(l.visible);
+    }
+    EXPECT_TRUE(f.app.chunkList.empty());
+    auto menus = s.menus;
+    EXPECT_FALSE(findMenuItem(menus, "mnufilesaveas")->enabled);
+}
+
+TEST(MainWindow, EveryMenuItemHasItsCaption) {
+    MainFixture f;
+    auto menus = f.main.state().menus;
+    std::vector<std::pair<const char*, const char*>> expected{
+        {"mnufilenew", "&New model"},         {"mnufileopen", "&Open model"},
+        {"mnufileSave", "&Save model"},       {"mnufilesaveas", "Save model &as"},
+        {"mnufileclose", "&Close model"},     {"mnuproMaterials", "&Materials editor"},
+        {"mnusection", "Section &Geometry editor"}, {"mnuProGeom", "&Sub-Model editor"},
+        {"mnuSpecOutput", "Specify &Output"}, {"mnupromodel", "Model &Execution/output"},
+        {"mnuUnitsEnslish", "&English "},     {"mnuUnitsSI", "&SI  (mks)"},
+        {"mnuNewModel", "&New model"},        {"mnuOpenModel", "&Open Model"},
+        {"mnuExit", "E&xit"}};
+    for (auto [name, caption] : expected) {
+        ASSERT_NE(findMenuItem(menus, name), nullptr) << name;
+        EXPECT_EQ(findMenuItem(menus, name)->caption, caption);
+    }
+    EXPECT_EQ(findMenu(menus, "mnuHelp")->caption, "&Help");
+}
+
+TEST(MainWindow, ModelNameBoxKeepsTheOldNameOnAnEmptyAnswer) {
+    MainFixture f;
+    f.main.modelName = "old";
+    f.dialogs.inputAnswers = {"", "Pier 4"};
+    f.main.modelNameClicked();
+    EXPECT_EQ(f.main.modelName, "old");
+    EXPECT_TRUE(f.main.saved);
+    f.main.modelNameClicked();
+    EXPECT_EQ(f.main.modelName, "Pier 4");
+    EXPECT_EQ(f.main.state().txtmodelName, "Pier 4");
+    EXPECT_FALSE(f.main.saved);
+    ASSERT_EQ(f.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(f.dialogs.prompts[1].prompt, "Enter a descriptive Model name\r\n<CR> keeps old name");
+    EXPECT_EQ(f.dialogs.prompts[1].title, "model name");
+    EXPECT_EQ(f.dialogs.prompts[1].defaultText, "old");
+}
+
+TEST(MainWindow, UnloadStoresThePlacementUnlessMinimized) {
+    MainFixture f;
+    f.main.unload({10, 20, 800.5, 600}, true);
+    EXPECT_TRUE(f.settings.values.empty());
+    f.main.unload({10, 20, 800.5, 600}, false);
+    EXPECT_EQ(f.settings.values["Vardex/Settings/MainLeft"], " 10");
+    EXPECT_EQ(f.settings.values["Vardex/Settings/MainTop"], " 20");
+    EXPECT_EQ(f.settings.values["Vardex/Settings/MainWidth"], " 800.5");
+    EXPECT_EQ(f.settings.values["Vardex/Settings/MainHeight"], " 600");
+}
+
+TEST(MainWindow, ExitRemembersTheModelFolderEmptiesTheListsAndQuits) {
+    MainFixture f;
+    f.app.config.testing = true; // keep the configuration file out of it
+    f.main.modelFilePath = f.home.write("models/pier.mod", "x");
+    f.app.chunkList = {1};
+    bool quit = false;
+    f.main.onQuit = [&] { quit = true; };
+    f.main.exitProgram();
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(f.app.config.UserDir, f.home.file("models"));
+    EXPECT_TRUE(f.app.chunkList.empty());
+}
+
+} // namespace
+} // namespace vardex
