@@ -22,9 +22,11 @@ double interpolate(const SeriesPoints& points, double t, double empty) {
 HeatCurve::HeatCurve(const Hydration& h, std::vector<std::string>& warnings) : h_(h) {
     if (h.seriesFlag) {
         kind_ = Kind::Series;
-        if (h.abtFlag) warnings.push_back("both TimeseriesFlag and ABtFlag are set; the series is used");
+        if (h.abtFlag)
+            warnings.push_back("both TimeseriesFlag and ABtFlag are set; the series is used");
         if (h.points.empty())
-            throw InputFault("\"TimeseriesFlag=\" is True but the heat-source series has no points");
+            throw InputFault(
+                "\"TimeseriesFlag=\" is True but the heat-source series has no points");
         // Series values are kJ per kg of concrete.
         scale_ = 1000.0 * h.concreteRho;
         return;
@@ -52,7 +54,8 @@ HeatCurve::HeatCurve(const Hydration& h, std::vector<std::string>& warnings) : h
 double HeatCurve::cumulative(double age) const {
     if (!(age > 0.0)) return 0.0;
     switch (kind_) {
-    case Kind::Series: return scale_ * interpolate(h_.points, age, 0.0);
+    case Kind::Series:
+        return scale_ * interpolate(h_.points, age, 0.0);
     case Kind::Abt: {
         // alpha(t) = alpha_u exp(-(tau / t)^beta)
         const double alpha = h_.p[0] * std::exp(-std::pow(h_.p[2] / age, h_.p[1]));
@@ -71,8 +74,8 @@ std::string HeatCurve::describe() const {
     std::ostringstream s;
     switch (kind_) {
     case Kind::Series:
-        s << "heat source: cumulative series of " << h_.points.size() << " points (kJ/kg), concrete "
-          << h_.concreteRho << " kg/m3";
+        s << "heat source: cumulative series of " << h_.points.size()
+          << " points (kJ/kg), concrete " << h_.concreteRho << " kg/m3";
         break;
     case Kind::Abt:
         s << "heat source: a-b-t, alpha_u " << h_.p[0] << ", beta " << h_.p[1] << ", tau "

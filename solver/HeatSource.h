@@ -13,7 +13,7 @@ namespace zolter {
 double interpolate(const SeriesPoints& points, double t, double empty);
 
 class HeatCurve {
-public:
+  public:
     enum class Kind { Abt, TModel, Series };
 
     // Checks the parameters of the chosen curve; warnings note what was assumed.
@@ -27,7 +27,7 @@ public:
     Kind kind() const { return kind_; }
     std::string describe() const;
 
-private:
+  private:
     Kind kind_;
     Hydration h_;
     double scale_ = 0.0; // J/m3 for a released fraction of 1

@@ -12,7 +12,9 @@ namespace zolter {
 
 namespace {
 
-std::string quoted(std::string_view key) { return "\"" + std::string(key) + "\""; }
+std::string quoted(std::string_view key) {
+    return "\"" + std::string(key) + "\"";
+}
 
 // Blank-separated items of a printed line.
 std::vector<std::string> words(std::string_view line) {
@@ -39,7 +41,7 @@ int toWhole(double v, const std::string& what) {
 
 // The key rules of the program's own readers: keys are substrings searched forward only.
 class TempReader {
-public:
+  public:
     // The writer ends the file with the last material's last key; a blank line is added so the
     // key reader's end-of-file rule (the last line is never matched) does not swallow it.
     explicit TempReader(std::string_view text)
@@ -59,7 +61,8 @@ public:
     int whole(std::string_view key) { return toWhole(number(key), quoted(key)); }
     bool flag(std::string_view key) {
         std::string t = text(key);
-        std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(t.begin(), t.end(), t.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (t == "true") return true;
         if (t == "false") return false;
         if (vardex::isNumeric(t)) return vardex::leadingNumber(t) != 0.0;
@@ -84,7 +87,7 @@ public:
         return out;
     }
 
-private:
+  private:
     vardex::KeyReader r_;
 };
 
@@ -95,7 +98,8 @@ std::vector<int> gridRow(const std::string& line, int count, const std::string& 
     if (vardex::trim(line).empty()) throw InputFault(what + " is empty");
     for (;;) {
         const std::size_t comma = line.find(',', start);
-        const std::string item = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string item =
+            line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         out.push_back(toWhole(toNumber(item, what), what));
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -202,11 +206,13 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
         if (!(in.dx > 0.0) || !(in.dy > 0.0) || !(in.dz > 0.0))
             throw InputFault("the cell sizes dx, dy, dz must be positive");
         if (sections < 1)
-            throw InputFault("nz= " + std::to_string(in.nz) + " zones but no sections (\"sectionfiles=\" " +
+            throw InputFault("nz= " + std::to_string(in.nz) +
+                             " zones but no sections (\"sectionfiles=\" " +
                              std::to_string(sections) + ")");
 
         r.line("[submodel]");
-        in.zoneSection = gridRow(r.next("[submodel]"), in.nz, "the [submodel] row of section numbers");
+        in.zoneSection =
+            gridRow(r.next("[submodel]"), in.nz, "the [submodel] row of section numbers");
         for (std::size_t k = 0; k < in.zoneSection.size(); ++k)
             if (in.zoneSection[k] < 1 || in.zoneSection[k] > sections)
                 throw InputFault("vertical zone " + std::to_string(k + 1) + " names section " +
@@ -257,14 +263,17 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
                                  ") has no [material] block");
         }
     for (int k = 0; k < in.nz; ++k)
-        for (int c : in.sections[std::size_t(in.zoneSection[std::size_t(k)] - 1)]) used[std::size_t(c)] = true;
+        for (int c : in.sections[std::size_t(in.zoneSection[std::size_t(k)] - 1)])
+            used[std::size_t(c)] = true;
     for (std::size_t k = 1; k < used.size(); ++k) {
         if (!used[k]) continue;
         const Material& mat = in.materials[k - 1];
         const std::string who = "material " + std::to_string(k) + " (" + mat.name + ")";
         if (!(mat.density > 0.0)) throw InputFault(who + " has zero or negative density");
-        if (!(mat.specificHeat > 0.0)) throw InputFault(who + " has zero or negative specific heat");
-        if (!(mat.conductivity >= 0.0)) throw InputFault(who + " has a negative thermal conductivity");
+        if (!(mat.specificHeat > 0.0))
+            throw InputFault(who + " has zero or negative specific heat");
+        if (!(mat.conductivity >= 0.0))
+            throw InputFault(who + " has a negative thermal conductivity");
         if (!(mat.heatProduction >= 0.0)) throw InputFault(who + " has a negative heat production");
     }
 

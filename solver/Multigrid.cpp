@@ -18,8 +18,10 @@ std::vector<double> coarseCentres(int nf, bool coarsened) {
     const int nc = coarsened ? (nf + 1) / 2 : nf;
     std::vector<double> pos(std::size_t(nc), 0.0);
     for (int p = 0; p < nc; ++p) {
-        if (!coarsened) pos[std::size_t(p)] = p;
-        else pos[std::size_t(p)] = (2 * p + 1 < nf) ? 2 * p + 0.5 : 2 * p;
+        if (!coarsened)
+            pos[std::size_t(p)] = p;
+        else
+            pos[std::size_t(p)] = (2 * p + 1 < nf) ? 2 * p + 0.5 : 2 * p;
     }
     return pos;
 }
@@ -138,10 +140,12 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
     auto lo = [&](int d, int p) { return which[d] ? 2 * p : p; };
     auto hi = [&](int d, int p) { return which[d] ? std::min(2 * p + 1, fs.n[d] - 1) : p; };
     auto fidx = [&](int i, int j, int k) {
-        return std::size_t(i) + std::size_t(fs.n[0]) * (std::size_t(j) + std::size_t(fs.n[1]) * std::size_t(k));
+        return std::size_t(i) +
+               std::size_t(fs.n[0]) * (std::size_t(j) + std::size_t(fs.n[1]) * std::size_t(k));
     };
     auto cidx = [&](int i, int j, int k) {
-        return std::size_t(i) + std::size_t(cs.n[0]) * (std::size_t(j) + std::size_t(cs.n[1]) * std::size_t(k));
+        return std::size_t(i) +
+               std::size_t(cs.n[0]) * (std::size_t(j) + std::size_t(cs.n[1]) * std::size_t(k));
     };
     // Conductance of the tube through the members of a coarse cell along d, from the coarse
     // centre to its - face (side 0) or + face (side 1). A pair of members puts the coarse centre
@@ -164,7 +168,8 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
                 const std::array<int, 3> P{I, J, K};
                 for (int k = lo(2, K); k <= hi(2, K); ++k)
                     for (int j = lo(1, J); j <= hi(1, J); ++j)
-                        for (int i = lo(0, I); i <= hi(0, I); ++i) coarse.cap[C] += fine.cap[fidx(i, j, k)];
+                        for (int i = lo(0, I); i <= hi(0, I); ++i)
+                            coarse.cap[C] += fine.cap[fidx(i, j, k)];
                 for (int d = 0; d < 3; ++d) {
                     const int a = (d + 1) % 3, b = (d + 2) % 3;
                     const int count = hi(d, P[d]) - lo(d, P[d]) + 1;
@@ -194,7 +199,8 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
                                     fine.boundary[2 * d][faceIndex(fs, d, m[0], m[1], m[2])];
                                 const std::size_t ci = faceIndex(cs, d, I, J, K);
                                 coarse.boundary[2 * d][ci] +=
-                                    count == 2 ? series(gb, fine.hp[d][fidx(m[0], m[1], m[2])]) : gb;
+                                    count == 2 ? series(gb, fine.hp[d][fidx(m[0], m[1], m[2])])
+                                               : gb;
                             }
                             if (P[d] == cs.n[d] - 1) {
                                 std::array<int, 3> mt = m;
@@ -224,8 +230,11 @@ Multigrid::Multigrid(const Conductances& fine, int smoothingSweeps) : sweeps_(sm
         Level& f = levels_.back();
         for (int d = 0; d < 3; ++d) f.toCoarse[d] = makeTransfer(from->shape.n[d], which[d]);
         const Shape& cs = next.shape;
-        f.tmpA.assign(std::size_t(cs.n[0]) * std::size_t(from->shape.n[1]) * std::size_t(from->shape.n[2]), 0.0f);
-        f.tmpB.assign(std::size_t(cs.n[0]) * std::size_t(cs.n[1]) * std::size_t(from->shape.n[2]), 0.0f);
+        f.tmpA.assign(std::size_t(cs.n[0]) * std::size_t(from->shape.n[1]) *
+                          std::size_t(from->shape.n[2]),
+                      0.0f);
+        f.tmpB.assign(std::size_t(cs.n[0]) * std::size_t(cs.n[1]) * std::size_t(from->shape.n[2]),
+                      0.0f);
         levels_.emplace_back();
         fillLevel(next, levels_.back());
         current = std::move(next);
@@ -255,7 +264,8 @@ void Multigrid::setShift(double s) {
     work_.assign(m, 0.0);
     std::size_t row = 0;
     auto id = [&](int i, int j, int k) {
-        return std::size_t(i) + std::size_t(sh.n[0]) * (std::size_t(j) + std::size_t(sh.n[1]) * std::size_t(k));
+        return std::size_t(i) +
+               std::size_t(sh.n[0]) * (std::size_t(j) + std::size_t(sh.n[1]) * std::size_t(k));
     };
     for (int k = 0; k < sh.n[2]; ++k)
         for (int j = 0; j < sh.n[1]; ++j)
@@ -369,7 +379,8 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
     for (int k = 0; k < fnz; ++k)
         for (int j = 0; j < fny; ++j) {
             const std::size_t row = fs.at(0, j, k);
-            float* out = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            float* out =
+                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
             for (int I = 0; I < cnx; ++I) {
                 float v = 0.0f;
                 for (int e = tx.start[std::size_t(I)]; e < tx.start[std::size_t(I) + 1]; ++e)
@@ -380,12 +391,14 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
 #pragma omp parallel for schedule(static) if (par)
     for (int k = 0; k < fnz; ++k)
         for (int J = 0; J < cny; ++J) {
-            float* out = B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+            float* out =
+                B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
             for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
             for (int e = ty.start[std::size_t(J)]; e < ty.start[std::size_t(J) + 1]; ++e) {
                 const float w = ty.weight[std::size_t(e)];
                 const float* in =
-                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(ty.fine[std::size_t(e)])) * std::size_t(cnx);
+                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(ty.fine[std::size_t(e)])) *
+                            std::size_t(cnx);
                 for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
             }
         }
@@ -398,7 +411,8 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
             for (int e = tz.start[std::size_t(K)]; e < tz.start[std::size_t(K) + 1]; ++e) {
                 const float w = tz.weight[std::size_t(e)];
                 const float* in =
-                    B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+                    B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) + std::size_t(J)) *
+                            std::size_t(cnx);
                 for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
             }
         }
@@ -419,7 +433,8 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
 #pragma omp parallel for schedule(static) if (par)
     for (int k = 0; k < fnz; ++k)
         for (int J = 0; J < cny; ++J) {
-            float* out = B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+            float* out =
+                B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
             for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
             for (int e = tz.pStart[std::size_t(k)]; e < tz.pStart[std::size_t(k) + 1]; ++e) {
                 const float w = tz.pWeight[std::size_t(e)];
@@ -430,12 +445,14 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
 #pragma omp parallel for schedule(static) if (par)
     for (int k = 0; k < fnz; ++k)
         for (int j = 0; j < fny; ++j) {
-            float* out = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            float* out =
+                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
             for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
             for (int e = ty.pStart[std::size_t(j)]; e < ty.pStart[std::size_t(j) + 1]; ++e) {
                 const float w = ty.pWeight[std::size_t(e)];
-                const float* in =
-                    B + (std::size_t(k) * std::size_t(cny) + std::size_t(ty.pCoarse[std::size_t(e)])) * std::size_t(cnx);
+                const float* in = B + (std::size_t(k) * std::size_t(cny) +
+                                       std::size_t(ty.pCoarse[std::size_t(e)])) *
+                                          std::size_t(cnx);
                 for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
             }
         }
@@ -443,7 +460,8 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
 #pragma omp parallel for schedule(static) if (par)
     for (int k = 0; k < fnz; ++k)
         for (int j = 0; j < fny; ++j) {
-            const float* in = A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+            const float* in =
+                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
             float* out = x + fs.at(0, j, k);
             if (!tx.coarsened) {
                 for (int i = 0; i < fnx; ++i) out[i] += in[i];

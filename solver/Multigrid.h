@@ -46,9 +46,12 @@ struct Conductances {
 // indices, the lower direction fastest.
 inline std::size_t faceIndex(const Shape& s, int direction, int i, int j, int k) {
     switch (direction) {
-    case 0: return std::size_t(j) + std::size_t(s.n[1]) * std::size_t(k);
-    case 1: return std::size_t(i) + std::size_t(s.n[0]) * std::size_t(k);
-    default: return std::size_t(i) + std::size_t(s.n[0]) * std::size_t(j);
+    case 0:
+        return std::size_t(j) + std::size_t(s.n[1]) * std::size_t(k);
+    case 1:
+        return std::size_t(i) + std::size_t(s.n[0]) * std::size_t(k);
+    default:
+        return std::size_t(i) + std::size_t(s.n[0]) * std::size_t(j);
     }
 }
 inline std::size_t faceSize(const Shape& s, int direction) {
@@ -56,7 +59,9 @@ inline std::size_t faceSize(const Shape& s, int direction) {
 }
 
 // Face conductance between two cells from their centre-to-face conductances (in series).
-inline double series(double a, double b) { return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0; }
+inline double series(double a, double b) {
+    return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0;
+}
 
 struct Level {
     Shape shape;
@@ -69,8 +74,8 @@ struct Level {
     // fine indices and weights (linear interpolation between cell centres).
     struct Transfer {
         bool coarsened = false;
-        std::vector<int> start;  // per coarse index, into entries (size nc + 1)
-        std::vector<int> fine;   // fine index
+        std::vector<int> start; // per coarse index, into entries (size nc + 1)
+        std::vector<int> fine;  // fine index
         std::vector<float> weight;
         std::vector<int> pStart; // per fine index, into pCoarse / pWeight (size nf + 1)
         std::vector<int> pCoarse;
@@ -81,7 +86,7 @@ struct Level {
 };
 
 class Multigrid {
-public:
+  public:
     // Builds the hierarchy; the finest level uses the given conductances.
     explicit Multigrid(const Conductances& fine, int smoothingSweeps = 1);
 
@@ -99,7 +104,7 @@ public:
     std::size_t levelCount() const { return levels_.size(); }
     const Shape& levelShape(std::size_t l) const { return levels_[l].shape; }
 
-private:
+  private:
     void vcycle(std::size_t l);
     void smooth(Level& lv, int color);
     void residual(Level& lv);

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class Log {
-public:
+  public:
     explicit Log(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {}
     void line(const std::string& text) {
         if (out_) {
@@ -27,7 +27,7 @@ public:
     }
     bool ok() const { return bool(out_); }
 
-private:
+  private:
     std::ofstream out_;
 };
 
@@ -163,7 +163,8 @@ int runZolter(const std::vector<std::string>& args) {
             log.line("no recording index file: recording the centre cell only");
         } else {
             points = parseRecordingPoints(readWhole(found), in, warnings);
-            log.line("recording points from " + found.string() + ": " + std::to_string(points.size()));
+            log.line("recording points from " + found.string() + ": " +
+                     std::to_string(points.size()));
         }
 
         Simulation sim(in, warnings);
@@ -191,9 +192,9 @@ int runZolter(const std::vector<std::string>& args) {
             if (r.halvings > 0)
                 l << "warning: step " << r.number << " did not converge within itmax; halved "
                   << r.halvings << " time(s)\r\n";
-            l << "step " << r.number << "  t= " << r.time << " h  dt= " << r.dt
-              << " h  iterations " << r.iterations << "  highest " << std::fixed
-              << std::setprecision(3) << r.highest << " C";
+            l << "step " << r.number << "  t= " << r.time << " h  dt= " << r.dt << " h  iterations "
+              << r.iterations << "  highest " << std::fixed << std::setprecision(3) << r.highest
+              << " C";
             log.line(l.str());
             record();
         });

@@ -57,7 +57,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                 const int m = in.materialAt(i, j, k);
                 const Material& mat = in.materials[std::size_t(m - 1)];
                 c.cap[cell] = mat.density * mat.specificHeat * 1000.0 * volume;
-                for (int d = 0; d < 3; ++d) c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
+                for (int d = 0; d < 3; ++d)
+                    c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
                 const std::size_t p = s.at(i, j, k);
                 cap_[p] = c.cap[cell];
                 if (mat.heatProduction > 0.0) {
@@ -66,7 +67,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     T_[p] = in.hydration.placement;
                 } else {
                     const int rec = recordOf[std::size_t(m)];
-                    T_[p] = rec >= 0 ? in.boundaries[std::size_t(rec)].initTemp : in.hydration.placement;
+                    T_[p] = rec >= 0 ? in.boundaries[std::size_t(rec)].initTemp
+                                     : in.hydration.placement;
                 }
             }
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
@@ -99,8 +101,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                 const int m = in.materialAt(idx[0], idx[1], idx[2]);
                 const int rec = recordOf[std::size_t(m)];
                 if (rec < 0 || !in.boundaries[std::size_t(rec)].dirichlet) continue;
-                const std::size_t ci =
-                    std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) + stride[2] * std::size_t(idx[2]);
+                const std::size_t ci = std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) +
+                                       stride[2] * std::size_t(idx[2]);
                 const double g = c.hm[d][ci];
                 c.boundary[2 * d + side][faceIndex(s, d, idx[0], idx[1], idx[2])] = g;
                 fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec)});
@@ -116,9 +118,10 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         for (int j = 0; j < s.n[1]; ++j)
             for (int i = 0; i < s.n[0]; ++i) {
                 const long p = long(s.at(i, j, k));
-                gsum_[std::size_t(p)] = double(f0.gx[std::size_t(p)]) + double(f0.gx[std::size_t(p - 1)]) +
-                                        double(f0.gy[std::size_t(p)]) + double(f0.gy[std::size_t(p - sy)]) +
-                                        double(f0.gz[std::size_t(p)]) + double(f0.gz[std::size_t(p - sz)]);
+                gsum_[std::size_t(p)] =
+                    double(f0.gx[std::size_t(p)]) + double(f0.gx[std::size_t(p - 1)]) +
+                    double(f0.gy[std::size_t(p)]) + double(f0.gy[std::size_t(p - sy)]) +
+                    double(f0.gz[std::size_t(p)]) + double(f0.gz[std::size_t(p - sz)]);
             }
     for (const Fixed& fx : fixed_) gsum_[fx.cell] += fx.g;
 
@@ -159,9 +162,9 @@ double Simulation::applyA(const double* x, double* y) const {
         for (int j = 0; j < ny; ++j) {
             const long row = long(s.at(0, j, k));
             for (long p = row; p < row + nx; ++p) {
-                const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] - gx[p - 1] * x[p - 1] -
-                                 gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
-                                 gz[p - sz] * x[p - sz];
+                const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] -
+                                 gx[p - 1] * x[p - 1] - gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] -
+                                 gz[p] * x[p + sz] - gz[p - sz] * x[p - sz];
                 y[p] = v;
                 dot += v * x[p];
             }
@@ -179,7 +182,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
         shift_ = sh;
         mg_->setShift(sh);
     }
-    const double dq = curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
+    const double dq =
+        curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
     const double rho = (1.0 - theta) / theta;
     const double ratio = haveTrend_ ? dt / lastDt_ : 0.0;
     const Level& f0 = mg_->finest();

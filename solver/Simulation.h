@@ -17,15 +17,15 @@ namespace zolter {
 
 struct StepReport {
     int number = 0;
-    double time = 0.0;   // hours, at the end of the step
-    double dt = 0.0;     // hours
+    double time = 0.0; // hours, at the end of the step
+    double dt = 0.0;   // hours
     int iterations = 0;
-    int halvings = 0;    // retries of this step with half the step size
+    int halvings = 0; // retries of this step with half the step size
     double highest = 0.0;
 };
 
 class Simulation {
-public:
+  public:
     Simulation(const SolverInput& in, std::vector<std::string>& warnings);
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
@@ -55,7 +55,7 @@ public:
     double highest() const;
     std::string describeHeat() const;
 
-private:
+  private:
     double applyA(const double* x, double* y) const; // y = A x, returns x . y
     double boundaryValue(std::size_t record, double t) const;
 

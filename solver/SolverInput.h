@@ -12,7 +12,7 @@ namespace zolter {
 
 // A fault in the input: the run stops with this one-line reason.
 class InputFault : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -31,11 +31,11 @@ struct Hydration {
     std::string seriesFile;
     bool seriesFlag = false;
     bool abtFlag = false;
-    double concreteRho = 2270.0;   // kg/m3
-    double placement = 32.0;       // C
-    double qCementitious = 70.0;   // kJ/kg
+    double concreteRho = 2270.0; // kg/m3
+    double placement = 32.0;     // C
+    double qCementitious = 70.0; // kJ/kg
     std::array<double, 3> p{0.87, 1.5, 25.0};
-    SeriesPoints points;           // cumulative heat, kJ/kg
+    SeriesPoints points; // cumulative heat, kJ/kg
 };
 
 struct BoundaryRecord {
@@ -50,9 +50,9 @@ struct BoundaryRecord {
 
 struct Material {
     std::string name;
-    double conductivity = 0.0;  // W/m C
-    double specificHeat = 0.0;  // kJ/kg C as read
-    double density = 0.0;       // kg/m3
+    double conductivity = 0.0; // W/m C
+    double specificHeat = 0.0; // kJ/kg C as read
+    double density = 0.0;      // kg/m3
     double heatProduction = 0.0;
 };
 
@@ -68,9 +68,9 @@ struct SolverInput {
     std::vector<BoundaryRecord> boundaries;
     std::string outputDirectory;
     std::string output;
-    std::vector<int> zoneSection;            // per vertical zone, 1-based section number
-    std::vector<std::vector<int>> sections;  // per section: ny rows of nx master numbers, i fastest
-    std::vector<Material> materials;         // master material k at index k - 1
+    std::vector<int> zoneSection;           // per vertical zone, 1-based section number
+    std::vector<std::vector<int>> sections; // per section: ny rows of nx master numbers, i fastest
+    std::vector<Material> materials;        // master material k at index k - 1
 
     // Master material number (1-based) of cell (i, j, k), all 0-based.
     int materialAt(int i, int j, int k) const {

@@ -6,10 +6,12 @@ namespace zolter {
 
 namespace {
 
-using vardex::PrintLine;
 using vardex::printForm;
+using vardex::PrintLine;
 
-std::string flag(bool b) { return b ? "True" : "False"; }
+std::string flag(bool b) {
+    return b ? "True" : "False";
+}
 
 std::string joined(const std::vector<int>& v, std::size_t from, std::size_t count) {
     std::string s;
@@ -69,7 +71,8 @@ std::string tempFileText(const SolverInput& in) {
     num("sourceP3=", h.p[2]);
     line(marker);
     num("seriespoints=", double(h.points.size()));
-    for (const auto& [time, v] : h.points) line(PrintLine().zone(printForm(time)).zone(printForm(v)).str());
+    for (const auto& [time, v] : h.points)
+        line(PrintLine().zone(printForm(time)).zone(printForm(v)).str());
     line(marker);
     line("[End Sources]");
     line(marker);
