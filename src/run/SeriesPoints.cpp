@@ -1,0 +1,21 @@
+#include "run/SeriesPoints.h"
+
+#include "app/text/NumberText.h"
+
+namespace vardex {
+
+int readSeriesPoints(ListInput& input, int count, std::vector<SeriesPoint>& points) {
+    for (int k = 1; k <= count; ++k) {
+        if (input.atEnd()) return k;
+        try {
+            float time = static_cast<float>(input.readNumber());
+            float value = static_cast<float>(input.readNumber());
+            points.push_back({time, value});
+        } catch (const ReadError&) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+} // namespace vardex
