@@ -1,5 +1,7 @@
 #include "Multigrid.h"
 
+#include "Parallel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -12,11 +14,13 @@ namespace {
 constexpr std::size_t kParallelCells = 20000;
 // The coarsest level is solved directly; coarsening stops at or below this many cells.
 constexpr std::size_t kCoarsestCells = 300;
+// Row buffer of the smoother.
+constexpr int kMaxRow = 256;
 
 // Position of coarse cell centres in fine-index units.
-std::vector<double> coarseCentres(int nf, bool coarsened) {
+Array<double> coarseCentres(int nf, bool coarsened) {
     const int nc = coarsened ? (nf + 1) / 2 : nf;
-    std::vector<double> pos(std::size_t(nc), 0.0);
+    Array<double> pos(std::size_t(nc), 0.0);
     for (int p = 0; p < nc; ++p) {
         if (!coarsened)
             pos[std::size_t(p)] = p;
@@ -29,7 +33,7 @@ std::vector<double> coarseCentres(int nf, bool coarsened) {
 Level::Transfer makeTransfer(int nf, bool coarsened) {
     Level::Transfer t;
     t.coarsened = coarsened;
-    const std::vector<double> pos = coarseCentres(nf, coarsened);
+    const Array<double> pos = coarseCentres(nf, coarsened);
     const int nc = int(pos.size());
     // Prolongation: each fine centre interpolated linearly between the bracketing coarse centres.
     std::vector<std::vector<std::pair<int, float>>> byCoarse(static_cast<std::size_t>(nc));
@@ -82,7 +86,7 @@ void fillLevel(const Conductances& c, Level& lv) {
     lv.x.assign(np, 0.0f);
     lv.b.assign(np, 0.0f);
     lv.r.assign(np, 0.0f);
-    std::vector<double> gsum(s.cells(), 0.0);
+    Array<double> gsum(s.cells(), 0.0);
     std::size_t c0 = 0;
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                             std::size_t(s.n[0]) * std::size_t(s.n[1])};
@@ -317,8 +321,11 @@ void Multigrid::solveCoarsest() {
             for (int i = 0; i < sh.n[0]; ++i) c.x[sh.at(i, j, k)] = float(work_[row++]);
 }
 
-// One half-sweep of red-black Gauss-Seidel over the cells of one colour.
-void Multigrid::smooth(Level& lv, int color) {
+// One half-sweep of red-black Gauss-Seidel over the cells of one colour. Each row is computed
+// whole into a buffer (contiguous, so it vectorises) and only the cells of the colour are stored.
+// With first set, x is taken as zero: the cells of colour 0 become b / diag without reading
+// their neighbours, so x need not be cleared beforehand.
+void Multigrid::smooth(Level& lv, int color, bool first) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const int nx = sh.n[0], ny = sh.n[1], nz = sh.n[2];
@@ -328,17 +335,31 @@ void Multigrid::smooth(Level& lv, int color) {
     const float* gy = lv.gy.data();
     const float* gz = lv.gz.data();
     const float* inv = lv.inv.data();
-#pragma omp parallel for schedule(static) if (sh.cells() > kParallelCells)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(sh.at(0, j, k));
-            for (int i = (color + j + k) & 1; i < nx; i += 2) {
-                const long p = row + i;
-                x[p] = (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
-                        gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
-                       inv[p];
+    Workers::shared().forRange(nz, sh.cells() > kParallelCells, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k) {
+            float buf[kMaxRow];
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(sh.at(0, j, k));
+                const int i0 = (color + j + k) & 1;
+                if (first) {
+                    for (int i = i0; i < nx; i += 2) x[row + i] = b[row + i] * inv[row + i];
+                    continue;
+                }
+                for (int c0 = 0; c0 < nx; c0 += kMaxRow) {
+                    const int len = std::min(kMaxRow, nx - c0);
+                    const long r0 = row + c0;
+                    for (int i = 0; i < len; ++i) {
+                        const long p = r0 + i;
+                        buf[i] =
+                            (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
+                             gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
+                            inv[p];
+                    }
+                    for (int i = (i0 + c0) & 1; i < len; i += 2) x[r0 + i] = buf[i];
+                }
             }
         }
+    });
 }
 
 void Multigrid::residual(Level& lv) {
@@ -352,15 +373,16 @@ void Multigrid::residual(Level& lv) {
     const float* gz = lv.gz.data();
     const float* dg = lv.diag.data();
     float* r = lv.r.data();
-#pragma omp parallel for schedule(static) if (sh.cells() > kParallelCells)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(sh.at(0, j, k));
-            for (long p = row; p < row + nx; ++p)
-                r[p] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] +
-                       gy[p] * x[p + sy] + gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] +
-                       gz[p - sz] * x[p - sz];
-        }
+    Workers::shared().forRange(nz, sh.cells() > kParallelCells, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(sh.at(0, j, k));
+                for (long p = row; p < row + nx; ++p)
+                    r[p] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] +
+                           gy[p] * x[p + sy] + gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] +
+                           gz[p - sz] * x[p - sz];
+            }
+    });
 }
 
 void Multigrid::restrictTo(Level& fine, Level& coarse) {
@@ -375,47 +397,51 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
     float* B = fine.tmpB.data(); // cnx * cny * fnz
     const float* r = fine.r.data();
     const bool par = fs.cells() > kParallelCells;
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < fnz; ++k)
-        for (int j = 0; j < fny; ++j) {
-            const std::size_t row = fs.at(0, j, k);
-            float* out =
-                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-            for (int I = 0; I < cnx; ++I) {
-                float v = 0.0f;
-                for (int e = tx.start[std::size_t(I)]; e < tx.start[std::size_t(I) + 1]; ++e)
-                    v += tx.weight[std::size_t(e)] * r[row + std::size_t(tx.fine[std::size_t(e)])];
-                out[I] = v;
+    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < fny; ++j) {
+                const std::size_t row = fs.at(0, j, k);
+                float* out =
+                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) {
+                    float v = 0.0f;
+                    for (int e = tx.start[std::size_t(I)]; e < tx.start[std::size_t(I) + 1]; ++e)
+                        v += tx.weight[std::size_t(e)] *
+                             r[row + std::size_t(tx.fine[std::size_t(e)])];
+                    out[I] = v;
+                }
             }
-        }
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < fnz; ++k)
-        for (int J = 0; J < cny; ++J) {
-            float* out =
-                B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
-            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-            for (int e = ty.start[std::size_t(J)]; e < ty.start[std::size_t(J) + 1]; ++e) {
-                const float w = ty.weight[std::size_t(e)];
-                const float* in =
-                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(ty.fine[std::size_t(e)])) *
-                            std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+    });
+    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int J = 0; J < cny; ++J) {
+                float* out =
+                    B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+                for (int e = ty.start[std::size_t(J)]; e < ty.start[std::size_t(J) + 1]; ++e) {
+                    const float w = ty.weight[std::size_t(e)];
+                    const float* in = A + (std::size_t(k) * std::size_t(fny) +
+                                           std::size_t(ty.fine[std::size_t(e)])) *
+                                              std::size_t(cnx);
+                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+                }
             }
-        }
+    });
     float* cb = coarse.b.data();
-#pragma omp parallel for schedule(static) if (par)
-    for (int K = 0; K < cnz; ++K)
-        for (int J = 0; J < cny; ++J) {
-            float* out = cb + cs.at(0, J, K);
-            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-            for (int e = tz.start[std::size_t(K)]; e < tz.start[std::size_t(K) + 1]; ++e) {
-                const float w = tz.weight[std::size_t(e)];
-                const float* in =
-                    B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) + std::size_t(J)) *
-                            std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+    Workers::shared().forRange(cnz, par, [&](int lo_, int hi_, int) {
+        for (int K = lo_; K < hi_; ++K)
+            for (int J = 0; J < cny; ++J) {
+                float* out = cb + cs.at(0, J, K);
+                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+                for (int e = tz.start[std::size_t(K)]; e < tz.start[std::size_t(K) + 1]; ++e) {
+                    const float w = tz.weight[std::size_t(e)];
+                    const float* in = B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) +
+                                           std::size_t(J)) *
+                                              std::size_t(cnx);
+                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+                }
             }
-        }
+    });
 }
 
 void Multigrid::prolongAdd(Level& coarse, Level& fine) {
@@ -430,50 +456,53 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
     float* B = fine.tmpB.data(); // cnx * cny * fnz
     const float* cx = coarse.x.data();
     const bool par = fs.cells() > kParallelCells;
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < fnz; ++k)
-        for (int J = 0; J < cny; ++J) {
-            float* out =
-                B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
-            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-            for (int e = tz.pStart[std::size_t(k)]; e < tz.pStart[std::size_t(k) + 1]; ++e) {
-                const float w = tz.pWeight[std::size_t(e)];
-                const float* in = cx + cs.at(0, J, tz.pCoarse[std::size_t(e)]);
-                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int J = 0; J < cny; ++J) {
+                float* out =
+                    B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+                for (int e = tz.pStart[std::size_t(k)]; e < tz.pStart[std::size_t(k) + 1]; ++e) {
+                    const float w = tz.pWeight[std::size_t(e)];
+                    const float* in = cx + cs.at(0, J, tz.pCoarse[std::size_t(e)]);
+                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+                }
             }
-        }
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < fnz; ++k)
-        for (int j = 0; j < fny; ++j) {
-            float* out =
-                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-            for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-            for (int e = ty.pStart[std::size_t(j)]; e < ty.pStart[std::size_t(j) + 1]; ++e) {
-                const float w = ty.pWeight[std::size_t(e)];
-                const float* in = B + (std::size_t(k) * std::size_t(cny) +
-                                       std::size_t(ty.pCoarse[std::size_t(e)])) *
-                                          std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+    });
+    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < fny; ++j) {
+                float* out =
+                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
+                for (int e = ty.pStart[std::size_t(j)]; e < ty.pStart[std::size_t(j) + 1]; ++e) {
+                    const float w = ty.pWeight[std::size_t(e)];
+                    const float* in = B + (std::size_t(k) * std::size_t(cny) +
+                                           std::size_t(ty.pCoarse[std::size_t(e)])) *
+                                              std::size_t(cnx);
+                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
+                }
             }
-        }
+    });
     float* x = fine.x.data();
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < fnz; ++k)
-        for (int j = 0; j < fny; ++j) {
-            const float* in =
-                A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-            float* out = x + fs.at(0, j, k);
-            if (!tx.coarsened) {
-                for (int i = 0; i < fnx; ++i) out[i] += in[i];
-                continue;
+    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < fny; ++j) {
+                const float* in =
+                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+                float* out = x + fs.at(0, j, k);
+                if (!tx.coarsened) {
+                    for (int i = 0; i < fnx; ++i) out[i] += in[i];
+                    continue;
+                }
+                for (int i = 0; i < fnx; ++i) {
+                    float v = 0.0f;
+                    for (int e = tx.pStart[std::size_t(i)]; e < tx.pStart[std::size_t(i) + 1]; ++e)
+                        v += tx.pWeight[std::size_t(e)] * in[tx.pCoarse[std::size_t(e)]];
+                    out[i] += v;
+                }
             }
-            for (int i = 0; i < fnx; ++i) {
-                float v = 0.0f;
-                for (int e = tx.pStart[std::size_t(i)]; e < tx.pStart[std::size_t(i) + 1]; ++e)
-                    v += tx.pWeight[std::size_t(e)] * in[tx.pCoarse[std::size_t(e)]];
-                out[i] += v;
-            }
-        }
+    });
 }
 
 void Multigrid::vcycle(std::size_t l) {
@@ -482,18 +511,17 @@ void Multigrid::vcycle(std::size_t l) {
         solveCoarsest();
         return;
     }
-    std::fill(lv.x.begin(), lv.x.end(), 0.0f);
     for (int s = 0; s < sweeps_; ++s) {
-        smooth(lv, 0);
-        smooth(lv, 1);
+        smooth(lv, 0, s == 0);
+        smooth(lv, 1, false);
     }
     residual(lv);
     restrictTo(lv, levels_[l + 1]);
     vcycle(l + 1);
     prolongAdd(levels_[l + 1], lv);
     for (int s = 0; s < sweeps_; ++s) {
-        smooth(lv, 1);
-        smooth(lv, 0);
+        smooth(lv, 1, false);
+        smooth(lv, 0, false);
     }
 }
 

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "Array.h"
+
 namespace zolter {
 
 // Cell counts and cell sizes of one grid level.
@@ -32,14 +34,14 @@ struct Shape {
 // are x, y, z; face f = 2 * direction + side (side 0 at index 0, side 1 at the last index).
 struct Conductances {
     Shape shape;
-    std::vector<double> cap; // heat capacity per cell (unpadded, i fastest)
+    Array<double> cap; // heat capacity per cell (unpadded, i fastest)
     // Centre-to-face conductance of each cell towards the - and + side of each direction.
-    std::array<std::vector<double>, 3> hm, hp;
+    std::array<Array<double>, 3> hm, hp;
     // Conductance between each cell and its + neighbour (0 for the last cell of a line).
-    std::array<std::vector<double>, 3> face;
+    std::array<Array<double>, 3> face;
     // Conductance from each boundary cell's centre to the domain face (0 = insulated), indexed
     // by faceIndex.
-    std::array<std::vector<double>, 6> boundary;
+    std::array<Array<double>, 6> boundary;
 };
 
 // Index of a boundary cell on a face normal to the given direction: the two transverse cell
@@ -65,10 +67,10 @@ inline double series(double a, double b) {
 
 struct Level {
     Shape shape;
-    std::vector<float> gx, gy, gz; // conductance to the + neighbour (padded)
-    std::vector<float> cap, gsum;  // capacity and sum of face and boundary conductances (padded)
-    std::vector<float> diag, inv;  // cap * s + gsum and its inverse (padded; 1 in ghosts)
-    std::vector<float> x, b, r;    // solution, right-hand side, residual (padded)
+    Array<float> gx, gy, gz; // conductance to the + neighbour (padded)
+    Array<float> cap, gsum;  // capacity and sum of face and boundary conductances (padded)
+    Array<float> diag, inv;  // cap * s + gsum and its inverse (padded; 1 in ghosts)
+    Array<float> x, b, r;    // solution, right-hand side, residual (padded)
 
     // Transfer to the next coarser level, one direction at a time: for every coarse index the
     // fine indices and weights (linear interpolation between cell centres).
@@ -76,13 +78,13 @@ struct Level {
         bool coarsened = false;
         std::vector<int> start; // per coarse index, into entries (size nc + 1)
         std::vector<int> fine;  // fine index
-        std::vector<float> weight;
+        Array<float> weight;
         std::vector<int> pStart; // per fine index, into pCoarse / pWeight (size nf + 1)
         std::vector<int> pCoarse;
-        std::vector<float> pWeight;
+        Array<float> pWeight;
     };
     std::array<Transfer, 3> toCoarse;
-    std::vector<float> tmpA, tmpB; // separable transfer scratch
+    Array<float> tmpA, tmpB; // separable transfer scratch
 };
 
 class Multigrid {
@@ -96,8 +98,8 @@ class Multigrid {
 
     // One V-cycle: solution() = M^-1 rhs(), both padded in the finest layout. Only the interior
     // of rhs() is read; its ghosts may hold anything.
-    std::vector<float>& rhs() { return levels_.front().b; }
-    const std::vector<float>& solution() const { return levels_.front().x; }
+    Array<float>& rhs() { return levels_.front().b; }
+    const Array<float>& solution() const { return levels_.front().x; }
     void apply();
 
     const Level& finest() const { return levels_.front(); }
@@ -106,7 +108,7 @@ class Multigrid {
 
   private:
     void vcycle(std::size_t l);
-    void smooth(Level& lv, int color);
+    void smooth(Level& lv, int color, bool first);
     void residual(Level& lv);
     void restrictTo(Level& fine, Level& coarse);
     void prolongAdd(Level& coarse, Level& fine);
@@ -115,8 +117,8 @@ class Multigrid {
     std::vector<Level> levels_;
     int sweeps_;
     double shift_ = 0.0;
-    std::vector<double> chol_; // dense Cholesky factor of the coarsest level
-    std::vector<double> work_;
+    Array<double> chol_; // dense Cholesky factor of the coarsest level
+    Array<double> work_;
 };
 
 // Builds a level's stencil arrays from conductances.

@@ -1,7 +1,10 @@
 #include "Simulation.h"
 
+#include "Parallel.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 
@@ -157,18 +160,26 @@ double Simulation::applyA(const double* x, double* y) const {
     const long sy = long(s.sy()), sz = long(s.sz());
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
     double dot = 0.0;
-#pragma omp parallel for schedule(static) reduction(+ : dot) if (s.cells() > kParallelCells)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            for (long p = row; p < row + nx; ++p) {
-                const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] -
-                                 gx[p - 1] * x[p - 1] - gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] -
-                                 gz[p] * x[p + sz] - gz[p - sz] * x[p - sz];
-                y[p] = v;
-                dot += v * x[p];
+    std::array<double, Workers::kMaxThreads> dotPart;
+    dotPart.fill(0.0);
+    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int lo_, int hi_, int part_) {
+        double dotLocal = dotPart[std::size_t(part_)];
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] -
+                                     gx[p - 1] * x[p - 1] - gy[p] * x[p + sy] -
+                                     gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
+                                     gz[p - sz] * x[p - sz];
+                    y[p] = v;
+                    dotLocal += v * x[p];
+                }
             }
-        }
+        dotPart[std::size_t(part_)] = dotLocal;
+    });
+    for (double v : dotPart) dot += v;
+
     return dot;
 }
 
@@ -204,22 +215,34 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // theta-scheme, divided by theta:
     //   (C s + L) T1 = C s T0 - (1 - theta)/theta L T0 + Q s + held-face terms,  s = 1/(theta dt)
     double lo = 1e300, hi = -1e300;
-#pragma omp parallel for schedule(static) reduction(min : lo) reduction(max : hi) if (par)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            for (long p = row; p < row + nx; ++p) {
-                const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
-                                  gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] - gz[p] * T[p + sz] -
-                                  gz[p - sz] * T[p - sz];
-                const double heat = hw[p] * dq;
-                b[p] = cap[p] * sh * T[p] - rho * lt + heat * sh;
-                // First guess: the exact heat plus the conduction change of the previous step.
-                x[p] = T[p] + heat / cap[p] + ratio * tr[p];
-                lo = std::min(lo, T[p]);
-                hi = std::max(hi, T[p]);
+    std::array<double, Workers::kMaxThreads> loPart;
+    loPart.fill(lo);
+    std::array<double, Workers::kMaxThreads> hiPart;
+    hiPart.fill(hi);
+    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
+        double loLocal = loPart[std::size_t(part_)];
+        double hiLocal = hiPart[std::size_t(part_)];
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
+                                      gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] -
+                                      gz[p] * T[p + sz] - gz[p - sz] * T[p - sz];
+                    const double heat = hw[p] * dq;
+                    b[p] = cap[p] * sh * T[p] - rho * lt + heat * sh;
+                    // First guess: the exact heat plus the conduction change of the previous step.
+                    x[p] = T[p] + heat / cap[p] + ratio * tr[p];
+                    loLocal = std::min(loLocal, T[p]);
+                    hiLocal = std::max(hiLocal, T[p]);
+                }
             }
-        }
+        loPart[std::size_t(part_)] = loLocal;
+        hiPart[std::size_t(part_)] = hiLocal;
+    });
+    for (double v : loPart) lo = std::min(lo, v);
+    for (double v : hiPart) hi = std::max(hi, v);
+
     for (const Fixed& f : fixed_) {
         const double v0 = boundaryValue(f.record, t0), v1 = boundaryValue(f.record, t1);
         b[f.cell] += f.g * (v1 + rho * v0);
@@ -235,32 +258,45 @@ bool Simulation::tryStep(double dt, int& iterations) {
     double* pp = p_.data();
     double* q = q_.data();
     applyA(x, q);
-    std::vector<float>& mrhs = mg_->rhs();
+    Array<float>& mrhs = mg_->rhs();
     float* mr = mrhs.data();
-#pragma omp parallel for schedule(static) if (par)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            for (long p = row; p < row + nx; ++p) {
-                r[p] = b[p] - q[p];
-                mr[p] = float(r[p]);
+    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    r[p] = b[p] - q[p];
+                    mr[p] = float(r[p]);
+                }
             }
-        }
+    });
     double rz = 0.0;
     bool converged = false;
     for (int it = 0;; ++it) {
         mg_->apply();
         const float* z = mg_->solution().data();
         double zmax = 0.0, rzNew = 0.0;
-#pragma omp parallel for schedule(static) reduction(max : zmax) reduction(+ : rzNew) if (par)
-        for (int k = 0; k < nz; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    zmax = std::max(zmax, double(std::fabs(z[p])));
-                    rzNew += r[p] * double(z[p]);
+        std::array<double, Workers::kMaxThreads> zmaxPart;
+        zmaxPart.fill(zmax);
+        std::array<double, Workers::kMaxThreads> rzNewPart;
+        rzNewPart.fill(0.0);
+        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
+            double zmaxLocal = zmaxPart[std::size_t(part_)];
+            double rzNewLocal = rzNewPart[std::size_t(part_)];
+            for (int k = lo_; k < hi_; ++k)
+                for (int j = 0; j < ny; ++j) {
+                    const long row = long(s.at(0, j, k));
+                    for (long p = row; p < row + nx; ++p) {
+                        zmaxLocal = std::max(zmaxLocal, double(std::fabs(z[p])));
+                        rzNewLocal += r[p] * double(z[p]);
+                    }
                 }
-            }
+            zmaxPart[std::size_t(part_)] = zmaxLocal;
+            rzNewPart[std::size_t(part_)] = rzNewLocal;
+        });
+        for (double v : zmaxPart) zmax = std::max(zmax, v);
+        for (double v : rzNewPart) rzNew += v;
+
         iterations = it;
         if (zmax / scale <= tc_.errmax) {
             converged = true;
@@ -269,25 +305,27 @@ bool Simulation::tryStep(double dt, int& iterations) {
         if (it >= tc_.itmax || !std::isfinite(zmax)) break;
         const double beta = it == 0 ? 0.0 : rzNew / rz;
         rz = rzNew;
-#pragma omp parallel for schedule(static) if (par)
-        for (int k = 0; k < nz; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) pp[p] = double(z[p]) + beta * pp[p];
-            }
+        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
+            for (int k = lo_; k < hi_; ++k)
+                for (int j = 0; j < ny; ++j) {
+                    const long row = long(s.at(0, j, k));
+                    for (long p = row; p < row + nx; ++p) pp[p] = double(z[p]) + beta * pp[p];
+                }
+        });
         const double pq = applyA(pp, q);
         if (!(pq > 0.0)) break;
         const double alpha = rz / pq;
-#pragma omp parallel for schedule(static) if (par)
-        for (int k = 0; k < nz; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    x[p] += alpha * pp[p];
-                    r[p] -= alpha * q[p];
-                    mr[p] = float(r[p]);
+        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
+            for (int k = lo_; k < hi_; ++k)
+                for (int j = 0; j < ny; ++j) {
+                    const long row = long(s.at(0, j, k));
+                    for (long p = row; p < row + nx; ++p) {
+                        x[p] += alpha * pp[p];
+                        r[p] -= alpha * q[p];
+                        mr[p] = float(r[p]);
+                    }
                 }
-            }
+        });
     }
     if (!converged) return false;
 
@@ -295,18 +333,25 @@ bool Simulation::tryStep(double dt, int& iterations) {
     double* Tw = T_.data();
     double* tm = tmax_.data();
     double* trw = trend_.data();
-#pragma omp parallel for schedule(static) reduction(+ : released) if (par)
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            for (long p = row; p < row + nx; ++p) {
-                const double heat = hw[p] * dq;
-                trw[p] = x[p] - Tw[p] - heat / cap[p];
-                Tw[p] = x[p];
-                tm[p] = std::max(tm[p], x[p]);
-                released += heat;
+    std::array<double, Workers::kMaxThreads> releasedPart;
+    releasedPart.fill(0.0);
+    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
+        double releasedLocal = releasedPart[std::size_t(part_)];
+        for (int k = lo_; k < hi_; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    const double heat = hw[p] * dq;
+                    trw[p] = x[p] - Tw[p] - heat / cap[p];
+                    Tw[p] = x[p];
+                    tm[p] = std::max(tm[p], x[p]);
+                    releasedLocal += heat;
+                }
             }
-        }
+        releasedPart[std::size_t(part_)] = releasedLocal;
+    });
+    for (double v : releasedPart) released += v;
+
     released_ += released;
     totalIterations_ += iterations;
     lastDt_ = dt;

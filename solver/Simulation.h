@@ -64,14 +64,14 @@ class Simulation {
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    std::vector<double> cap_, gsum_, heatW_; // padded
+    Array<double> cap_, gsum_, heatW_; // padded
     struct Fixed {
         std::size_t cell;
         double g;
         std::size_t record;
     };
     std::vector<Fixed> fixed_;
-    std::vector<double> T_, tmax_, trend_, x_, r_, p_, q_, b_;
+    Array<double> T_, tmax_, trend_, x_, r_, p_, q_, b_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;
