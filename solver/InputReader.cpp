@@ -45,7 +45,13 @@ class TempReader {
     // The writer ends the file with the last material's last key; a blank line is added so the
     // key reader's end-of-file rule (the last line is never matched) does not swallow it.
     explicit TempReader(std::string_view text)
-        : r_(vardex::KeyReader::fromText(std::string(text) + "\r\n")) {}
+        : r_(vardex::KeyReader::fromText(withEndLine(text))) {}
+
+    static std::string withEndLine(std::string_view text) {
+        std::string t(text);
+        if (!t.empty() && t.back() != '\n') t += "\r\n";
+        return t + " \r\n";
+    }
 
     std::string line(std::string_view key) {
         if (!r_.isOpen()) throw InputFault("the temp file ends before " + quoted(key));

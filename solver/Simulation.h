@@ -78,6 +78,7 @@ class Simulation {
     double released_ = 0.0;
     int totalIterations_ = 0;
     double shift_ = 0.0;
+    double capTotal_ = 0.0, heldTotal_ = 0.0;
 };
 
 } // namespace zolter

@@ -1,0 +1,46 @@
+#pragma once
+// Small solver inputs for the tests.
+
+#include <string>
+#include <vector>
+
+#include "SolverInput.h"
+
+namespace zolter::test {
+
+// An insulated block of one material; every cell starts at `start`.
+inline SolverInput block(int nx, int ny, int nz, double h, const Material& m, double start = 20.0) {
+    SolverInput in;
+    in.modelFile = "/models/shaft.mod";
+    in.submodelName = "test";
+    in.times = {0.63, 0.0, 10.0, 1.0, 1e-9, 60};
+    in.nx = nx;
+    in.ny = ny;
+    in.nz = nz;
+    in.dx = in.dy = in.dz = h;
+    in.format = "rectangular";
+    in.hydration.placement = start;
+    in.faces = "IIIIII";
+    in.output = "out/shaft.1.out";
+    in.zoneSection.assign(std::size_t(nz), 1);
+    in.sections.push_back(std::vector<int>(std::size_t(nx) * std::size_t(ny), 1));
+    in.materials.push_back(m);
+    return in;
+}
+
+inline Material concrete(double heat = 0.0) {
+    return {"concrete", 2.0, 0.87, 2300.0, heat};
+}
+
+// A held-temperature record for material m.
+inline BoundaryRecord held(int m, double initTemp, SeriesPoints points = {}) {
+    BoundaryRecord r;
+    r.dirichlet = true;
+    r.material = m;
+    r.name = "m" + std::to_string(m);
+    r.initTemp = initTemp;
+    r.points = std::move(points);
+    return r;
+}
+
+} // namespace zolter::test

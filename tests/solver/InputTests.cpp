@@ -1,0 +1,116 @@
+// Reading the temp file and the recording index file.
+
+#include <gtest/gtest.h>
+
+#include "Cases.h"
+#include "SolverInput.h"
+#include "TempFileText.h"
+
+namespace zolter {
+namespace {
+
+SolverInput sample() {
+    SolverInput in = test::block(3, 2, 4, 0.25, test::concrete(1.0), 18.0);
+    in.dz = 0.5;
+    in.materials.push_back({"soil", 1.2, 0.8, 1800.0, 0.0});
+    in.sections.push_back({2, 2, 1, 1, 2, 2});
+    in.zoneSection = {2, 2, 1, 1};
+    in.faces = "NDNDDI";
+    in.hydration.seriesFlag = true;
+    in.hydration.points = {{0.0, 0.0}, {12.5, 40.0}, {48.0, 65.5}};
+    in.boundaries = {test::held(2, 7.5, {{-1.0, 5.0}, {55.0, 12.0}})};
+    in.times = {0.7, 2.0, 50.0, 1.5, 0.003, 22};
+    return in;
+}
+
+TEST(TempFile, ReadsBackWhatTheProgramWrites) {
+    const SolverInput in = sample();
+    std::vector<std::string> w;
+    const SolverInput r = parseTempText(tempFileText(in), w);
+    EXPECT_TRUE(w.empty());
+    EXPECT_EQ(r.modelFile, "/models/shaft.mod");
+    EXPECT_NEAR(r.times.theta, 0.7, 1e-7);
+    EXPECT_DOUBLE_EQ(r.times.start, 2.0);
+    EXPECT_DOUBLE_EQ(r.times.end, 50.0);
+    EXPECT_DOUBLE_EQ(r.times.dtmax, 1.5);
+    EXPECT_DOUBLE_EQ(r.times.errmax, 0.003);
+    EXPECT_EQ(r.times.itmax, 22);
+    EXPECT_EQ(r.nx, 3);
+    EXPECT_EQ(r.nz, 4);
+    EXPECT_DOUBLE_EQ(r.dz, 0.5);
+    EXPECT_EQ(r.faces, "NDNDDI");
+    EXPECT_TRUE(r.hydration.seriesFlag);
+    EXPECT_EQ(r.hydration.points, in.hydration.points);
+    ASSERT_EQ(r.boundaries.size(), 1u);
+    EXPECT_TRUE(r.boundaries[0].dirichlet);
+    EXPECT_EQ(r.boundaries[0].material, 2);
+    EXPECT_DOUBLE_EQ(r.boundaries[0].initTemp, 7.5);
+    EXPECT_EQ(r.boundaries[0].points, in.boundaries[0].points);
+    EXPECT_EQ(r.zoneSection, in.zoneSection);
+    EXPECT_EQ(r.sections, in.sections);
+    ASSERT_EQ(r.materials.size(), 2u);
+    EXPECT_EQ(r.materials[1].name, "soil");
+    // The last key of the file is read too.
+    EXPECT_DOUBLE_EQ(r.materials[1].heatProduction, 0.0);
+    EXPECT_NEAR(r.materials[0].heatProduction, 1.0, 0);
+    EXPECT_EQ(r.materialAt(2, 1, 0), 2);
+    EXPECT_EQ(r.materialAt(2, 0, 3), 1);
+}
+
+TEST(TempFile, LineFeedsAloneAndTheLastLineWithoutEndReadAlike) {
+    std::string text = tempFileText(sample());
+    std::string lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    // The last line, without a line end, holds the last material's heat production.
+    lf = lf.substr(0, lf.rfind("heat production=")) + "heat production=  3.25";
+    std::vector<std::string> w;
+    const SolverInput r = parseTempText(lf, w);
+    EXPECT_DOUBLE_EQ(r.materials[1].heatProduction, 3.25);
+}
+
+TEST(TempFile, ThetaOutsideItsRangeIsClampedWithAWarning) {
+    SolverInput in = sample();
+    in.times.theta = 0.3;
+    std::vector<std::string> w;
+    EXPECT_DOUBLE_EQ(parseTempText(tempFileText(in), w).times.theta, 0.5);
+    ASSERT_EQ(w.size(), 1u);
+    EXPECT_NE(w[0].find("theta"), std::string::npos);
+    in.times.theta = 1.7;
+    EXPECT_DOUBLE_EQ(parseTempText(tempFileText(in), w).times.theta, 1.0);
+}
+
+TEST(TempFile, ABadFaceLineOrGridNumberIsAFault) {
+    std::string text = tempFileText(sample());
+    std::vector<std::string> w;
+    std::string faces = text;
+    faces.replace(faces.find("NDNDDI"), 6, "NDXDDI");
+    EXPECT_THROW(parseTempText(faces, w), InputFault);
+    std::string word = text;
+    word.replace(word.find("2,2,1"), 5, "2,x,1");
+    EXPECT_THROW(parseTempText(word, w), InputFault);
+}
+
+TEST(RecordingPoints, ReadsPrintedIndicesAndDropsPointsOutsideTheGrid) {
+    const SolverInput in = sample();
+    std::vector<std::string> w;
+    const auto p = parseRecordingPoints(" 3 \r\n 1  2  3 \r\n 3  1  4 \r\n 9  1  1 \r\n", in, w);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0].i, 1);
+    EXPECT_EQ(p[0].j, 2);
+    EXPECT_EQ(p[0].k, 3);
+    EXPECT_EQ(p[1].k, 4);
+    EXPECT_EQ(w.size(), 1u);
+    w.clear();
+    EXPECT_EQ(parseRecordingPoints(" 2 \n 1  1  1 \n", in, w).size(), 1u);
+    EXPECT_EQ(w.size(), 1u); // the second point is missing
+}
+
+TEST(BaseName, DropsFolderAndExtensionWithEitherSlash) {
+    EXPECT_EQ(baseName("C:\\diska\\shaft.mod"), "shaft");
+    EXPECT_EQ(baseName("/home/u/models/pier.2.mod"), "pier.2");
+    EXPECT_EQ(baseName("plain"), "plain");
+}
+
+} // namespace
+} // namespace zolter

@@ -1,0 +1,111 @@
+// The multigrid preconditioner: symmetric and positive (so conjugate gradients applies), and
+// effective on rough coefficients and stretched cells.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "Cases.h"
+#include "Multigrid.h"
+#include "Simulation.h"
+
+namespace zolter {
+namespace {
+
+Conductances roughGrid(std::mt19937& rng) {
+    Conductances c;
+    c.shape.n = {13, 10, 7};
+    c.shape.h = {0.1, 0.1, 0.35};
+    const Shape& s = c.shape;
+    const std::size_t n = s.cells();
+    std::uniform_real_distribution<double> logk(std::log(0.05), std::log(50.0));
+    c.cap.assign(n, 0.0);
+    for (int d = 0; d < 3; ++d) c.hm[d].assign(n, 0.0);
+    const std::array<double, 3> area{0.035, 0.035, 0.01};
+    for (std::size_t i = 0; i < n; ++i) {
+        const double k = std::exp(logk(rng));
+        c.cap[i] = 2e6 * 0.0035;
+        for (int d = 0; d < 3; ++d) c.hm[d][i] = 2 * k * area[std::size_t(d)] / s.h[std::size_t(d)];
+    }
+    const std::array<std::size_t, 3> stride{1, 13, 130};
+    for (int d = 0; d < 3; ++d) {
+        c.hp[d] = c.hm[d];
+        c.face[d].assign(n, 0.0);
+        std::size_t i = 0;
+        for (int z = 0; z < 7; ++z)
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 13; ++x, ++i) {
+                    const std::array<int, 3> idx{x, y, z};
+                    if (idx[std::size_t(d)] + 1 < s.n[std::size_t(d)])
+                        c.face[d][i] = series(c.hp[d][i], c.hm[d][i + stride[std::size_t(d)]]);
+                }
+    }
+    for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
+    for (std::size_t i = 0; i < c.boundary[4].size(); i += 2)
+        c.boundary[4][i] = 0.3; // part of z = 0 held
+    return c;
+}
+
+TEST(Multigrid, VCycleIsSymmetricAndPositiveOnRoughCoefficients) {
+    std::mt19937 rng(7);
+    const Conductances c = roughGrid(rng);
+    Multigrid mg(c);
+    ASSERT_GE(mg.levelCount(), 2u);
+    mg.setShift(1.0 / 3600.0);
+    const Shape& s = c.shape;
+    std::normal_distribution<float> g;
+    Array<float> a(s.padded(), 0.0f), b(s.padded(), 0.0f);
+    for (int k = 0; k < 7; ++k)
+        for (int j = 0; j < 10; ++j)
+            for (int i = 0; i < 13; ++i) {
+                a[s.at(i, j, k)] = g(rng);
+                b[s.at(i, j, k)] = g(rng);
+            }
+    auto apply = [&](const Array<float>& v) {
+        mg.rhs() = v;
+        mg.apply();
+        return mg.solution();
+    };
+    const Array<float> ma = apply(a), mb = apply(b);
+    double amb = 0, bma = 0, ama = 0;
+    for (std::size_t p = 0; p < s.padded(); ++p) {
+        amb += double(a[p]) * mb[p];
+        bma += double(b[p]) * ma[p];
+        ama += double(a[p]) * ma[p];
+    }
+    EXPECT_NEAR(amb, bma, 1e-4 * std::fabs(ama));
+    EXPECT_GT(ama, 0.0);
+}
+
+TEST(Multigrid, FewIterationsAndErrorWithinErrmaxOnContrastingMaterials) {
+    // Insulation, concrete and steel, cells three times taller than wide, odd counts.
+    SolverInput in = test::block(15, 11, 9, 0.05, {"insulation", 0.04, 1.4, 40.0, 0.0}, 10.0);
+    in.dz = 0.15;
+    in.materials.push_back(test::concrete(1.0));
+    in.materials.push_back({"steel", 50.0, 0.46, 7850.0, 0.0});
+    std::vector<int> sec(15 * 11, 2);
+    for (int j = 0; j < 11; ++j) sec[std::size_t(j * 15)] = 1;
+    for (int i = 0; i < 15; ++i) sec[std::size_t(5 * 15 + i)] = 3;
+    in.sections = {sec};
+    in.faces = "DDDDDD";
+    in.boundaries = {test::held(1, 10.0, {{0.0, 10.0}, {24.0, -5.0}}), test::held(3, 10.0)};
+    in.times = {0.63, 0.0, 24.0, 3.0, 1e-6, 30};
+    std::vector<std::string> w;
+    Simulation fast(in, w);
+    int worst = 0;
+    fast.run([&](const StepReport& r) { worst = std::max(worst, r.iterations); });
+    EXPECT_LE(worst, 15);
+    in.times.errmax = 1e-11;
+    in.times.itmax = 200;
+    Simulation tight(in, w);
+    tight.run();
+    const std::vector<double> a = fast.field(), b = tight.field();
+    double diff = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) diff = std::max(diff, std::fabs(a[i] - b[i]));
+    // errmax bounds the estimated error of each step relative to the temperature span (~60 C).
+    EXPECT_LT(diff, 60 * 1e-6 * 10);
+}
+
+} // namespace
+} // namespace zolter
