@@ -321,44 +321,59 @@ void Multigrid::solveCoarsest() {
             for (int i = 0; i < sh.n[0]; ++i) c.x[sh.at(i, j, k)] = float(work_[row++]);
 }
 
-// One half-sweep of red-black Gauss-Seidel over the cells of one colour. Each row is computed
+// One plane of a red-black Gauss-Seidel half-sweep: the cells of one colour. Each row is computed
 // whole into a buffer (contiguous, so it vectorises) and only the cells of the colour are stored.
-// With first set, x is taken as zero: the cells of colour 0 become b / diag without reading
-// their neighbours, so x need not be cleared beforehand.
-void Multigrid::smooth(Level& lv, int color, bool first) {
+// With first set, x is taken as zero: the cells become b / diag without reading their
+// neighbours, so x need not be cleared beforehand.
+static void smoothPlane(Level& lv, int k, int color, bool first) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
-    const int nx = sh.n[0], ny = sh.n[1], nz = sh.n[2];
+    const int nx = sh.n[0], ny = sh.n[1];
     float* x = lv.x.data();
     const float* b = lv.b.data();
     const float* gx = lv.gx.data();
     const float* gy = lv.gy.data();
     const float* gz = lv.gz.data();
     const float* inv = lv.inv.data();
-    Workers::shared().forRange(nz, sh.cells() > kParallelCells, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k) {
-            float buf[kMaxRow];
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(sh.at(0, j, k));
-                const int i0 = (color + j + k) & 1;
-                if (first) {
-                    for (int i = i0; i < nx; i += 2) x[row + i] = b[row + i] * inv[row + i];
-                    continue;
-                }
-                for (int c0 = 0; c0 < nx; c0 += kMaxRow) {
-                    const int len = std::min(kMaxRow, nx - c0);
-                    const long r0 = row + c0;
-                    for (int i = 0; i < len; ++i) {
-                        const long p = r0 + i;
-                        buf[i] =
-                            (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
-                             gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
-                            inv[p];
-                    }
-                    for (int i = (i0 + c0) & 1; i < len; i += 2) x[r0 + i] = buf[i];
-                }
-            }
+    float buf[kMaxRow];
+    for (int j = 0; j < ny; ++j) {
+        const long row = long(sh.at(0, j, k));
+        const int i0 = (color + j + k) & 1;
+        if (first) {
+            for (int i = i0; i < nx; i += 2) x[row + i] = b[row + i] * inv[row + i];
+            continue;
         }
+        for (int c0 = 0; c0 < nx; c0 += kMaxRow) {
+            const int len = std::min(kMaxRow, nx - c0);
+            const long r0 = row + c0;
+            for (int i = 0; i < len; ++i) {
+                const long p = r0 + i;
+                buf[i] = (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
+                          gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
+                         inv[p];
+            }
+            for (int i = (i0 + c0) & 1; i < len; i += 2) x[r0 + i] = buf[i];
+        }
+    }
+}
+
+// One full red-black sweep, colour `color` first. The second colour follows one plane behind
+// the first, so each plane is still in cache when it is visited again; the result is the same
+// as two separate half-sweeps. The second colour of the first and last plane of each thread's
+// slice needs its neighbour slices' first colour, so it waits for a second pass.
+void Multigrid::smooth(Level& lv, int color, bool first) {
+    const int nz = lv.shape.n[2];
+    const bool par = lv.shape.cells() > kParallelCells;
+    const int other = 1 - color;
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k) {
+            smoothPlane(lv, k, color, first);
+            if (k - 1 > k0) smoothPlane(lv, k - 1, other, false);
+        }
+    });
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
+        smoothPlane(lv, k0, other, false);
+        if (k1 - 1 > k0) smoothPlane(lv, k1 - 1, other, false);
     });
 }
 
@@ -511,18 +526,12 @@ void Multigrid::vcycle(std::size_t l) {
         solveCoarsest();
         return;
     }
-    for (int s = 0; s < sweeps_; ++s) {
-        smooth(lv, 0, s == 0);
-        smooth(lv, 1, false);
-    }
+    for (int s = 0; s < sweeps_; ++s) smooth(lv, 0, s == 0);
     residual(lv);
     restrictTo(lv, levels_[l + 1]);
     vcycle(l + 1);
     prolongAdd(levels_[l + 1], lv);
-    for (int s = 0; s < sweeps_; ++s) {
-        smooth(lv, 1, false);
-        smooth(lv, 0, false);
-    }
+    for (int s = 0; s < sweeps_; ++s) smooth(lv, 1, false);
 }
 
 void Multigrid::apply() {

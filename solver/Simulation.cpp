@@ -138,6 +138,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     x_.assign(s.padded(), 0.0);
     r_.assign(s.padded(), 0.0);
     p_.assign(s.padded(), 0.0);
+    pNext_.assign(s.padded(), 0.0);
+    diag_.assign(s.padded(), 0.0);
     q_.assign(s.padded(), 0.0);
     b_.assign(s.padded(), 0.0);
     time_ = tc_.start;
@@ -187,6 +189,44 @@ double Simulation::applyA(const double* x, double* y) const {
     return dot;
 }
 
+// The next search direction p = z + beta p, written to the spare buffer, and q = A p in the same
+// pass (neighbours' p are formed on the fly); returns p . q.
+double Simulation::applyDirection(const float* z, double beta, double* q) {
+    const Shape& s = shape_;
+    const Level& f0 = mg_->finest();
+    const float* gx = f0.gx.data();
+    const float* gy = f0.gy.data();
+    const float* gz = f0.gz.data();
+    const double* dg = diag_.data();
+    const double* po = p_.data();
+    double* pn = pNext_.data();
+    const long sy = long(s.sy()), sz = long(s.sz());
+    const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    std::array<double, Workers::kMaxThreads> part{};
+    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int k0, int k1, int t) {
+        double dot = 0.0;
+        for (int k = k0; k < k1; ++k)
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                for (long p = row; p < row + nx; ++p) {
+                    auto at = [&](long c) { return double(z[c]) + beta * po[c]; };
+                    const double pc = at(p);
+                    const double v = dg[p] * pc - gx[p] * at(p + 1) - gx[p - 1] * at(p - 1) -
+                                     gy[p] * at(p + sy) - gy[p - sy] * at(p - sy) -
+                                     gz[p] * at(p + sz) - gz[p - sz] * at(p - sz);
+                    pn[p] = pc;
+                    q[p] = v;
+                    dot += v * pc;
+                }
+            }
+        part[std::size_t(t)] = dot;
+    });
+    p_.swap(pNext_);
+    double dot = 0.0;
+    for (double v : part) dot += v;
+    return dot;
+}
+
 bool Simulation::tryStep(double dt, int& iterations) {
     iterations = 0;
     const Shape& s = shape_;
@@ -196,6 +236,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     if (sh != shift_) {
         shift_ = sh;
         mg_->setShift(sh);
+        for (std::size_t p = 0; p < diag_.size(); ++p) diag_[p] = cap_[p] * sh + gsum_[p];
     }
     const double dq =
         curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
@@ -309,14 +350,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
         if (it >= tc_.itmax || !std::isfinite(zmax)) break;
         const double beta = it == 0 ? 0.0 : rzNew / rz;
         rz = rzNew;
-        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
-            for (int k = lo_; k < hi_; ++k)
-                for (int j = 0; j < ny; ++j) {
-                    const long row = long(s.at(0, j, k));
-                    for (long p = row; p < row + nx; ++p) pp[p] = double(z[p]) + beta * pp[p];
-                }
-        });
-        const double pq = applyA(pp, q);
+        const double pq = applyDirection(z, beta, q);
+        pp = p_.data();
         if (!(pq > 0.0)) break;
         const double alpha = rz / pq;
         Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {

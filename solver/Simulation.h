@@ -57,6 +57,7 @@ class Simulation {
 
   private:
     double applyA(const double* x, double* y) const; // y = A x, returns x . y
+    double applyDirection(const float* z, double beta, double* q);
     double boundaryValue(std::size_t record, double t) const;
 
     const SolverInput& in_;
@@ -71,7 +72,7 @@ class Simulation {
         std::size_t record;
     };
     std::vector<Fixed> fixed_;
-    Array<double> T_, tmax_, trend_, x_, r_, p_, q_, b_;
+    Array<double> T_, tmax_, trend_, x_, r_, p_, pNext_, q_, b_, diag_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;
