@@ -7,6 +7,7 @@ namespace vardex {
 AppState::AppState(Dialogs& dialogs_, std::vector<std::string> homeCandidates)
     : dialogs(dialogs_), config(fs, dialogs_, std::move(homeCandidates)) {
     config.beforeWrite = [this] { startupCheck(); };
+    config.modelFileName = [this] { return model.modelFileName; };
 }
 
 void AppState::clearSubmodelList() {
@@ -25,6 +26,8 @@ void AppState::clearModelLists() {
     clearCompositeList();
 }
 
-void AppState::startupCheck() { vardex::startupCheck(config, fs, dialogs); }
+void AppState::startupCheck() {
+    vardex::startupCheck(config, fs, dialogs);
+}
 
 } // namespace vardex

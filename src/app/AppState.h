@@ -9,6 +9,7 @@
 
 #include "app/Cstartup.h"
 #include "app/KeyedList.h"
+#include "model/Cmodel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 
@@ -19,7 +20,7 @@ class Cgeom;
 class Ccomp;
 
 class AppState {
-public:
+  public:
     // Creation order: file-system service, configuration (which reads its file and may ask to
     // create folders), then the shared lists.
     AppState(Dialogs& dialogs, std::vector<std::string> homeCandidates);
@@ -37,6 +38,7 @@ public:
     KeyedList<Cgeom> paletteList;
     KeyedList<Ccomp> compositeList;
     std::vector<std::int16_t> chunkList; // the sub-model type of each chunk, from the base upward
+    Cmodel model;
 
     std::int16_t selectedSubmodel = 0;
     std::string currentSubmodelFile;

@@ -15,7 +15,7 @@ namespace vardex {
 inline constexpr const char* kIniFileName = "Vardex.ini";
 
 class Cstartup {
-public:
+  public:
     // Runs the creation steps: defaults, home directory from the candidates, reading the
     // configuration file and making sure "Temp" and "Output" exist.
     Cstartup(const FileSystem& fs, Dialogs& dialogs, std::vector<std::string> homeCandidates);
@@ -57,7 +57,7 @@ public:
     // The lines write_startup writes (for the current date and time).
     std::vector<std::string> configurationLines() const;
 
-private:
+  private:
     const FileSystem& fs_;
     Dialogs& dialogs_;
     std::vector<std::string> homeCandidates_;

@@ -10,7 +10,7 @@
 namespace vardex {
 
 template <typename T> class KeyedList {
-public:
+  public:
     using Ptr = std::shared_ptr<T>;
 
     int count() const { return static_cast<int>(entries_.size()); }
@@ -57,7 +57,7 @@ public:
 
     // Iteration over the entries' references, in order.
     class const_iterator {
-    public:
+      public:
         explicit const_iterator(typename std::vector<typename KeyedList::Entry>::const_iterator it)
             : it_(it) {}
         const Ptr& operator*() const { return it_->item; }
@@ -67,13 +67,13 @@ public:
         }
         bool operator!=(const const_iterator& other) const { return it_ != other.it_; }
 
-    private:
+      private:
         typename std::vector<typename KeyedList::Entry>::const_iterator it_;
     };
     const_iterator begin() const { return const_iterator(entries_.begin()); }
     const_iterator end() const { return const_iterator(entries_.end()); }
 
-private:
+  private:
     struct Entry {
         Ptr item;
         std::string key;

@@ -2,7 +2,8 @@
 
 namespace vardex {
 
-void startVardex(AppState& app, mdifrmMain& mainWindow, const std::function<void()>& showMainWindow) {
+void startVardex(AppState& app, mdifrmMain& mainWindow,
+                 const std::function<void()>& showMainWindow) {
     if (showMainWindow) showMainWindow();
     mainWindow.load();
     app.runMarker = " ";

@@ -9,6 +9,7 @@
 
 namespace vardex {
 
-void startVardex(AppState& app, mdifrmMain& mainWindow, const std::function<void()>& showMainWindow);
+void startVardex(AppState& app, mdifrmMain& mainWindow,
+                 const std::function<void()>& showMainWindow);
 
 } // namespace vardex

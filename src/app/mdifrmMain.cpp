@@ -1,5 +1,6 @@
 #include "app/mdifrmMain.h"
 
+#include "app/Filters.h"
 #include "app/text/PrintForm.h"
 
 namespace vardex {
@@ -23,7 +24,10 @@ std::vector<MenuState> mainMenus() {
           {"mnuProGeom", "&Sub-Model editor"},
           {"mnuSpecOutput", "Specify &Output"},
           {"mnupromodel", "Model &Execution/output"}}},
-        {"mnuUnits", "&Units", true, {{"mnuUnitsEnslish", "&English "}, {"mnuUnitsSI", "&SI  (mks)"}}},
+        {"mnuUnits",
+         "&Units",
+         true,
+         {{"mnuUnitsEnslish", "&English "}, {"mnuUnitsSI", "&SI  (mks)"}}},
         {"mnuModel",
          "&Model",
          true,
@@ -34,11 +38,11 @@ std::vector<MenuState> mainMenus() {
 
 } // namespace
 
-mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings) : app_(app), settings_(settings) {
+mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
+    : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
-    // Commands whose windows or file handling are not part of this program yet stay disabled.
-    for (const char* name : {"mnufileopen", "mnufileSave", "mnuproMaterials", "mnusection",
-                             "mnuProGeom", "mnupromodel", "mnuNewModel", "mnuOpenModel"})
+    // The editor windows are not part of this program yet.
+    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom", "mnupromodel"})
         findMenuItem(state_.menus, name)->enabled = false;
 }
 
@@ -46,23 +50,21 @@ void mdifrmMain::changed() {
     if (onChanged) onChanged();
 }
 
-void mdifrmMain::enableMenuItem(const std::string& name, bool enabled) {
-    if (MenuItemState* item = findMenuItem(state_.menus, name)) item->enabled = enabled;
-}
-
 void mdifrmMain::load() {
-    builderActive = false;
-    saved = true;
+    state_.builderActive = false;
+    state_.saved = true;
     state_.panelVisible = false;
     state_.panelEnabled = false;
-    enableMenuItem("mnufilesaveas", false);
+    state_.enableMenuItem("mnufilesaveas", false);
     app_.clearChunkList();
-    messageTitle = "Model";
+    builder_.profileClear();
+    state_.messageTitle = "Model";
     state_.txtModLength = "0";
     state_.txtTotChunks = "0";
     state_.txtnumgeotypes = "0";
-    fileDialogInitialDir = app_.config.UserDir;
+    state_.fileDialogInitialDir = app_.config.UserDir;
     for (LabelState& label : state_.lblPz) label = {"0", false};
+    builder_.emptyChunkSlots();
     changed();
 }
 
@@ -80,19 +82,74 @@ void mdifrmMain::unload(const WindowPlacement& placement, bool minimized) {
 void mdifrmMain::modelNameClicked() {
     std::string answer = app_.dialogs.input(std::string("Enter a descriptive Model name") +
                                                 kNewLine + "<CR> keeps old name",
-                                            "model name", modelName);
+                                            "model name", state_.modelName);
     if (!answer.empty()) {
-        modelName = answer;
+        state_.modelName = answer;
         state_.txtmodelName = answer;
-        saved = false;
+        state_.saved = false;
+    }
+    changed();
+}
+
+void mdifrmMain::newModel() {
+    state_.panelVisible = true;
+    state_.panelEnabled = true;
+    app_.clearModelLists();
+    state_.txtZLayers = "0";
+    builder_.clearBuilder();
+    builder_.profileClear();
+    // The slots of a previous model would otherwise reappear in the new one.
+    builder_.emptyChunkSlots();
+    builder_.drawModel();
+    state_.builderActive = true;
+    state_.modelName.clear();
+    builder_.setTotalLength(0);
+    state_.txtModLength = "0";
+    changed();
+}
+
+void mdifrmMain::openModel() {
+    std::string path =
+        app_.dialogs.openFile({filters::kModel, app_.config.UserDir, state_.modelFilePath, ""});
+    // Cancelling keeps the model as it is, unsaved changes included.
+    if (path.empty()) return;
+    builder_.profileClear();
+    state_.modelFilePath = path;
+    builder_.read_modfile(path);
+    app_.config.DataPath = app_.fs.absolutePath(path);
+    state_.panelEnabled = true;
+    state_.lblModfile = path;
+    state_.txtmodelName = state_.modelName;
+    state_.saved = true;
+    changed();
+}
+
+void mdifrmMain::saveModel() {
+    if (app_.fs.fileExists(state_.modelFilePath))
+        builder_.write_modfile(state_.modelFilePath);
+    else
+        saveModelAs();
+    changed();
+}
+
+void mdifrmMain::saveModelAs() {
+    if (state_.modelName.empty()) modelNameClicked();
+    std::string path =
+        app_.dialogs.saveFile({filters::kModel, app_.config.UserDir, state_.modelFilePath, ""});
+    if (path.empty()) {
+        app_.dialogs.inform("Save again using a good filename", "Model");
+    } else {
+        state_.modelFilePath = path;
+        builder_.write_modfile(path);
     }
     changed();
 }
 
 void mdifrmMain::exitProgram() {
-    if (!modelFilePath.empty()) {
+    if (!state_.saved) saveModelAs();
+    if (!state_.modelFilePath.empty()) {
         // The dialogs start in a folder, so the model file's folder is kept, not the file.
-        app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(modelFilePath));
+        app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(state_.modelFilePath));
         app_.config.write_startup();
     }
     app_.clearModelLists();

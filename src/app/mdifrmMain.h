@@ -1,39 +1,19 @@
 #pragma once
-// The main window "Integrated Model": menus, load and unload steps, the model-name box and Exit.
-// The model-builder panel it holds is driven through the same state.
+// The main window "Integrated Model": menus, load and unload steps, the model-name box, the
+// model-file commands and Exit. The model-builder panel inside it is the ModelBuilder.
 
-#include <array>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "app/AppState.h"
-#include "platform/Controls.h"
+#include "app/MainWindowState.h"
+#include "model/ModelBuilder.h"
 #include "platform/SettingsStore.h"
 
 namespace vardex {
 
 struct WindowPlacement {
     double left = 0, top = 0, width = 0, height = 0;
-};
-
-struct MainWindowState {
-    std::string caption = "Integrated Model";
-    std::vector<MenuState> menus;
-
-    bool panelVisible = false; // Picture1
-    bool panelEnabled = false;
-    std::string txtZLayers;
-    std::string txtZLength;
-    std::string txtUnusedLength;
-    std::string txtnumgeotypes;
-    std::string txtModLength;
-    std::string txtTotChunks;
-    std::string txtmodelName;
-    std::string lblModfile;
-    std::array<LabelState, 5> lblPz;
-    std::int32_t shpproColor = 16777215;
-    ListState cboprofilename;
 };
 
 // Fixed captions of the panel's controls.
@@ -55,21 +35,14 @@ inline constexpr const char* kModelName = "Model   Name";
 } // namespace mainCaptions
 
 class mdifrmMain {
-public:
+  public:
     mdifrmMain(AppState& app, SettingsStore& settings);
 
     const MainWindowState& state() const { return state_; }
-    std::function<void()> onChanged;    // the view re-renders
-    std::function<void()> onQuit;       // the process ends
+    ModelBuilder& builder() { return builder_; }
+    std::function<void()> onChanged;        // the view re-renders
+    std::function<void()> onQuit;           // the process ends
     std::string applicationName = "Vardex"; // application name of the placement store
-
-    // Window-level state other parts use.
-    std::string modelFilePath;
-    std::string modelName;
-    bool saved = true;
-    bool builderActive = false;
-    std::string messageTitle = "Model";
-    std::string fileDialogInitialDir;
 
     // The load step, run when the window is first shown.
     void load();
@@ -77,18 +50,26 @@ public:
     void unload(const WindowPlacement& placement, bool minimized);
     // A click on the read-only model-name box.
     void modelNameClicked();
+    void newModel();
+    void openModel();
+    void saveModel();
+    void saveModelAs();
     // "E&xit".
     void exitProgram();
 
-    // Sets a menu item's enabled flag (by the item's name).
-    void enableMenuItem(const std::string& name, bool enabled);
+    // Runs a builder action and then lets the view re-render.
+    template <typename Action> void act(Action&& action) {
+        action(builder_);
+        changed();
+    }
 
-private:
+  private:
     void changed();
 
     AppState& app_;
     SettingsStore& settings_;
     MainWindowState state_;
+    ModelBuilder builder_;
 };
 
 } // namespace vardex

@@ -34,8 +34,12 @@ void CanvasWidget::setScale(double left, double top, double right, double bottom
     update();
 }
 
-double CanvasWidget::scaleWidth() const { return scaled_ ? std::abs(right_ - left_) : width(); }
-double CanvasWidget::scaleHeight() const { return scaled_ ? std::abs(bottom_ - top_) : height(); }
+double CanvasWidget::scaleWidth() const {
+    return scaled_ ? std::abs(right_ - left_) : width();
+}
+double CanvasWidget::scaleHeight() const {
+    return scaled_ ? std::abs(bottom_ - top_) : height();
+}
 
 void CanvasWidget::clear(std::int32_t background) {
     background_ = background;
@@ -98,10 +102,18 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         switch (op.kind) {
-        case Op::Line: painter.drawLine(a, b); break;
-        case Op::Box: painter.drawRect(QRectF(a, b).normalized()); break;
-        case Op::FilledBox: painter.fillRect(QRectF(a, b).normalized(), toQColor(op.color)); break;
-        case Op::Point: painter.drawEllipse(a, 1.5, 1.5); break;
+        case Op::Line:
+            painter.drawLine(a, b);
+            break;
+        case Op::Box:
+            painter.drawRect(QRectF(a, b).normalized());
+            break;
+        case Op::FilledBox:
+            painter.fillRect(QRectF(a, b).normalized(), toQColor(op.color));
+            break;
+        case Op::Point:
+            painter.drawEllipse(a, 1.5, 1.5);
+            break;
         }
     }
 }

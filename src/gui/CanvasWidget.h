@@ -13,7 +13,7 @@ namespace vardex::gui {
 
 class CanvasWidget : public QWidget, public Canvas {
     Q_OBJECT
-public:
+  public:
     explicit CanvasWidget(QWidget* parent = nullptr);
 
     void setScale(double left, double top, double right, double bottom) override;
@@ -39,13 +39,13 @@ public:
     QPointF toPixel(double x, double y) const;
     int operationCount() const { return static_cast<int>(ops_.size()); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     struct Op {
         enum Kind { Line, Box, FilledBox, Point } kind;
         double x1, y1, x2, y2;

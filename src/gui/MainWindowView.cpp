@@ -12,7 +12,9 @@
 namespace vardex::gui {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QString swatchStyle(std::int32_t color) {
     return QString("background-color: rgb(%1,%2,%3); border: 1px solid #555;")
@@ -53,7 +55,16 @@ void MainWindowView::buildMenus() {
             actions_[item.name] = action;
         }
     }
-    connect(action("mnuExit"), &QAction::triggered, this, [this] { controller_.exitProgram(); });
+    auto on = [this](const char* item, void (mdifrmMain::*command)()) {
+        connect(action(item), &QAction::triggered, this,
+                [this, command] { (controller_.*command)(); });
+    };
+    on("mnufileopen", &mdifrmMain::openModel);
+    on("mnufileSave", &mdifrmMain::saveModel);
+    on("mnufilesaveas", &mdifrmMain::saveModelAs);
+    on("mnuNewModel", &mdifrmMain::newModel);
+    on("mnuOpenModel", &mdifrmMain::openModel);
+    on("mnuExit", &mdifrmMain::exitProgram);
 }
 
 QLineEdit* MainWindowView::addBox(QLayout* layout, const char* caption, bool readOnly) {
@@ -102,6 +113,13 @@ void MainWindowView::buildPanel() {
     cmdAddprofile->setObjectName("cmdAddprofile");
     auto* cmdDeleteProfile = new QPushButton(kDeleteProfile, frame2);
     cmdDeleteProfile->setObjectName("cmdDeleteProfile");
+    connect(cmdAddprofile, &QPushButton::clicked, this,
+            [this] { controller_.act([](ModelBuilder& b) { b.addType(); }); });
+    connect(cmdDeleteProfile, &QPushButton::clicked, this,
+            [this] { controller_.act([](ModelBuilder& b) { b.deleteType(); }); });
+    connect(cboprofilename_, &QComboBox::activated, this, [this](int index) {
+        controller_.act([index](ModelBuilder& b) { b.selectType(index); });
+    });
     typeButtons->addWidget(cmdAddprofile);
     typeButtons->addWidget(cmdDeleteProfile);
     frame2Layout->addLayout(typeButtons);
@@ -118,6 +136,10 @@ void MainWindowView::buildPanel() {
     cmdDelChunk->setObjectName("cmdDelChunk");
     auto* cmdAdjLength = new QPushButton(kAdjLength, frame1);
     cmdAdjLength->setObjectName("cmdAdjLength");
+    connect(cmdDelChunk, &QPushButton::clicked, this,
+            [this] { controller_.act([](ModelBuilder& b) { b.deleteChunkClicked(); }); });
+    connect(cmdAdjLength, &QPushButton::clicked, this,
+            [this] { controller_.act([](ModelBuilder& b) { b.adjust(); }); });
     chunkButtons->addWidget(cmdDelChunk);
     chunkButtons->addWidget(cmdAdjLength);
     frame1Layout->addLayout(chunkButtons);
@@ -141,6 +163,11 @@ void MainWindowView::buildPanel() {
     drawingRow->addLayout(scale);
     picModel_ = new CanvasWidget(panel_);
     picModel_->setObjectName("picModel");
+    picModel_->setAspectRatio(kModelDrawingWidth / kModelDrawingHeight);
+    picModel_->onMouseUp = [this](double x, double y, int) {
+        controller_.act([x, y](ModelBuilder& b) { b.mouseUp(x, y); });
+    };
+    controller_.builder().attachDrawing(picModel_);
     drawingRow->addWidget(picModel_, 1);
     column->addLayout(drawingRow, 1);
 }
@@ -181,9 +208,19 @@ void MainWindowView::render() {
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease && watched == txtmodelName_) {
-        controller_.modelNameClicked();
-        return true;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == txtmodelName_) {
+            controller_.modelNameClicked();
+            return true;
+        }
+        if (watched == shpproColor_) {
+            controller_.act([](ModelBuilder& b) { b.chooseColor(); });
+            return true;
+        }
+        if (watched == txtModLength_) {
+            controller_.act([](ModelBuilder& b) { b.lengthEstimate(); });
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -20,7 +20,7 @@ namespace vardex::gui {
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindowView(mdifrmMain& controller, QWidget* parent = nullptr);
 
     void render();
@@ -31,11 +31,11 @@ public:
     CanvasWidget* modelCanvas() const { return picModel_; }
     QMdiArea* mdiArea() const { return mdi_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildPanel();
     QLineEdit* addBox(QLayout* layout, const char* caption, bool readOnly = true);

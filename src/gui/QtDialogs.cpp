@@ -10,10 +10,14 @@
 namespace vardex::gui {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Message texts use CR LF line breaks; Qt wants plain line feeds.
-QString messageText(const std::string& text) { return qs(text).replace("\r\n", "\n"); }
+QString messageText(const std::string& text) {
+    return qs(text).replace("\r\n", "\n");
+}
 
 QString startPath(const FileDialogRequest& request) {
     if (request.fileName.empty()) return qs(request.initialDir);

@@ -11,7 +11,7 @@ namespace vardex::gui {
 QString toQtFilter(const std::string& filter);
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -23,7 +23,7 @@ public:
     std::string saveFile(const FileDialogRequest& request) override;
     std::optional<std::int32_t> chooseColor(std::int32_t initial) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

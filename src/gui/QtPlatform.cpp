@@ -35,8 +35,10 @@ QtTimer::QtTimer() {
 }
 
 void QtTimer::setEnabled(bool enabled) {
-    if (enabled) timer_.start();
-    else timer_.stop();
+    if (enabled)
+        timer_.start();
+    else
+        timer_.stop();
 }
 
 } // namespace vardex::gui

@@ -11,19 +11,19 @@
 namespace vardex::gui {
 
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     void save(const std::string& application, const std::string& section, const std::string& key,
               const std::string& value) override;
 };
 
 // Runs the calls of a command file in order, detached, through the POSIX shell.
 class QtProgramStarter : public ProgramStarter {
-public:
+  public:
     bool startBatch(const std::string& batchFile, const std::string& workingFolder) override;
 };
 
 class QtTimer : public Timer {
-public:
+  public:
     QtTimer();
     void setInterval(int milliseconds) override { timer_.setInterval(milliseconds); }
     int interval() const override { return timer_.interval(); }
@@ -31,7 +31,7 @@ public:
     bool enabled() const override { return timer_.isActive(); }
     void onTick(std::function<void()> callback) override { callback_ = std::move(callback); }
 
-private:
+  private:
     QTimer timer_;
     std::function<void()> callback_;
 };

@@ -141,12 +141,28 @@ TEST(Cstartup, TheFileLayoutIsTwentyFourLinesOfKeysAtPrintZones) {
 
 TEST(Cstartup, TestModeWritesNothingButStillRunsTheCheck) {
     Home home;
-    std::string original = home.dir.write(
-        "Vardex.ini", testing::crlf({"x", "Revised", "", "ProgramPath=/nowhere", "DataPath=",
-                                     "DataDir=", "TempDir=", "UserDir=", "OutputDir=", "",
-                                     "[parameters]", "nx= 10", "ny= 10", "dx= .1", "dy= .1",
-                                     "testing= True", "", "[Files]", "materialfile=",
-                                     "sectionfile=", "", ""}));
+    std::string original = home.dir.write("Vardex.ini", testing::crlf({"x",
+                                                                       "Revised",
+                                                                       "",
+                                                                       "ProgramPath=/nowhere",
+                                                                       "DataPath=",
+                                                                       "DataDir=",
+                                                                       "TempDir=",
+                                                                       "UserDir=",
+                                                                       "OutputDir=",
+                                                                       "",
+                                                                       "[parameters]",
+                                                                       "nx= 10",
+                                                                       "ny= 10",
+                                                                       "dx= .1",
+                                                                       "dy= .1",
+                                                                       "testing= True",
+                                                                       "",
+                                                                       "[Files]",
+                                                                       "materialfile=",
+                                                                       "sectionfile=",
+                                                                       "",
+                                                                       ""}));
     ScriptedDialogs dialogs;
     AppState app(dialogs, {home.dir.path()});
     ASSERT_TRUE(app.config.testing);
@@ -163,12 +179,28 @@ TEST(Cstartup, MissingTempFolderIsOfferedOnce) {
     for (bool yes : {true, false}) {
         TempDir home;
         fs::create_directories(home.file("Output"));
-        home.write("Vardex.ini",
-                   testing::crlf({"x", "r", "", "ProgramPath=", "DataPath=", "DataDir=",
-                                  "TempDir= /from/file", "UserDir=", "OutputDir=", "",
-                                  "[parameters]", "nx= 40", "ny= 40", "dx= .04", "dy= .04",
-                                  "testing= False", "", "[Files]", "materialfile=", "sectionfile=",
-                                  "", ""}));
+        home.write("Vardex.ini", testing::crlf({"x",
+                                                "r",
+                                                "",
+                                                "ProgramPath=",
+                                                "DataPath=",
+                                                "DataDir=",
+                                                "TempDir= /from/file",
+                                                "UserDir=",
+                                                "OutputDir=",
+                                                "",
+                                                "[parameters]",
+                                                "nx= 40",
+                                                "ny= 40",
+                                                "dx= .04",
+                                                "dy= .04",
+                                                "testing= False",
+                                                "",
+                                                "[Files]",
+                                                "materialfile=",
+                                                "sectionfile=",
+                                                "",
+                                                ""}));
         ScriptedDialogs dialogs;
         dialogs.yesNoAnswers = {yes};
         Cstartup config(FileSystem(), dialogs, {home.path()});
@@ -184,11 +216,11 @@ TEST(Cstartup, MissingTempFolderIsOfferedOnce) {
 
 TEST(Cstartup, KeysOutOfOrderAreMisreadBecauseSearchesOnlyGoForward) {
     TempDir home;
-    home.write("Vardex.ini", testing::crlf({"x", "DataPath=/d.mts", "ProgramPath=/p", "DataDir=/a",
-                                            "TempDir=/b", "UserDir=/c", "OutputDir=/o", "",
-                                            "[parameters]", "nx= 3", "ny= 4", "dx= 1", "dy= 1",
-                                            "testing= False", "[Files]", "materialfile=m",
-                                            "sectionfile=s", "", ""}));
+    home.write("Vardex.ini",
+               testing::crlf({"x", "DataPath=/d.mts", "ProgramPath=/p", "DataDir=/a", "TempDir=/b",
+                              "UserDir=/c", "OutputDir=/o", "", "[parameters]", "nx= 3", "ny= 4",
+                              "dx= 1", "dy= 1", "testing= False", "[Files]", "materialfile=m",
+                              "sectionfile=s", "", ""}));
     ScriptedDialogs dialogs;
     Cstartup config(FileSystem(), dialogs, {home.path()});
     EXPECT_EQ(config.ProgramPath, "/p");
@@ -201,11 +233,13 @@ TEST(Cstartup, HalvesOfTheGridCountsRoundToEven) {
     TempDir home;
     fs::create_directories(home.file("Temp"));
     fs::create_directories(home.file("Output"));
-    home.write("Vardex.ini", testing::crlf({"x", "r", "", "ProgramPath=", "DataPath=", "DataDir=",
-                                            "TempDir=", "UserDir=", "OutputDir=", "[parameters]",
-                                            "nx= 22.5", "ny= 23.5", "dx= .04", "dy= .04",
-                                            "testing= 0", "[Files]", "materialfile=",
-                                            "sectionfile=", "", ""}));
+    home.write(
+        "Vardex.ini",
+        testing::crlf(
+            {"x",        "r",        "",           "ProgramPath=", "DataPath=",     "DataDir=",
+             "TempDir=", "UserDir=", "OutputDir=", "[parameters]", "nx= 22.5",      "ny= 23.5",
+             "dx= .04",  "dy= .04",  "testing= 0", "[Files]",      "materialfile=", "sectionfile=",
+             "",         ""}));
     ScriptedDialogs dialogs;
     Cstartup config(FileSystem(), dialogs, {home.path()});
     EXPECT_EQ(config.nx, 22);

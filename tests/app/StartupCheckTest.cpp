@@ -93,7 +93,8 @@ TEST(StartupSequence, NoConfigurationAndNoMaterialsFile) {
     std::vector<std::string> order;
     startVardex(app, main, [&] { order.push_back("window shown"); });
     order.insert(order.begin(), dialogs.messages.at(0).text);
-    for (std::size_t i = 1; i < dialogs.messages.size(); ++i) order.push_back(dialogs.messages[i].text);
+    for (std::size_t i = 1; i < dialogs.messages.size(); ++i)
+        order.push_back(dialogs.messages[i].text);
     EXPECT_EQ(order, (std::vector<std::string>{"initialization file problem", "window shown",
                                                "Cannot find the data directory"}));
     EXPECT_EQ(app.runMarker, " ");

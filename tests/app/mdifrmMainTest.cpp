@@ -27,10 +27,10 @@ TEST(MainWindow, LoadHidesThePanelAndResetsTheDisplays) {
     EXPECT_EQ(s.caption, "Integrated Model");
     EXPECT_FALSE(s.panelVisible);
     EXPECT_FALSE(s.panelEnabled);
-    EXPECT_FALSE(f.main.builderActive);
-    EXPECT_TRUE(f.main.saved);
-    EXPECT_EQ(f.main.messageTitle, "Model");
-    EXPECT_EQ(f.main.fileDialogInitialDir, "/u");
+    EXPECT_FALSE(s.builderActive);
+    EXPECT_TRUE(s.saved);
+    EXPECT_EQ(s.messageTitle, "Model");
+    EXPECT_EQ(s.fileDialogInitialDir, "/u");
     EXPECT_EQ(s.txtModLength, "0");
     EXPECT_EQ(s.txtTotChunks, "0");
     EXPECT_EQ(s.txtnumgeotypes, "0");
@@ -47,13 +47,20 @@ TEST(MainWindow, EveryMenuItemHasItsCaption) {
     MainFixture f;
     auto menus = f.main.state().menus;
     std::vector<std::pair<const char*, const char*>> expected{
-        {"mnufilenew", "&New model"},         {"mnufileopen", "&Open model"},
-        {"mnufileSave", "&Save model"},       {"mnufilesaveas", "Save model &as"},
-        {"mnufileclose", "&Close model"},     {"mnuproMaterials", "&Materials editor"},
-        {"mnusection", "Section &Geometry editor"}, {"mnuProGeom", "&Sub-Model editor"},
-        {"mnuSpecOutput", "Specify &Output"}, {"mnupromodel", "Model &Execution/output"},
-        {"mnuUnitsEnslish", "&English "},     {"mnuUnitsSI", "&SI  (mks)"},
-        {"mnuNewModel", "&New model"},        {"mnuOpenModel", "&Open Model"},
+        {"mnufilenew", "&New model"},
+        {"mnufileopen", "&Open model"},
+        {"mnufileSave", "&Save model"},
+        {"mnufilesaveas", "Save model &as"},
+        {"mnufileclose", "&Close model"},
+        {"mnuproMaterials", "&Materials editor"},
+        {"mnusection", "Section &Geometry editor"},
+        {"mnuProGeom", "&Sub-Model editor"},
+        {"mnuSpecOutput", "Specify &Output"},
+        {"mnupromodel", "Model &Execution/output"},
+        {"mnuUnitsEnslish", "&English "},
+        {"mnuUnitsSI", "&SI  (mks)"},
+        {"mnuNewModel", "&New model"},
+        {"mnuOpenModel", "&Open Model"},
         {"mnuExit", "E&xit"}};
     for (auto [name, caption] : expected) {
         ASSERT_NE(findMenuItem(menus, name), nullptr) << name;
@@ -64,15 +71,17 @@ TEST(MainWindow, EveryMenuItemHasItsCaption) {
 
 TEST(MainWindow, ModelNameBoxKeepsTheOldNameOnAnEmptyAnswer) {
     MainFixture f;
-    f.main.modelName = "old";
+    f.main.act([](ModelBuilder&) {});
+    f.dialogs.inputAnswers = {"old"};
+    f.main.modelNameClicked();
+    f.dialogs.prompts.clear();
     f.dialogs.inputAnswers = {"", "Pier 4"};
     f.main.modelNameClicked();
-    EXPECT_EQ(f.main.modelName, "old");
-    EXPECT_TRUE(f.main.saved);
+    EXPECT_EQ(f.main.state().modelName, "old");
     f.main.modelNameClicked();
-    EXPECT_EQ(f.main.modelName, "Pier 4");
+    EXPECT_EQ(f.main.state().modelName, "Pier 4");
     EXPECT_EQ(f.main.state().txtmodelName, "Pier 4");
-    EXPECT_FALSE(f.main.saved);
+    EXPECT_FALSE(f.main.state().saved);
     ASSERT_EQ(f.dialogs.prompts.size(), 2u);
     EXPECT_EQ(f.dialogs.prompts[1].prompt, "Enter a descriptive Model name\r\n<CR> keeps old name");
     EXPECT_EQ(f.dialogs.prompts[1].title, "model name");
@@ -93,7 +102,8 @@ TEST(MainWindow, UnloadStoresThePlacementUnlessMinimized) {
 TEST(MainWindow, ExitRemembersTheModelFolderEmptiesTheListsAndQuits) {
     MainFixture f;
     f.app.config.testing = true; // keep the configuration file out of it
-    f.main.modelFilePath = f.home.write("models/pier.mod", "x");
+    f.dialogs.fileAnswers = {f.home.write("models/pier.mod", "x")};
+    f.main.saveModelAs(); // cannot be read as a model, but names the model file
     f.app.chunkList = {1};
     bool quit = false;
     f.main.onQuit = [&] { quit = true; };

@@ -64,3 +64,26 @@ TEST(CsvRecord, TextsQuotedNumbersPlain) {
 
 } // namespace
 } // namespace vardex
+
+#include "app/text/NumberFormat.h"
+
+namespace vardex {
+namespace {
+
+TEST(FormatNumber, PictureFormatsOfTheBoxes) {
+    EXPECT_EQ(formatNumber(5, "##0.0#"), "5.0");
+    EXPECT_EQ(formatNumber(3.456, "##0.0#"), "3.46");
+    EXPECT_EQ(formatNumber(0, "##0.0#"), "0.0");
+    EXPECT_EQ(formatNumber(2.5, "##0.0##"), "2.5");
+    EXPECT_EQ(formatNumber(1.0 / 3, "##0.0##"), "0.333");
+    EXPECT_EQ(formatNumber(1.25, "##0.0##"), "1.25");
+    EXPECT_EQ(formatNumber(3, "###.##"), "3.");
+    EXPECT_EQ(formatNumber(0.5, "###.##"), ".5");
+    EXPECT_EQ(formatNumber(-1.125, "###.##"), "-1.13"); // halves away from zero
+    EXPECT_EQ(formatNumber(0.25, "#.000#"), ".25" + std::string("0"));
+    EXPECT_EQ(formatNumber(2, "#.000#"), "2.000");
+    EXPECT_EQ(formatNumber(0.12345, "#.000#"), ".1235");
+}
+
+} // namespace
+} // namespace vardex
