@@ -2,7 +2,10 @@
 // time, cell-steps per second, iterations per step, the centre temperature and the largest
 // difference from a tightly converged solution of the same discretisation.
 //
-// zolter_bench [cells per side, default 80] [errmax, default 3e-5] [quick: the cube only]
+// zolter_bench [cells per side, default 80] [errmax, default 3e-5] [repeats, default 3] [quick]
+//
+// Each case runs `repeats` times and the fastest run is reported (the least disturbed by other
+// work on the machine); "quick" runs the reference cube only.
 
 #include <algorithm>
 #include <chrono>
@@ -140,10 +143,19 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    const int repeats = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
+    auto best = [&](const SolverInput& in) {
+        Result r = solve(in);
+        for (int i = 1; i < repeats; ++i) {
+            Result again = solve(in);
+            if (again.seconds < r.seconds) r = std::move(again);
+        }
+        return r;
+    };
     const SolverInput cube = referenceCube(n, errmax);
-    const Result fast = solve(cube);
+    const Result fast = best(cube);
     report("reference cube", cube, fast);
-    if (argc > 3 && std::string(argv[3]) == "quick") return 0;
+    if (argc > 4 && std::string(argv[4]) == "quick") return 0;
     SolverInput tight = cube;
     tight.times.errmax = 1e-11;
     tight.times.itmax = 200;
@@ -170,7 +182,7 @@ int main(int argc, char** argv) {
     fs::current_path(old);
 
     const SolverInput block = hydrationBlock(n, 0.003);
-    const Result hyd = solve(block);
+    const Result hyd = best(block);
     report("hydration block (default source, errmax 0.003)", block, hyd);
     double highest = -1e300;
     for (double v : hyd.field) highest = std::max(highest, v);

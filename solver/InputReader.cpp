@@ -28,7 +28,9 @@ std::vector<std::string> words(std::string_view line) {
 double toNumber(std::string_view text, const std::string& what) {
     if (!vardex::isNumeric(text))
         throw InputFault(what + " is not a number: \"" + vardex::trim(text) + "\"");
-    return vardex::leadingNumber(text);
+    const double v = vardex::leadingNumber(text);
+    if (!std::isfinite(v)) throw InputFault(what + " is not a finite number");
+    return v;
 }
 
 int toWhole(double v, const std::string& what) {
@@ -333,19 +335,22 @@ std::vector<CellIndex> parseRecordingPoints(std::string_view text, const SolverI
         warnings.push_back("the recording index file has no point count; no points recorded");
         return out;
     }
-    const double count = vardex::leadingNumber(first[0]);
-    for (int p = 1; p <= int(count); ++p) {
+    // More points than cells cannot be meant; the cap also keeps the count a sane integer.
+    const double cells = double(in.nx) * in.ny * in.nz;
+    const int count = int(std::clamp(vardex::leadingNumber(first[0]), 0.0, std::min(cells, 1e6)));
+    auto index = [](const std::string& w) {
+        return int(std::clamp(vardex::roundHalfEven(vardex::leadingNumber(w)), -1.0, 1e9));
+    };
+    for (int p = 1; p <= count; ++p) {
         std::vector<std::string> w;
         while (w.empty() && std::getline(lines, line)) w = words(line);
         if (w.size() < 3 || !vardex::isNumeric(w[0]) || !vardex::isNumeric(w[1]) ||
             !vardex::isNumeric(w[2])) {
             warnings.push_back("the recording index file ends at point " + std::to_string(p) +
-                               " of " + std::to_string(int(count)));
+                               " of " + std::to_string(count));
             break;
         }
-        CellIndex c{int(vardex::roundHalfEven(vardex::leadingNumber(w[0]))),
-                    int(vardex::roundHalfEven(vardex::leadingNumber(w[1]))),
-                    int(vardex::roundHalfEven(vardex::leadingNumber(w[2])))};
+        CellIndex c{index(w[0]), index(w[1]), index(w[2])};
         if (c.i < 1 || c.i > in.nx || c.j < 1 || c.j > in.ny || c.k < 1 || c.k > in.nz) {
             warnings.push_back("recording point " + std::to_string(p) + " (" + std::to_string(c.i) +
                                ", " + std::to_string(c.j) + ", " + std::to_string(c.k) +

@@ -151,6 +151,9 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
         return std::size_t(i) +
                std::size_t(cs.n[0]) * (std::size_t(j) + std::size_t(cs.n[1]) * std::size_t(k));
     };
+    auto hp = [&](int d, std::size_t c) {
+        return fine.hp[d].empty() ? fine.hm[d][c] : fine.hp[d][c];
+    };
     // Conductance of the tube through the members of a coarse cell along d, from the coarse
     // centre to its - face (side 0) or + face (side 1). A pair of members puts the coarse centre
     // on their shared face, so each half is one whole fine cell.
@@ -158,11 +161,11 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
         std::array<int, 3> m = first;
         if (count == 1) {
             const std::size_t c = fidx(m[0], m[1], m[2]);
-            return side == 0 ? fine.hm[d][c] : fine.hp[d][c];
+            return side == 0 ? fine.hm[d][c] : hp(d, c);
         }
         m[d] += side;
         const std::size_t c = fidx(m[0], m[1], m[2]);
-        return series(fine.hm[d][c], fine.hp[d][c]);
+        return series(fine.hm[d][c], hp(d, c));
     };
 
     for (int K = 0; K < cs.n[2]; ++K)
@@ -203,8 +206,7 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
                                     fine.boundary[2 * d][faceIndex(fs, d, m[0], m[1], m[2])];
                                 const std::size_t ci = faceIndex(cs, d, I, J, K);
                                 coarse.boundary[2 * d][ci] +=
-                                    count == 2 ? series(gb, fine.hp[d][fidx(m[0], m[1], m[2])])
-                                               : gb;
+                                    count == 2 ? series(gb, hp(d, fidx(m[0], m[1], m[2]))) : gb;
                             }
                             if (P[d] == cs.n[d] - 1) {
                                 std::array<int, 3> mt = m;

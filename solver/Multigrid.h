@@ -35,7 +35,8 @@ struct Shape {
 struct Conductances {
     Shape shape;
     Array<double> cap; // heat capacity per cell (unpadded, i fastest)
-    // Centre-to-face conductance of each cell towards the - and + side of each direction.
+    // Centre-to-face conductance of each cell towards the - and + side of each direction; hp may
+    // be left empty when it equals hm.
     std::array<Array<double>, 3> hm, hp;
     // Conductance between each cell and its + neighbour (0 for the last cell of a line).
     std::array<Array<double>, 3> face;

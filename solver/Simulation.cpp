@@ -77,7 +77,6 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                             std::size_t(s.n[0]) * std::size_t(s.n[1])};
     for (int d = 0; d < 3; ++d) {
-        c.hp[d] = c.hm[d];
         cell = 0;
         for (int k = 0; k < s.n[2]; ++k)
             for (int j = 0; j < s.n[1]; ++j)
@@ -85,7 +84,7 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     const std::array<int, 3> idx{i, j, k};
                     // Harmonic mean of the two conductivities: the two half cells in series.
                     if (idx[d] + 1 < s.n[d])
-                        c.face[d][cell] = series(c.hp[d][cell], c.hm[d][cell + stride[d]]);
+                        c.face[d][cell] = series(c.hm[d][cell], c.hm[d][cell + stride[d]]);
                 }
     }
 

@@ -80,7 +80,7 @@ TEST(TempFile, ThetaOutsideItsRangeIsClampedWithAWarning) {
     EXPECT_DOUBLE_EQ(parseTempText(tempFileText(in), w).times.theta, 1.0);
 }
 
-TEST(TempFile, ABadFaceLineOrGridNumberIsAFault) {
+TEST(TempFile, MalformedValuesAreFaults) {
     std::string text = tempFileText(sample());
     std::vector<std::string> w;
     std::string faces = text;
@@ -89,6 +89,9 @@ TEST(TempFile, ABadFaceLineOrGridNumberIsAFault) {
     std::string word = text;
     word.replace(word.find("2,2,1"), 5, "2,x,1");
     EXPECT_THROW(parseTempText(word, w), InputFault);
+    std::string huge = text;
+    huge.replace(huge.find("dy="), 3, "dy= 1E+999 ");
+    EXPECT_THROW(parseTempText(huge, w), InputFault);
 }
 
 TEST(RecordingPoints, ReadsPrintedIndicesAndDropsPointsOutsideTheGrid) {
@@ -104,6 +107,9 @@ TEST(RecordingPoints, ReadsPrintedIndicesAndDropsPointsOutsideTheGrid) {
     w.clear();
     EXPECT_EQ(parseRecordingPoints(" 2 \n 1  1  1 \n", in, w).size(), 1u);
     EXPECT_EQ(w.size(), 1u); // the second point is missing
+    w.clear();
+    EXPECT_TRUE(parseRecordingPoints(" 1E+30 \n 1E+20  2  3 \n", in, w).empty());
+    EXPECT_FALSE(w.empty());
 }
 
 TEST(BaseName, DropsFolderAndExtensionWithEitherSlash) {
