@@ -98,7 +98,9 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
         QPointF a = toPixel(op.x1, op.y1);
         QPointF b = toPixel(op.x2, op.y2);
         QPen pen(toQColor(op.color));
-        pen.setWidth(std::max(1, op.width));
+        double penWidth = op.width;
+        if (lineWidthUnit_ > 0 && scaled_) penWidth *= lineWidthUnit_ * width() / scaleWidth();
+        pen.setWidthF(std::max(1.0, penWidth));
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         switch (op.kind) {

@@ -35,6 +35,10 @@ class CanvasWidget : public QWidget, public Canvas {
     bool hasHeightForWidth() const override { return aspect_ > 0; }
     int heightForWidth(int width) const override;
 
+    // Line widths count in this many user units (x direction) instead of pixels, so a drawing
+    // whose lines are meant to fill bands keeps doing so at any size; 0 keeps pixels.
+    void setLineWidthUnit(double userUnits) { lineWidthUnit_ = userUnits; }
+
     QPointF toUser(const QPointF& pixel) const;
     QPointF toPixel(double x, double y) const;
     int operationCount() const { return static_cast<int>(ops_.size()); }
@@ -59,6 +63,7 @@ class CanvasWidget : public QWidget, public Canvas {
     std::int32_t background_ = 16777215;
     std::vector<Op> ops_;
     double aspect_ = 0;
+    double lineWidthUnit_ = 0;
 };
 
 } // namespace vardex::gui

@@ -164,6 +164,8 @@ void MainWindowView::buildPanel() {
     picModel_ = new CanvasWidget(panel_);
     picModel_->setObjectName("picModel");
     picModel_->setAspectRatio(kModelDrawingWidth / kModelDrawingHeight);
+    // The chunk lines (width 7, one eighteenth of the width apart) fill their band.
+    picModel_->setLineWidthUnit(kModelDrawingWidth / 18 / 7);
     picModel_->onMouseUp = [this](double x, double y, int) {
         controller_.act([x, y](ModelBuilder& b) { b.mouseUp(x, y); });
     };

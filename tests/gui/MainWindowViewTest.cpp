@@ -1,4 +1,8 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include "MainWindowView.h"
@@ -6,6 +10,7 @@
 #include "app/AppState.h"
 #include "app/Startup.h"
 #include "support/Doubles.h"
+#include "support/ProfileText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -14,7 +19,7 @@ using namespace vardex;
 class MainWindowViewTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void showsTheMenusWithTheirCaptions() {
         Fixture f;
         QStringList titles;
@@ -33,6 +38,46 @@ private slots:
         QVERIFY(!f.view.panel()->isEnabled());
     }
 
+    void newModelShowsThePanelWithItsCaptions() {
+        Fixture f;
+        f.view.action("mnuNewModel")->trigger();
+        QVERIFY(f.view.panel()->isVisible());
+        QVERIFY(f.view.panel()->isEnabled());
+        QStringList buttons;
+        for (QPushButton* b : f.view.panel()->findChildren<QPushButton*>()) buttons << b->text();
+        for (const char* caption : {"Append a Sub - Model", " Delete a  Sub-Model",
+                                    "Delete a Chunk", "Adjust Model Length"})
+            QVERIFY2(buttons.contains(caption), caption);
+        QStringList labels;
+        for (QLabel* l : f.view.panel()->findChildren<QLabel*>()) labels << l->text();
+        for (const char* caption :
+             {"Total Model Length  ( m )", "Total Number of Chunks", "Sub-Model  Geometries",
+              "Total  Unmodeled Length", "Number of Layers", "Sub-Model Length", "Model   Name"})
+            QVERIFY2(labels.contains(caption), caption);
+        QStringList frames;
+        for (QGroupBox* g : f.view.panel()->findChildren<QGroupBox*>()) frames << g->title();
+        QCOMPARE(frames, QStringList({"Sub - Model", "Integrated Model"}));
+        QVERIFY(f.view.action("mnufilesaveas")->isEnabled() == false);
+    }
+
+    void aReleaseInTheDrawingReachesTheBuilder() {
+        Fixture f;
+        f.view.action("mnuNewModel")->trigger();
+        std::string profile = f.home.file("pier.prf");
+        f.home.write("pier.prf", testing::profileText(profile, testing::ProfileSpec{}));
+        f.dialogs.fileAnswers = {profile};
+        f.dialogs.colorAnswers = {255};
+        f.dialogs.inputAnswers = {"10"};
+        f.view.panel()->findChild<QPushButton*>("cmdAddprofile")->click();
+        QCOMPARE(f.view.panel()->findChild<QComboBox*>("cboprofilename")->currentText(),
+                 QString("Pier"));
+        gui::CanvasWidget* canvas = f.view.modelCanvas();
+        QCOMPARE(canvas->scaleHeight(), 990.0);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(10, canvas->height() / 2));
+        QCOMPARE(f.app.chunkList.size(), std::size_t(1));
+        QVERIFY(canvas->operationCount() > 0);
+    }
+
     void exitReachesTheController() {
         Fixture f;
         bool quit = false;
@@ -44,7 +89,8 @@ private slots:
     void aClickOnTheModelNameBoxAsksForTheName() {
         Fixture f;
         f.dialogs.inputAnswers.push_back("Pier 4");
-        f.main.modelNameClicked(); // the box is inside the hidden panel; the view maps its click here
+        f.main
+            .modelNameClicked(); // the box is inside the hidden panel; the view maps its click here
         QCOMPARE(f.view.modelNameBox()->text(), QString("Pier 4"));
         QCOMPARE(f.dialogs.prompts.at(0).title, std::string("model name"));
     }
@@ -56,7 +102,7 @@ private slots:
                  QString("Time Series (*.ts);;All files (*)"));
     }
 
-private:
+  private:
     struct Fixture {
         testing::TempDir home;
         testing::ScriptedDialogs dialogs;
@@ -64,7 +110,9 @@ private:
         AppState app{dialogs, {home.path()}};
         mdifrmMain main{app, settings};
         gui::MainWindowView view{main};
-        Fixture() { startVardex(app, main, [&] { view.show(); }); }
+        Fixture() {
+            startVardex(app, main, [&] { view.show(); });
+        }
     };
 };
 
