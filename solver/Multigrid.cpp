@@ -33,6 +33,7 @@ Array<double> coarseCentres(int nf, bool coarsened) {
 Level::Transfer makeTransfer(int nf, bool coarsened) {
     Level::Transfer t;
     t.coarsened = coarsened;
+    t.regular = coarsened && nf % 2 == 0 && nf >= 4;
     const Array<double> pos = coarseCentres(nf, coarsened);
     const int nc = int(pos.size());
     // Prolongation: each fine centre interpolated linearly between the bracketing coarse centres.
@@ -68,6 +69,49 @@ Level::Transfer makeTransfer(int nf, bool coarsened) {
         t.start.push_back(int(t.fine.size()));
     }
     return t;
+}
+
+// One line of the restriction along x. Away from the ends of an even line the weights are the
+// regular 1/4, 3/4, 3/4, 1/4; the ends and odd lines use the general table.
+inline void restrictRow(const Level::Transfer& t, const float* __restrict r, float* __restrict out,
+                        int nc) {
+    auto general = [&](int I) {
+        float v = 0.0f;
+        for (int e = t.start[std::size_t(I)]; e < t.start[std::size_t(I) + 1]; ++e)
+            v += t.weight[std::size_t(e)] * r[t.fine[std::size_t(e)]];
+        out[I] = v;
+    };
+    if (!t.regular) {
+        for (int I = 0; I < nc; ++I) general(I);
+        return;
+    }
+    general(0);
+    for (int I = 1; I < nc - 1; ++I)
+        out[I] = 0.25f * (r[2 * I - 1] + r[2 * I + 2]) + 0.75f * (r[2 * I] + r[2 * I + 1]);
+    general(nc - 1);
+}
+
+// One line of the prolongation along x, added to out; the transpose of restrictRow.
+inline void prolongRow(const Level::Transfer& t, const float* __restrict in, float* __restrict out,
+                       int nf) {
+    auto general = [&](int i) {
+        float v = 0.0f;
+        for (int e = t.pStart[std::size_t(i)]; e < t.pStart[std::size_t(i) + 1]; ++e)
+            v += t.pWeight[std::size_t(e)] * in[t.pCoarse[std::size_t(e)]];
+        out[i] += v;
+    };
+    if (!t.regular) {
+        for (int i = 0; i < nf; ++i) general(i);
+        return;
+    }
+    general(0);
+    for (int P = 1; P < nf / 2 - 1; ++P) {
+        out[2 * P] += 0.75f * in[P] + 0.25f * in[P - 1];
+        out[2 * P + 1] += 0.75f * in[P] + 0.25f * in[P + 1];
+    }
+    out[1] += 0.75f * in[0] + 0.25f * in[1];
+    out[nf - 2] += 0.75f * in[nf / 2 - 1] + 0.25f * in[nf / 2 - 2];
+    general(nf - 1);
 }
 
 } // namespace
@@ -331,12 +375,12 @@ static void smoothPlane(Level& lv, int k, int color, bool first) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const int nx = sh.n[0], ny = sh.n[1];
-    float* x = lv.x.data();
-    const float* b = lv.b.data();
-    const float* gx = lv.gx.data();
-    const float* gy = lv.gy.data();
-    const float* gz = lv.gz.data();
-    const float* inv = lv.inv.data();
+    float* const x = lv.x.data();
+    const float* __restrict b = lv.b.data();
+    const float* __restrict gx = lv.gx.data();
+    const float* __restrict gy = lv.gy.data();
+    const float* __restrict gz = lv.gz.data();
+    const float* __restrict inv = lv.inv.data();
     float buf[kMaxRow];
     for (int j = 0; j < ny; ++j) {
         const long row = long(sh.at(0, j, k));
@@ -420,13 +464,7 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
                 const std::size_t row = fs.at(0, j, k);
                 float* out =
                     A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) {
-                    float v = 0.0f;
-                    for (int e = tx.start[std::size_t(I)]; e < tx.start[std::size_t(I) + 1]; ++e)
-                        v += tx.weight[std::size_t(e)] *
-                             r[row + std::size_t(tx.fine[std::size_t(e)])];
-                    out[I] = v;
-                }
+                restrictRow(tx, r + row, out, cnx);
             }
     });
     Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
@@ -512,12 +550,7 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
                     for (int i = 0; i < fnx; ++i) out[i] += in[i];
                     continue;
                 }
-                for (int i = 0; i < fnx; ++i) {
-                    float v = 0.0f;
-                    for (int e = tx.pStart[std::size_t(i)]; e < tx.pStart[std::size_t(i) + 1]; ++e)
-                        v += tx.pWeight[std::size_t(e)] * in[tx.pCoarse[std::size_t(e)]];
-                    out[i] += v;
-                }
+                prolongRow(tx, in, out, fnx);
             }
     });
 }

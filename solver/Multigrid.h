@@ -77,6 +77,7 @@ struct Level {
     // fine indices and weights (linear interpolation between cell centres).
     struct Transfer {
         bool coarsened = false;
+        bool regular = false;   // coarsened pairwise, even count of at least 4
         std::vector<int> start; // per coarse index, into entries (size nc + 1)
         std::vector<int> fine;  // fine index
         Array<float> weight;
