@@ -208,7 +208,7 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
         if (in.nx < 1 || in.ny < 1 || in.nz < 1)
             throw InputFault("the grid " + std::to_string(in.nx) + " x " + std::to_string(in.ny) +
                              " x " + std::to_string(in.nz) + " has no cells");
-        if (double(in.nx) * in.ny * in.nz > 5e7)
+        if (double(in.nx) * in.ny * in.nz > 5e7 || in.nx > 4096 || in.ny > 4096 || in.nz > 4096)
             throw InputFault("the grid " + std::to_string(in.nx) + " x " + std::to_string(in.ny) +
                              " x " + std::to_string(in.nz) + " is too large");
         if (!(in.dx > 0.0) || !(in.dy > 0.0) || !(in.dz > 0.0))

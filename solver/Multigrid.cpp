@@ -16,6 +16,8 @@ constexpr std::size_t kParallelCells = 20000;
 constexpr std::size_t kCoarsestCells = 300;
 // Row buffer of the smoother.
 constexpr int kMaxRow = 256;
+// Longest grid line the transfers handle in one buffer.
+constexpr int kMaxLine = 4096;
 
 // Position of coarse cell centres in fine-index units.
 Array<double> coarseCentres(int nf, bool coarsened) {
@@ -129,7 +131,6 @@ void fillLevel(const Conductances& c, Level& lv) {
     lv.inv.assign(np, 1.0f);
     lv.x.assign(np, 0.0f);
     lv.b.assign(np, 0.0f);
-    lv.r.assign(np, 0.0f);
     Array<double> gsum(s.cells(), 0.0);
     std::size_t c0 = 0;
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
@@ -423,27 +424,22 @@ void Multigrid::smooth(Level& lv, int color, bool first) {
     });
 }
 
-void Multigrid::residual(Level& lv) {
+// The residual b - A x of one grid line.
+static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
-    const int nx = sh.n[0], ny = sh.n[1], nz = sh.n[2];
-    const float* x = lv.x.data();
-    const float* b = lv.b.data();
-    const float* gx = lv.gx.data();
-    const float* gy = lv.gy.data();
-    const float* gz = lv.gz.data();
-    const float* dg = lv.diag.data();
-    float* r = lv.r.data();
-    Workers::shared().forRange(nz, sh.cells() > kParallelCells, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(sh.at(0, j, k));
-                for (long p = row; p < row + nx; ++p)
-                    r[p] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] +
-                           gy[p] * x[p + sy] + gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] +
-                           gz[p - sz] * x[p - sz];
-            }
-    });
+    const float* __restrict x = lv.x.data();
+    const float* __restrict b = lv.b.data();
+    const float* __restrict gx = lv.gx.data();
+    const float* __restrict gy = lv.gy.data();
+    const float* __restrict gz = lv.gz.data();
+    const float* __restrict dg = lv.diag.data();
+    const long row = long(sh.at(0, j, k));
+    for (int i = 0; i < sh.n[0]; ++i) {
+        const long p = row + i;
+        out[i] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
+                 gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz];
+    }
 }
 
 void Multigrid::restrictTo(Level& fine, Level& coarse) {
@@ -456,15 +452,16 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
     const int cnx = cs.n[0], cny = cs.n[1], cnz = cs.n[2];
     float* A = fine.tmpA.data(); // cnx * fny * fnz
     float* B = fine.tmpB.data(); // cnx * cny * fnz
-    const float* r = fine.r.data();
     const bool par = fs.cells() > kParallelCells;
     Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
         for (int k = lo_; k < hi_; ++k)
             for (int j = 0; j < fny; ++j) {
-                const std::size_t row = fs.at(0, j, k);
+                // The residual is formed a line at a time and restricted along x at once.
+                float r[kMaxLine];
+                residualRow(fine, j, k, r);
                 float* out =
                     A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-                restrictRow(tx, r + row, out, cnx);
+                restrictRow(tx, r, out, cnx);
             }
     });
     Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
@@ -562,7 +559,6 @@ void Multigrid::vcycle(std::size_t l) {
         return;
     }
     for (int s = 0; s < sweeps_; ++s) smooth(lv, 0, s == 0);
-    residual(lv);
     restrictTo(lv, levels_[l + 1]);
     vcycle(l + 1);
     prolongAdd(levels_[l + 1], lv);

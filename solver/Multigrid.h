@@ -71,7 +71,7 @@ struct Level {
     Array<float> gx, gy, gz; // conductance to the + neighbour (padded)
     Array<float> cap, gsum;  // capacity and sum of face and boundary conductances (padded)
     Array<float> diag, inv;  // cap * s + gsum and its inverse (padded; 1 in ghosts)
-    Array<float> x, b, r;    // solution, right-hand side, residual (padded)
+    Array<float> x, b;       // solution and right-hand side (padded)
 
     // Transfer to the next coarser level, one direction at a time: for every coarse index the
     // fine indices and weights (linear interpolation between cell centres).
@@ -111,7 +111,6 @@ class Multigrid {
   private:
     void vcycle(std::size_t l);
     void smooth(Level& lv, int color, bool first);
-    void residual(Level& lv);
     void restrictTo(Level& fine, Level& coarse);
     void prolongAdd(Level& coarse, Level& fine);
     void solveCoarsest();
