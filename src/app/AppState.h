@@ -39,6 +39,7 @@ class AppState {
     KeyedList<Ccomp> compositeList;
     std::vector<std::int16_t> chunkList; // the sub-model type of each chunk, from the base upward
     Cmodel model;
+    std::shared_ptr<Cgeom> sectionGeometry; // the section record being loaded or edited
 
     std::int16_t selectedSubmodel = 0;
     std::string currentSubmodelFile;

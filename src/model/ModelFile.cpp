@@ -101,9 +101,9 @@ bool ModelBuilder::read_modfile(const std::string& path) {
 
 bool ModelBuilder::read_profile(const std::string& path) {
     try {
-        KeyReader file(path);
-        ProfileHeader header = readProfileHeader(file, "modelname=");
-        std::shared_ptr<Csubmodel> record = submodelFromHeader(header, path);
+        ProfileRead read = readProfile(app_, path, "modelname=", nullptr);
+        const ProfileHeader& header = read.header;
+        std::shared_ptr<Csubmodel> record = read.record;
         app_.currentSubmodelName = header.name;
         app_.lastSubmodelNx = header.nx;
         app_.lastSubmodelNy = header.ny;

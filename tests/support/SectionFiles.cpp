@@ -1,0 +1,34 @@
+#include "support/SectionFiles.h"
+
+#include <stdexcept>
+
+#include "section/SectionEditorState.h"
+#include "section/SectionFile.h"
+
+namespace vardex::testing {
+
+std::string writeSectionFile(AppState& app, const std::string& path, const SectionSpec& spec) {
+    SectionEditorState state;
+    state.sectionName = spec.name;
+    state.nx = static_cast<std::int16_t>(spec.nx);
+    state.ny = static_cast<std::int16_t>(spec.ny);
+    state.dx = spec.dx;
+    state.dy = spec.dy;
+    for (int j = 1; j <= spec.ny; ++j)
+        for (int i = 1; i <= spec.nx; ++i)
+            state.values.setValue(i, j, static_cast<std::int16_t>(spec.rows.at(j - 1).at(i - 1)));
+    for (std::size_t k = 0; k < spec.materials.size(); ++k) {
+        const MaterialSpec& m = spec.materials[k];
+        Material& slot = state.materials[static_cast<int>(k) + 1];
+        slot.name = m.name;
+        slot.conductivity = m.conductivity;
+        slot.specificHeat = m.specificHeat;
+        slot.density = m.density;
+        slot.heatProduction = m.heatProduction;
+    }
+    app.clearCompositeList();
+    if (!write_Secfile(app, state, path)) throw std::runtime_error("cannot write " + path);
+    return path;
+}
+
+} // namespace vardex::testing
