@@ -3,8 +3,6 @@
 #include "app/AppState.h"
 #include "materials/MaterialsFile.h"
 #include "section/Cgeom.h"
-#include "section/SectionEditorState.h"
-#include "section/SectionFile.h"
 #include "submodel/Ccomp.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -257,28 +255,6 @@ TEST(ReadRSecfile, RecordsThePathAndReportsAMissingFile) {
     EXPECT_EQ(f.geom.Sectionfile, absent);
     EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"bad filename " + absent});
     EXPECT_EQ(f.geom.nx, 0);
-}
-
-TEST(Cgeom, ZoneAccessChecksTheBounds) {
-    Fixture f;
-    f.geom.L_valarray(80, 80, 7);
-    EXPECT_EQ(f.geom.g_valarray(80, 80), 7);
-    EXPECT_THROW(f.geom.g_valarray(0, 1), std::out_of_range);
-    EXPECT_THROW(f.geom.g_valarray(1, 81), std::out_of_range);
-    EXPECT_THROW(f.geom.L_valarray(81, 1, 1), std::out_of_range);
-}
-
-TEST(Cgeom, CopyGridTakesTheSectionIntoTheEditor) {
-    Fixture f;
-    f.read(head("2", "1") + crlf({"1,2"}) + slots());
-    SectionEditorState s;
-    copyGrid(f.geom, s);
-    EXPECT_EQ(s.sectionName, "Test");
-    EXPECT_EQ(s.nx, 2);
-    EXPECT_EQ(s.ny, 1);
-    EXPECT_EQ(s.dx, 0.5f);
-    EXPECT_EQ(s.dy, 0.5f);
-    EXPECT_EQ(s.values.value(2, 1), 2);
 }
 
 } // namespace
