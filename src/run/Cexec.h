@@ -20,6 +20,13 @@ inline constexpr int kMaxRunChunks = 16;   // chunks of a run
 inline constexpr int kMaxMasterMaterials = 99;
 inline constexpr int kFaces = 6;
 
+// What the alignment hands the execution-control window.
+enum class AlignResult {
+    Done,    // aligned (or already aligned before)
+    Refused, // the model is beyond the run set-up's tables; a message said which limit
+    Stop,    // the user answered No to the grid check: the set-up stops
+};
+
 class Cexec {
   public:
     // Creation order: lists, source, the shared sub-model list emptied, concentric, run marker,
@@ -51,6 +58,10 @@ class Cexec {
     // The placement temperature as the run set-up keeps it (the heat-source window copies it).
     double placementTemp = 0;
 
+    // The sub-model type of each chunk, from the base upward; set by the execution-control
+    // window before the alignment and the chunk faces are worked out.
+    std::vector<std::int16_t> chunkTypes;
+
     void init_exec();
     // Reads the run file named by execfile. A key that is not there stops the reading with a
     // message naming the key; what was read stays.
@@ -69,6 +80,32 @@ class Cexec {
     std::int16_t getRecLocus(int point, int axis) const;
     void letRecLocus(int point, int axis, std::int16_t value);
 
+    // Writes the exec file: every aligned section grid and the master material list.
+    void write_Runfile(const std::string& path);
+
+    // Brings every section of every sub-model type onto one master material list, rewrites the
+    // grids in master numbers, gathers the master properties and finds the boundary materials.
+    // Runs once per record.
+    AlignResult alignSubMods();
+    // Scans every section; builds MstrMatlx. Returns its length.
+    int get_culledLists();
+    void purge_Alist();
+    void update_mstrmatlx();
+    // One boundary record per master material on a lateral edge of any section.
+    AlignResult findBndyMaters();
+    // Fills the chunk face table from the boundary records and chunkTypes.
+    void alignChkBounds();
+
+    // Master properties of master material k (1..99).
+    float masterDensity(int k) const;
+    float masterSpecificHeat(int k) const;
+    float masterHeat(int k) const;
+    float masterConductivity(int k) const;
+
+    // Writes the solver's input for a chunk of sub-model type t as run n; nothing for an empty
+    // path. Throws std::runtime_error when the file cannot be written.
+    void write_Tempfile(int type, const std::string& path, int run);
+
     // Face letter of the run about to be written, faces 1..6.
     const std::string& faceFlag(int face) const;
     void setFaceFlag(int face, const std::string& letter);
@@ -80,6 +117,23 @@ class Cexec {
     AppState& app_;
 
   private:
+    // Material numbers of each type's sections to master numbers: [type][section][material].
+    using Translation = std::array<
+        std::array<std::array<std::int16_t, kMaxMasterMaterials + 1>, kMaxRunSections + 1>,
+        kMaxRunTypes + 1>;
+
+    bool refuseBeyondLimits();
+    AlignResult checkGrid(int type, int section);
+    std::string faceLetter(int type, int face);
+
+    std::unique_ptr<Translation> translation_;
+    std::array<std::string, kMaxMasterMaterials + 1> scanNames_;
+    std::array<std::int16_t, kMaxMasterMaterials + 1> scanNumbers_{};
+    std::array<float, kMaxMasterMaterials + 1> masterDensity_{};
+    std::array<float, kMaxMasterMaterials + 1> masterSpecificHeat_{};
+    std::array<float, kMaxMasterMaterials + 1> masterHeat_{};
+    std::array<float, kMaxMasterMaterials + 1> masterConductivity_{};
+    std::int16_t totalSections_ = 0;
     std::array<std::string, kFaces> faceFlags_;
     std::array<std::array<std::string, kFaces>, kMaxRunChunks> chunkFaces_;
     std::array<std::string, 5> boundaryFiles_;

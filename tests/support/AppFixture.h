@@ -1,6 +1,6 @@
 #pragma once
-// An application state over a complete home folder (data, Temp, Output and the solver program),
-// in test mode so the configuration file is never rewritten, with no messages pending.
+// An application state over a complete home folder of its own (data, Temp, Output and the
+// solver program), with no messages pending.
 
 #include <filesystem>
 
@@ -24,7 +24,6 @@ struct AppFixture : HomeFolder {
     ScriptedDialogs dialogs;
     AppState app{dialogs, {home.path()}};
     AppFixture() {
-        app.config.testing = true;
         app.config.DataDir = home.file("data");
         app.config.UserDir = home.file("data");
         app.config.TempDir = home.file("Temp");

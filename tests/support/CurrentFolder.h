@@ -7,7 +7,7 @@
 namespace vardex::testing {
 
 class CurrentFolder {
-public:
+  public:
     explicit CurrentFolder(const std::string& folder) : previous_(std::filesystem::current_path()) {
         std::filesystem::current_path(folder);
     }
@@ -15,7 +15,7 @@ public:
     CurrentFolder(const CurrentFolder&) = delete;
     CurrentFolder& operator=(const CurrentFolder&) = delete;
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 
