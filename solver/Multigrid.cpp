@@ -453,8 +453,8 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
     float* A = fine.tmpA.data(); // cnx * fny * fnz
     float* B = fine.tmpB.data(); // cnx * cny * fnz
     const bool par = fs.cells() > kParallelCells;
-    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < fny; ++j) {
                 // The residual is formed a line at a time and restricted along x at once.
                 float r[kMaxLine];
@@ -464,8 +464,8 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
                 restrictRow(tx, r, out, cnx);
             }
     });
-    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int J = 0; J < cny; ++J) {
                 float* out =
                     B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
@@ -480,8 +480,8 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
             }
     });
     float* cb = coarse.b.data();
-    Workers::shared().forRange(cnz, par, [&](int lo_, int hi_, int) {
-        for (int K = lo_; K < hi_; ++K)
+    Workers::shared().forRange(cnz, par, [&](int k0, int k1, int) {
+        for (int K = k0; K < k1; ++K)
             for (int J = 0; J < cny; ++J) {
                 float* out = cb + cs.at(0, J, K);
                 for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
@@ -508,8 +508,8 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
     float* B = fine.tmpB.data(); // cnx * cny * fnz
     const float* cx = coarse.x.data();
     const bool par = fs.cells() > kParallelCells;
-    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int J = 0; J < cny; ++J) {
                 float* out =
                     B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
@@ -521,8 +521,8 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
                 }
             }
     });
-    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < fny; ++j) {
                 float* out =
                     A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
@@ -537,8 +537,8 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
             }
     });
     float* x = fine.x.data();
-    Workers::shared().forRange(fnz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < fny; ++j) {
                 const float* in =
                     A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);

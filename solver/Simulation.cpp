@@ -167,9 +167,9 @@ double Simulation::applyA(const double* x, double* y) const {
     double dot = 0.0;
     std::array<double, Workers::kMaxThreads> dotPart;
     dotPart.fill(0.0);
-    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int lo_, int hi_, int part_) {
-        double dotLocal = dotPart[std::size_t(part_)];
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int k0, int k1, int t) {
+        double dotLocal = dotPart[std::size_t(t)];
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 for (long p = row; p < row + nx; ++p) {
@@ -181,7 +181,7 @@ double Simulation::applyA(const double* x, double* y) const {
                     dotLocal += v * x[p];
                 }
             }
-        dotPart[std::size_t(part_)] = dotLocal;
+        dotPart[std::size_t(t)] = dotLocal;
     });
     for (double v : dotPart) dot += v;
 
@@ -263,10 +263,10 @@ bool Simulation::tryStep(double dt, int& iterations) {
     loPart.fill(lo);
     std::array<double, Workers::kMaxThreads> hiPart;
     hiPart.fill(hi);
-    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
-        double loLocal = loPart[std::size_t(part_)];
-        double hiLocal = hiPart[std::size_t(part_)];
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
+        double loLocal = loPart[std::size_t(t)];
+        double hiLocal = hiPart[std::size_t(t)];
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 for (long p = row; p < row + nx; ++p) {
@@ -281,8 +281,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
                     hiLocal = std::max(hiLocal, T[p]);
                 }
             }
-        loPart[std::size_t(part_)] = loLocal;
-        hiPart[std::size_t(part_)] = hiLocal;
+        loPart[std::size_t(t)] = loLocal;
+        hiPart[std::size_t(t)] = hiLocal;
     });
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
@@ -304,8 +304,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
     applyA(x, q);
     Array<float>& mrhs = mg_->rhs();
     float* mr = mrhs.data();
-    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 for (long p = row; p < row + nx; ++p) {
@@ -324,10 +324,10 @@ bool Simulation::tryStep(double dt, int& iterations) {
         zmaxPart.fill(zmax);
         std::array<double, Workers::kMaxThreads> rzNewPart;
         rzNewPart.fill(0.0);
-        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
-            double zmaxLocal = zmaxPart[std::size_t(part_)];
-            double rzNewLocal = rzNewPart[std::size_t(part_)];
-            for (int k = lo_; k < hi_; ++k)
+        Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
+            double zmaxLocal = zmaxPart[std::size_t(t)];
+            double rzNewLocal = rzNewPart[std::size_t(t)];
+            for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
                     for (long p = row; p < row + nx; ++p) {
@@ -335,8 +335,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
                         rzNewLocal += r[p] * double(z[p]);
                     }
                 }
-            zmaxPart[std::size_t(part_)] = zmaxLocal;
-            rzNewPart[std::size_t(part_)] = rzNewLocal;
+            zmaxPart[std::size_t(t)] = zmaxLocal;
+            rzNewPart[std::size_t(t)] = rzNewLocal;
         });
         for (double v : zmaxPart) zmax = std::max(zmax, v);
         for (double v : rzNewPart) rzNew += v;
@@ -353,8 +353,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
         pp = p_.data();
         if (!(pq > 0.0)) break;
         const double alpha = rz / pq;
-        Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int) {
-            for (int k = lo_; k < hi_; ++k)
+        Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
+            for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
                     for (long p = row; p < row + nx; ++p) {
@@ -384,9 +384,9 @@ bool Simulation::tryStep(double dt, int& iterations) {
     double* trw = trend_.data();
     std::array<double, Workers::kMaxThreads> releasedPart;
     releasedPart.fill(0.0);
-    Workers::shared().forRange(nz, par, [&](int lo_, int hi_, int part_) {
-        double releasedLocal = releasedPart[std::size_t(part_)];
-        for (int k = lo_; k < hi_; ++k)
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
+        double releasedLocal = releasedPart[std::size_t(t)];
+        for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 for (long p = row; p < row + nx; ++p) {
@@ -398,7 +398,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
                     releasedLocal += heat;
                 }
             }
-        releasedPart[std::size_t(part_)] = releasedLocal;
+        releasedPart[std::size_t(t)] = releasedLocal;
     });
     for (double v : releasedPart) released += v;
 

@@ -12,7 +12,12 @@ if [ -z "${WM_PROJECT_DIR:-}" ] && [ -f /usr/share/openfoam/etc/bashrc ]; then
     source /usr/share/openfoam/etc/bashrc >/dev/null 2>&1
     set -eu
 fi
-case_dir=${1:-$(mktemp -d /tmp/lapfoam.XXXXXX)}
+if [ $# -ge 1 ]; then
+    case_dir=$1
+else
+    case_dir=$(mktemp -d /tmp/lapfoam.XXXXXX)
+    trap 'rm -rf "$case_dir"' EXIT
+fi
 tol=${TOL:-1e-06}
 mkdir -p "$case_dir"/{0,constant,system}
 cd "$case_dir"
