@@ -158,6 +158,16 @@ TEST(Alignment, ModelsBeyondTheTablesAreRefusedBeforeAnythingIsRewritten) {
         EXPECT_EQ(exec.alignSubMods(), AlignResult::Refused);
         EXPECT_NE(f.dialogs.messages.at(0).text.find("17 sub-model types"), std::string::npos);
     }
+    {
+        // A sub-model grid wider than its section leaves zones without a material.
+        TwoTypeModel m;
+        m.app.submodelList.item(2)->nx = 4;
+        EXPECT_EQ(m.exec->alignSubMods(), AlignResult::Refused);
+        EXPECT_EQ(m.dialogs.messages.at(0).text,
+                  "Zone (4, 1) of section 1 of sub-model Shaft holds material 0; a run takes "
+                  "material numbers 1 to 99.");
+        EXPECT_EQ(m.app.submodelList.item(1)->getvalarray(1, 1, 1), 1);
+    }
 }
 
 TEST(Alignment, GridCheckAsksAndNoStopsTheSetUp) {
