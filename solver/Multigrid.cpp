@@ -135,20 +135,27 @@ void fillLevel(const Conductances& c, Level& lv) {
     std::size_t c0 = 0;
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                             std::size_t(s.n[0]) * std::size_t(s.n[1])};
+    // Without stored face conductances (the finest grid), the two half cells in series.
+    auto face = [&](int d, std::size_t c0, int index) {
+        if (!c.face[d].empty()) return c.face[d][c0];
+        if (index + 1 >= s.n[d]) return 0.0;
+        const double up = c.hp[d].empty() ? c.hm[d][c0] : c.hp[d][c0];
+        return series(up, c.hm[d][c0 + stride[d]]);
+    };
     for (int k = 0; k < s.n[2]; ++k)
         for (int j = 0; j < s.n[1]; ++j)
             for (int i = 0; i < s.n[0]; ++i, ++c0) {
                 const std::size_t p = s.at(i, j, k);
-                lv.gx[p] = float(c.face[0][c0]);
-                lv.gy[p] = float(c.face[1][c0]);
-                lv.gz[p] = float(c.face[2][c0]);
+                lv.gx[p] = float(face(0, c0, i));
+                lv.gy[p] = float(face(1, c0, j));
+                lv.gz[p] = float(face(2, c0, k));
                 lv.cap[p] = float(c.cap[c0]);
                 const std::array<int, 3> idx{i, j, k};
                 for (int d = 0; d < 3; ++d) {
                     // Sum the conductances as the stored floats, so the diagonal matches the
                     // off-diagonal entries exactly and the operator conserves heat.
-                    gsum[c0] += double(float(c.face[d][c0]));
-                    if (idx[d] > 0) gsum[c0] += double(float(c.face[d][c0 - stride[d]]));
+                    gsum[c0] += double(float(face(d, c0, idx[d])));
+                    if (idx[d] > 0) gsum[c0] += double(float(face(d, c0 - stride[d], idx[d] - 1)));
                     if (idx[d] == 0) gsum[c0] += c.boundary[2 * d][faceIndex(s, d, i, j, k)];
                     if (idx[d] == s.n[d] - 1)
                         gsum[c0] += c.boundary[2 * d + 1][faceIndex(s, d, i, j, k)];

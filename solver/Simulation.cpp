@@ -35,8 +35,7 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     c.shape = s;
     c.cap.assign(n, 0.0);
     for (int d = 0; d < 3; ++d) {
-        c.hm[d].assign(n, 0.0);
-        c.face[d].assign(n, 0.0);
+        c.hm[d].assign(n, 0.0); // hp and the face conductances follow from hm
     }
     for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
 
@@ -60,6 +59,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                 const int m = in.materialAt(i, j, k);
                 const Material& mat = in.materials[std::size_t(m - 1)];
                 c.cap[cell] = mat.density * mat.specificHeat * 1000.0 * volume;
+                // Centre-to-face conductances; two half cells in series make the harmonic mean
+                // of their conductivities.
                 for (int d = 0; d < 3; ++d)
                     c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
                 const std::size_t p = s.at(i, j, k);
@@ -76,18 +77,6 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
             }
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                             std::size_t(s.n[0]) * std::size_t(s.n[1])};
-    for (int d = 0; d < 3; ++d) {
-        cell = 0;
-        for (int k = 0; k < s.n[2]; ++k)
-            for (int j = 0; j < s.n[1]; ++j)
-                for (int i = 0; i < s.n[0]; ++i, ++cell) {
-                    const std::array<int, 3> idx{i, j, k};
-                    // Harmonic mean of the two conductivities: the two half cells in series.
-                    if (idx[d] + 1 < s.n[d])
-                        c.face[d][cell] = series(c.hm[d][cell], c.hm[d][cell + stride[d]]);
-                }
-    }
-
     // Held faces: a cell on a "D" face whose material's boundary record is Dirichlet is held at
     // the record's temperature half a cell from its centre; every other face cell is insulated.
     for (int f = 0; f < 6; ++f) {
@@ -140,7 +129,6 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     pNext_.assign(s.padded(), 0.0);
     diag_.assign(s.padded(), 0.0);
     q_.assign(s.padded(), 0.0);
-    b_.assign(s.padded(), 0.0);
     time_ = tc_.start;
 }
 
@@ -252,7 +240,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     const double* gs = gsum_.data();
     const double* hw = heatW_.data();
     const double* tr = trend_.data();
-    double* b = b_.data();
+    double* b = r_.data(); // the right-hand side, turned into the residual in place
     double* x = x_.data();
     const bool par = s.cells() > kParallelCells;
 

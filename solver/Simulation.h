@@ -72,7 +72,7 @@ class Simulation {
         std::size_t record;
     };
     std::vector<Fixed> fixed_;
-    Array<double> T_, tmax_, trend_, x_, r_, p_, pNext_, q_, b_, diag_;
+    Array<double> T_, tmax_, trend_, x_, r_, p_, pNext_, q_, diag_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;
