@@ -1,0 +1,96 @@
+#include "section/Composites.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "app/AppState.h"
+#include "app/text/NumberText.h"
+#include "platform/Canvas.h"
+#include "section/SectionEditorState.h"
+#include "submodel/Ccomp.h"
+
+namespace vardex {
+namespace {
+
+constexpr int kShareCount = 5;
+
+float mix(float q, float newValue, float oldValue) {
+    return q * newValue + (1.0f - q) * oldValue;
+}
+
+} // namespace
+
+int shareIndex(float f) {
+    const double s = (f + 0.095) / 0.17;
+    if (!(s >= 1.0)) return 1;
+    if (s >= kShareCount) return kShareCount;
+    return static_cast<int>(s);
+}
+
+float shareOf(int s) {
+    return static_cast<float>(0.17 * s - 0.01);
+}
+
+std::int32_t compositeColor(float q) {
+    const int level = static_cast<int>(roundHalfEven(static_cast<double>(q) * 74.0 + 180.0));
+    return rgb(level, level, 170);
+}
+
+std::optional<std::int16_t> get_Cmember(const AppState& app, const SectionEditorState& section,
+                                        const std::string& key) {
+    const int last = std::min(kPlainMaterials + app.compositeList.count(), kMaterialSlots);
+    for (int k = kPlainMaterials + 1; k <= last; ++k)
+        if (section.materials[k].name == key) return static_cast<std::int16_t>(k);
+    return std::nullopt;
+}
+
+std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_t a, float f,
+                         std::int16_t b) {
+    const int s = shareIndex(f);
+    const float q = shareOf(s);
+    // Copies: the new slot may be b's own when zones still hold a composite of a section before.
+    const Material added = section.materials[a];
+    const Material old = section.materials[b];
+    const std::string key = get_compkey(a, added.name, b, old.name, s);
+    if (!app.compositeList.empty())
+        if (std::optional<std::int16_t> existing = get_Cmember(app, section, key)) return *existing;
+
+    const int m = app.compositeList.count();
+    if (kPlainMaterials + m + 1 > kMaterialSlots) {
+        app.dialogs.inform(std::string("There are too many cooks in the kitchen!") + kNewLine +
+                           "Composites are greater than 100.");
+        return b;
+    }
+    const std::int16_t n = matl_number(m + 1);
+    Material& slot = section.materials[n];
+    slot.name = key;
+    slot.color = compositeColor(q);
+    slot.conductivity = mix(q, added.conductivity, old.conductivity);
+    slot.specificHeat = mix(q, added.specificHeat, old.specificHeat);
+    slot.density = mix(q, added.density, old.density);
+    slot.heatProduction = mix(q, added.heatProduction, old.heatProduction);
+
+    auto composite = std::make_shared<Ccomp>();
+    composite->key = key;
+    composite->number = n;
+    composite->color = slot.color;
+    composite->conductivity = slot.conductivity;
+    composite->specificHeat = slot.specificHeat;
+    composite->density = slot.density;
+    composite->heatProduction = slot.heatProduction;
+    app.compositeList.add(composite);
+    return n;
+}
+
+void applyZoneRule(AppState& app, SectionEditorState& section, std::int16_t a, int i, int j,
+                   float f) {
+    const std::int16_t b = section.values.value(i, j);
+    std::int16_t painted = b;
+    if (f > kFullCoverage)
+        painted = a;
+    else if (f > kNoCoverage && b != a && b != 0) // nothing to mix with in an unfilled zone
+        painted = get_compval(app, section, a, f, b);
+    section.values.setValue(i, j, painted);
+}
+
+} // namespace vardex
