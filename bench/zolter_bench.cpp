@@ -87,6 +87,7 @@ struct Result {
     double seconds = 0.0;
     double setup = 0.0;
     int steps = 0;
+    int parallelSteps = 0;
     int iterations = 0;
     std::vector<double> field;
     double centre = 0.0;
@@ -99,7 +100,10 @@ Result solve(const SolverInput& in) {
     Simulation sim(in, warnings);
     Result r;
     r.setup = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    sim.run([&](const StepReport&) { ++r.steps; });
+    sim.run([&](const StepReport& s) {
+        ++r.steps;
+        if (s.threads > 1) ++r.parallelSteps;
+    });
     r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     r.iterations = sim.totalIterations();
     r.field = sim.field();
@@ -124,7 +128,8 @@ void report(const char* name, const SolverInput& in, const Result& r) {
     std::printf("%s: %d^3 cells, %d steps, %zu multigrid levels\n", name, in.nx, r.steps, r.levels);
     std::printf("  wall time %.3f s (set-up %.3f s), %.3g cell-steps/s, %.2f iterations per step\n",
                 r.seconds, r.setup, cells * r.steps / r.seconds, double(r.iterations) / r.steps);
-    std::printf("  centre temperature %.6f C\n", r.centre);
+    std::printf("  centre temperature %.6f C; %d of %d steps on more than one thread\n", r.centre,
+                r.parallelSteps, r.steps);
 }
 
 double largestDifference(const std::vector<double>& a, const std::vector<double>& b) {

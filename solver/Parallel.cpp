@@ -28,6 +28,11 @@ Workers& Workers::shared() {
 
 Workers::Workers(int threads) {
     for (int t = 1; t < threads; ++t) pool_.emplace_back([this, t] { work(t); });
+    active_.store(this->threads());
+}
+
+void Workers::setActive(int n) {
+    active_.store(std::clamp(n, 1, threads()));
 }
 
 Workers::~Workers() {
@@ -50,24 +55,28 @@ void Workers::work(int part) {
         }
         seen = g;
         if (stop_.load()) return;
-        const int parts = threads();
-        const int begin = int(long(n_) * part / parts), end = int(long(n_) * (part + 1) / parts);
-        if (begin < end) (*job_)(begin, end, part);
+        const int parts = parts_;
+        if (part < parts) {
+            const int begin = int(long(n_) * part / parts);
+            const int end = int(long(n_) * (part + 1) / parts);
+            if (begin < end) (*job_)(begin, end, part);
+        }
         if (pending_.fetch_sub(1, std::memory_order_acq_rel) == 1) pending_.notify_one();
     }
 }
 
 void Workers::forRange(int n, bool parallel, const std::function<void(int, int, int)>& fn) {
-    if (!parallel || pool_.empty() || n < 2) {
+    const int parts = active_.load();
+    if (!parallel || parts < 2 || n < 2) {
         if (n > 0) fn(0, n, 0);
         return;
     }
     job_ = &fn;
     n_ = n;
+    parts_ = parts;
     pending_.store(int(pool_.size()), std::memory_order_relaxed);
     generation_.fetch_add(1, std::memory_order_acq_rel);
     generation_.notify_all();
-    const int parts = threads();
     const int end = int(long(n) / parts);
     if (end > 0) fn(0, end, 0);
     int spins = 0;

@@ -23,6 +23,9 @@ class Workers {
     Workers& operator=(const Workers&) = delete;
 
     int threads() const { return int(pool_.size()) + 1; }
+    // How many of the threads forRange uses (1 .. threads()); the rest stay asleep.
+    int active() const { return active_.load(); }
+    void setActive(int n);
 
     // Calls fn(begin, end, part) on consecutive slices of [0, n), one per thread, and returns
     // when all are done; part is 0 .. threads() - 1. With parallel false, one call on the caller.
@@ -35,8 +38,10 @@ class Workers {
     std::atomic<std::uint32_t> generation_{0};
     std::atomic<int> pending_{0};
     std::atomic<bool> stop_{false};
+    std::atomic<int> active_{1};
     const std::function<void(int, int, int)>* job_ = nullptr;
     int n_ = 0;
+    int parts_ = 1;
 };
 
 } // namespace zolter

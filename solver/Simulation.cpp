@@ -3,6 +3,7 @@
 #include "Parallel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -402,13 +403,30 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
     double tryDt = tc_.dtmax;
     int number = 0;
     const double tol = 1e-9 * std::max(1.0, tc_.dtmax);
+    // More threads help on a quiet machine and hurt when other programs hold the cores: every
+    // 24 steps one step is timed with all threads and the next with a single thread, and the
+    // faster way is kept for the steps that follow.
+    Workers& workers = Workers::shared();
+    const int allThreads = workers.active();
+    const bool choose = allThreads > 1 && shape_.cells() > kParallelCells;
+    std::array<double, 2> perCycle{0.0, 0.0}; // seconds per V-cycle: all threads, one thread
     while (tc_.end - time_ > tol) {
+        // The first step also pays for touching the arrays for the first time: not timed.
+        const int phase = (number + 23) % 24;
+        const bool probe = choose && number >= 1 && phase < 2;
+        const int mode = probe ? phase : perCycle[1] < perCycle[0] ? 1 : 0;
+        if (choose) workers.setActive(mode == 0 ? allThreads : 1);
+        const auto started = std::chrono::steady_clock::now();
+        int cycles = 0;
+
         double dt = tryDt;
         // The last step is shortened to land on the end time.
         if (time_ + dt >= tc_.end - tol) dt = tc_.end - time_;
         int halvings = 0, iterations = 0;
         while (!tryStep(dt, iterations)) {
+            cycles += iterations + 1;
             if (++halvings > kMaxHalvings) {
+                workers.setActive(allThreads);
                 std::ostringstream m;
                 m << "the step from " << time_ << " h did not converge to errmax " << tc_.errmax
                   << " within " << tc_.itmax << " iterations even at dt " << dt << " h";
@@ -416,17 +434,24 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
             }
             dt *= 0.5;
         }
+        cycles += iterations + 1;
+        if (probe)
+            perCycle[std::size_t(mode)] =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() /
+                cycles;
         StepReport rep;
         rep.number = ++number;
         rep.time = time_;
         rep.dt = dt;
         rep.iterations = iterations;
         rep.halvings = halvings;
+        rep.threads = workers.active();
         rep.highest = onStep ? highest() : 0.0;
         if (onStep) onStep(rep);
         // After a halving, grow back gradually towards dtmax.
         tryDt = std::min(tc_.dtmax, 2.0 * dt);
     }
+    workers.setActive(allThreads);
 }
 
 std::vector<double> Simulation::field() const {

@@ -22,6 +22,7 @@ struct StepReport {
     int iterations = 0;
     int halvings = 0; // retries of this step with half the step size
     double highest = 0.0;
+    int threads = 1;
 };
 
 class Simulation {
