@@ -8,6 +8,7 @@
 
 #include "Cases.h"
 #include "Multigrid.h"
+#include "Parallel.h"
 #include "Simulation.h"
 
 namespace zolter {
@@ -105,6 +106,32 @@ TEST(Multigrid, FewIterationsAndErrorWithinErrmaxOnContrastingMaterials) {
     for (std::size_t i = 0; i < a.size(); ++i) diff = std::max(diff, std::fabs(a[i] - b[i]));
     // errmax bounds the estimated error of each step relative to the temperature span (~60 C).
     EXPECT_LT(diff, 60 * 1e-6 * 10);
+}
+
+TEST(Multigrid, SweepsSplitOverThreadsGiveTheSingleThreadResult) {
+    // Large enough to be split over the threads; two materials so the coefficients vary.
+    SolverInput in = test::block(31, 29, 27, 0.04, test::concrete(1.0), 20.0);
+    in.materials.push_back({"soil", 1.1, 0.8, 1800.0, 0.0});
+    in.sections.push_back(std::vector<int>(31 * 29, 2));
+    for (int k = 0; k < 9; ++k) in.zoneSection[std::size_t(k)] = 2;
+    in.faces = "DDDDDD";
+    in.boundaries = {test::held(2, 5.0, {{0.0, 5.0}, {10.0, 15.0}})};
+    in.times = {0.63, 0.0, 6.0, 2.0, 1e-7, 40};
+    Workers& w = Workers::shared();
+    const int all = w.active();
+    auto solve = [&](int threads) {
+        w.setActive(threads);
+        std::vector<std::string> warnings;
+        Simulation sim(in, warnings);
+        int iterations = 0;
+        for (int step = 0; step < 3; ++step) EXPECT_TRUE(sim.tryStep(2.0, iterations));
+        w.setActive(all);
+        return sim.field();
+    };
+    const std::vector<double> one = solve(1), many = solve(all);
+    double diff = 0;
+    for (std::size_t i = 0; i < one.size(); ++i) diff = std::max(diff, std::fabs(one[i] - many[i]));
+    EXPECT_LT(diff, 1e-6);
 }
 
 } // namespace
