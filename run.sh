@@ -21,10 +21,12 @@ if [ -x build/solver/zolter ]; then
     cp -f build/solver/zolter "$home/program/target"
 fi
 
-# Example data, never overwriting the user's own files.
-if [ -d examples ]; then
-    cp -rn examples/. "$home/data/"
-fi
+# Example data, never overwriting the user's own files. The files name each other by full path,
+# written here as @DATA@.
+for example in examples/*; do
+    target="$home/data/$(basename "$example")"
+    [ -e "$target" ] || sed "s#@DATA@#$home/data#g" "$example" > "$target"
+done
 
 if [ ! -f "$home/Vardex.ini" ]; then
     zone() { printf '%-14s%s' "$1" "$2"; }
