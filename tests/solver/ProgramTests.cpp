@@ -114,6 +114,22 @@ TEST_F(Program, WithoutARecordingIndexFileOnlyTheCentreIsRecorded) {
     EXPECT_NE(log().find("centre cell only"), std::string::npos);
 }
 
+TEST_F(Program, AStepThatDoesNotConvergeIsHalvedAndTheLogSaysSo) {
+    // More cells than the coarsest level holds, so one iteration is not always enough.
+    SolverInput in = test::block(9, 8, 7, 0.1, test::concrete(1.0), 25.0);
+    in.materials.push_back({"soil", 1.2, 0.8, 1800.0, 0.0});
+    in.sections[0][0] = 2;
+    in.faces = "DDDDDD";
+    in.boundaries = {test::held(1, 12.0, {{0.0, 0.0}})};
+    in.times = {0.63, 0.0, 6.0, 2.5, 1e-7, 1};
+    ASSERT_EQ(run(tempFileText(in)), 0) << log();
+    EXPECT_EQ(marker(), "OK\r\n");
+    EXPECT_NE(log().find("did not converge within itmax; halved"), std::string::npos) << log();
+    // The run still ends on the end time.
+    const std::vector<std::string> h = lines(slurp(dir_ / "Center.out"));
+    EXPECT_EQ(h.back().substr(0, 2), "6,");
+}
+
 TEST_F(Program, AStepThatCannotConvergeIsHalvedAndFinallyFails) {
     SolverInput in = smallCase();
     in.times.errmax = 1e-30;
