@@ -70,15 +70,7 @@ std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_
     slot.density = mix(q, added.density, old.density);
     slot.heatProduction = mix(q, added.heatProduction, old.heatProduction);
 
-    auto composite = std::make_shared<Ccomp>();
-    composite->key = key;
-    composite->number = n;
-    composite->color = slot.color;
-    composite->conductivity = slot.conductivity;
-    composite->specificHeat = slot.specificHeat;
-    composite->density = slot.density;
-    composite->heatProduction = slot.heatProduction;
-    app.compositeList.add(composite);
+    app.compositeList.add(compositeFromSlot(slot, n));
     return n;
 }
 

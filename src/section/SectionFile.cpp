@@ -59,19 +59,6 @@ double asDecimal(float value) {
     return leadingNumber(plainDigits(value));
 }
 
-std::shared_ptr<Ccomp> compositeOf(const Material& slot, int number) {
-    auto composite = std::make_shared<Ccomp>();
-    composite->key = slot.name;
-    composite->conductivity = slot.conductivity;
-    composite->specificHeat = slot.specificHeat;
-    composite->density = slot.density;
-    composite->heatProduction = slot.heatProduction;
-    composite->characteristicSize = slot.characteristicSize;
-    composite->color = slot.color;
-    composite->number = static_cast<std::int16_t>(number);
-    return composite;
-}
-
 std::vector<std::string> sectionFileLines(const std::string& path, const SectionEditorState& state,
                                           int compositeCount, const std::string& revised) {
     std::vector<std::string> lines{
@@ -206,7 +193,7 @@ void Cgeom::readComposites(KeyReader& file, Translation& t) {
                 ++dropped; // the next composite takes this slot
             } else {
                 t.at(static_cast<std::size_t>(q)) = static_cast<std::int16_t>(n);
-                currentComposite = compositeOf(slot, n);
+                currentComposite = compositeFromSlot(slot, static_cast<std::int16_t>(n));
                 app_.compositeList.add(currentComposite);
             }
             if (!complete) return;

@@ -50,4 +50,17 @@ std::int16_t matl_number(int n) {
     return static_cast<std::int16_t>(n + AppState::kCompositeOffset);
 }
 
+std::shared_ptr<Ccomp> compositeFromSlot(const Material& slot, std::int16_t number) {
+    auto composite = std::make_shared<Ccomp>();
+    composite->key = slot.name;
+    composite->conductivity = slot.conductivity;
+    composite->specificHeat = slot.specificHeat;
+    composite->density = slot.density;
+    composite->heatProduction = slot.heatProduction;
+    composite->characteristicSize = slot.characteristicSize;
+    composite->color = slot.color;
+    composite->number = number;
+    return composite;
+}
+
 } // namespace vardex

@@ -3,7 +3,10 @@
 // and the numbering of composites after the plain materials.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "materials/Material.h"
 
 namespace vardex {
 
@@ -26,6 +29,9 @@ class Ccomp {
 // whole is trimmed.
 std::string get_compkey(std::int16_t a, const std::string& nameA, std::int16_t b,
                         const std::string& nameB, int s);
+
+// The composite record of material slot `number`: key and properties taken from the slot.
+std::shared_ptr<Ccomp> compositeFromSlot(const Material& slot, std::int16_t number);
 
 // Material number of composite n: n plus the composite offset, so composite 1 is material 31.
 std::int16_t matl_number(int n);

@@ -11,6 +11,7 @@ namespace vardex {
 namespace {
 
 using testing::crlf;
+using testing::cutPoints;
 
 struct Fixture {
     testing::TempDir home;
@@ -42,18 +43,6 @@ std::string block(const std::string& name, std::initializer_list<std::string> pr
 std::string head(int count) {
     return crlf(
         {"/x.mts", "Revised today", "listcount= " + std::to_string(count) + " ", "  ", "  "});
-}
-
-// Where to cut a file: in the middle of each line and after each whole line.
-std::vector<std::size_t> cutPoints(const std::string& text) {
-    std::vector<std::size_t> points{0};
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        points.push_back(start + (end - start) / 2);
-        points.push_back(end + 2);
-    }
-    points.pop_back(); // the whole file
-    return points;
 }
 
 TEST(MaterialTable, AccessorsCheckTheMaterialNumber) {

@@ -11,6 +11,7 @@ namespace vardex {
 namespace {
 
 using testing::crlf;
+using testing::cutPoints;
 
 struct Fixture {
     testing::TempDir home;
@@ -68,18 +69,6 @@ std::vector<std::int16_t> row(const Cgeom& geom, int j) {
     std::vector<std::int16_t> values;
     for (int i = 1; i <= geom.nx; ++i) values.push_back(geom.g_valarray(i, j));
     return values;
-}
-
-// Where to cut a file: in the middle of each line and after each whole line.
-std::vector<std::size_t> cutPoints(const std::string& text) {
-    std::vector<std::size_t> points{0};
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        points.push_back(start + (end - start) / 2);
-        points.push_back(end + 2);
-    }
-    points.pop_back(); // the whole file
-    return points;
 }
 
 TEST(ReadSecfile, DroppedCompositeIsLeftOutAndTheNextOnesMoveUp) {

@@ -48,6 +48,17 @@ std::string readFile(const std::string& path) {
     return content.str();
 }
 
+std::vector<std::size_t> cutPoints(const std::string& text) {
+    std::vector<std::size_t> points{0};
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        points.push_back(start + (end - start) / 2);
+        points.push_back(end + 2);
+    }
+    points.pop_back(); // the whole file
+    return points;
+}
+
 std::string crlf(std::initializer_list<std::string_view> lines) {
     std::string text;
     for (std::string_view line : lines) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vardex::testing {
 
@@ -25,6 +26,10 @@ class TempDir {
 
 // Reads a whole file as it is; empty when it does not exist.
 std::string readFile(const std::string& path);
+
+// Places to cut a file's text for robustness tests: the middle of each line and after each whole
+// line (not after the last).
+std::vector<std::size_t> cutPoints(const std::string& text);
 
 // Joins lines with CR LF after each.
 std::string crlf(std::initializer_list<std::string_view> lines);
