@@ -64,7 +64,7 @@ class MainWindowViewTest : public QObject {
         Fixture f;
         f.view.action("mnuNewModel")->trigger();
         std::string profile = f.home.file("pier.prf");
-        f.home.write("pier.prf", testing::profileText(profile, testing::ProfileSpec{}));
+        f.home.write("pier.prf", testing::profileText(profile, testing::ProfileContent{}));
         f.dialogs.fileAnswers = {profile};
         f.dialogs.colorAnswers = {255};
         f.dialogs.inputAnswers = {"10"};

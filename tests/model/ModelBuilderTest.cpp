@@ -12,7 +12,7 @@
 namespace vardex {
 namespace {
 
-using testing::ProfileSpec;
+using testing::ProfileContent;
 
 struct BuilderFixture {
     testing::TempDir home;
@@ -35,12 +35,12 @@ struct BuilderFixture {
     // length estimate.
     void addType(const std::string& name, int nz, std::int32_t color,
                  const std::string& totalLength = "10") {
-        ProfileSpec spec;
-        spec.name = name;
-        spec.nz = nz;
-        spec.layers.assign(nz, 1);
+        ProfileContent content;
+        content.name = name;
+        content.nz = nz;
+        content.layers.assign(nz, 1);
         std::string path = home.file(name + ".prf");
-        home.write(name + ".prf", testing::profileText(path, spec));
+        home.write(name + ".prf", testing::profileText(path, content));
         dialogs.fileAnswers.push_back(path);
         dialogs.colorAnswers.push_back(color);
         if (app.submodelList.empty()) dialogs.inputAnswers.push_back(totalLength);

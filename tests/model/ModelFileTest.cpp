@@ -13,7 +13,7 @@ namespace vardex {
 namespace {
 
 using testing::crlf;
-using testing::ProfileSpec;
+using testing::ProfileContent;
 
 struct FileFixture {
     testing::TempDir home;
@@ -31,13 +31,13 @@ struct FileFixture {
         dialogs.messages.clear();
     }
     std::string profile(const std::string& name, int nz, const std::string& dz = " 1 ") {
-        ProfileSpec spec;
-        spec.name = name;
-        spec.nz = nz;
-        spec.dz = dz;
-        spec.layers.assign(nz, 1);
+        ProfileContent content;
+        content.name = name;
+        content.nz = nz;
+        content.dz = dz;
+        content.layers.assign(nz, 1);
         std::string path = home.file(name + ".prf");
-        home.write(name + ".prf", testing::profileText(path, spec));
+        home.write(name + ".prf", testing::profileText(path, content));
         return path;
     }
     std::string model(int chunks, const std::string& row, const std::vector<std::string>& types) {

@@ -9,29 +9,29 @@
 namespace vardex {
 namespace {
 
-using testing::MaterialSpec;
-using testing::SectionSpec;
-using testing::TypeSpec;
+using testing::MaterialContent;
+using testing::SectionContent;
+using testing::TypeContent;
 
-const MaterialSpec kSoil{"Soil", 1.0f, 0.9f, 2000.0f, 0.0f};
-const MaterialSpec kConcrete{"Concrete", 2.0f, 0.87f, 2300.0f, 5.0f};
-const MaterialSpec kForm{"Form", 0.2f, 1.3f, 600.0f, 0.0f};
+const MaterialContent kSoil{"Soil", 1.0f, 0.9f, 2000.0f, 0.0f};
+const MaterialContent kConcrete{"Concrete", 2.0f, 0.87f, 2300.0f, 5.0f};
+const MaterialContent kForm{"Form", 0.2f, 1.3f, 600.0f, 0.0f};
 
 // A base of soil and concrete under a shaft of concrete in a form.
 struct TwoTypeModel : testing::AppFixture {
     std::unique_ptr<Cexec> exec;
     TwoTypeModel() {
-        TypeSpec base;
+        TypeContent base;
         base.name = "Base";
         base.sections = {
-            SectionSpec{"base", 3, 2, 0.5f, 0.5f, {{1, 1, 2}, {2, 2, 1}}, {kSoil, kConcrete}}};
-        TypeSpec shaft;
+            SectionContent{"base", 3, 2, 0.5f, 0.5f, {{1, 1, 2}, {2, 2, 1}}, {kSoil, kConcrete}}};
+        TypeContent shaft;
         shaft.name = "Shaft";
         shaft.nz = 3;
         shaft.dz = 0.5f;
         shaft.layers = {1, 1, 1};
         shaft.sections = {
-            SectionSpec{"shaft", 3, 2, 0.5f, 0.5f, {{1, 1, 1}, {1, 2, 1}}, {kConcrete, kForm}}};
+            SectionContent{"shaft", 3, 2, 0.5f, 0.5f, {{1, 1, 1}, {1, 2, 1}}, {kConcrete, kForm}}};
         exec = std::make_unique<Cexec>(app); // empties the sub-model list first, as it does
         testing::addType(app, home.path(), base);
         testing::addType(app, home.path(), shaft);
@@ -68,11 +68,11 @@ TEST(Alignment, MasterListInOrderOfFirstUseAndGridsInMasterNumbers) {
 TEST(Alignment, NamesDifferingByBlanksAreOneMaterialByCaseTwo) {
     testing::AppFixture f;
     Cexec exec(f.app);
-    TypeSpec a;
-    a.sections = {SectionSpec{"a", 2, 1, 1, 1, {{1, 2}}, {{"  Sand "}, {"clay"}}}};
-    TypeSpec b;
+    TypeContent a;
+    a.sections = {SectionContent{"a", 2, 1, 1, 1, {{1, 2}}, {{"  Sand "}, {"clay"}}}};
+    TypeContent b;
     b.name = "B";
-    b.sections = {SectionSpec{"b", 2, 1, 1, 1, {{1, 2}}, {{"Sand"}, {"Clay"}}}};
+    b.sections = {SectionContent{"b", 2, 1, 1, 1, {{1, 2}}, {{"Sand"}, {"Clay"}}}};
     testing::addType(f.app, f.home.path(), a);
     testing::addType(f.app, f.home.path(), b);
     ASSERT_EQ(exec.alignSubMods(), AlignResult::Done);
@@ -84,8 +84,8 @@ TEST(Alignment, HeatProductionsAboveNineAreNormalised) {
              {{0, 4, 9}, {0, 4, 9}}, {{0, 5, 10}, {0, 0.5f, 1}}}) {
         testing::AppFixture f;
         Cexec exec(f.app);
-        TypeSpec t;
-        t.sections = {SectionSpec{
+        TypeContent t;
+        t.sections = {SectionContent{
             "s",
             3,
             1,
@@ -102,9 +102,9 @@ TEST(Alignment, HeatProductionsAboveNineAreNormalised) {
 TEST(Alignment, OnlyLateralEdgesMakeBoundaryMaterials) {
     testing::AppFixture f;
     Cexec exec(f.app);
-    TypeSpec t;
+    TypeContent t;
     // Core in the middle of a 3 by 3 section, the same cover on every edge, used twice.
-    SectionSpec s{"s", 3, 3, 1, 1, {{1, 1, 1}, {1, 2, 1}, {1, 1, 1}}, {{"Cover"}, {"Core"}}};
+    SectionContent s{"s", 3, 3, 1, 1, {{1, 1, 1}, {1, 2, 1}, {1, 1, 1}}, {{"Cover"}, {"Core"}}};
     t.sections = {s, s};
     t.layers = {1, 2};
     testing::addType(f.app, f.home.path(), t);
@@ -140,8 +140,8 @@ TEST(Alignment, ModelsBeyondTheTablesAreRefusedBeforeAnythingIsRewritten) {
     {
         testing::AppFixture f;
         Cexec exec(f.app);
-        TypeSpec t;
-        t.sections.assign(17, SectionSpec{});
+        TypeContent t;
+        t.sections.assign(17, SectionContent{});
         t.layers = {1, 1};
         testing::addType(f.app, f.home.path(), t);
         EXPECT_EQ(exec.alignSubMods(), AlignResult::Refused);
@@ -151,7 +151,7 @@ TEST(Alignment, ModelsBeyondTheTablesAreRefusedBeforeAnythingIsRewritten) {
         testing::AppFixture f;
         Cexec exec(f.app);
         for (int i = 0; i < 17; ++i) {
-            TypeSpec t;
+            TypeContent t;
             t.name = "T" + std::to_string(i);
             testing::addType(f.app, f.home.path(), t);
         }

@@ -125,9 +125,9 @@ TEST(ProfileFile, WrittenAndReadBackGivesTheSameSubmodel) {
 TEST(ProfileFile, AColourOnTheVeryLastLineIsLostButItsSectionKept) {
     ProfileFixture f;
     std::string a = testing::writeSectionFile(f.app, f.home.file("a.sec"), {});
-    testing::ProfileSpec spec;
-    spec.sections = {{a, 255}};
-    std::string path = f.home.write("old.prf", testing::profileText(f.home.file("old.prf"), spec));
+    testing::ProfileContent content;
+    content.sections = {{a, 255}};
+    std::string path = f.home.write("old.prf", testing::profileText(f.home.file("old.prf"), content));
     ProfileSectionChoices choices;
     ProfileRead read = readProfile(f.app, path, "name=", &choices);
     ASSERT_EQ(read.sectionsRead, 1);
@@ -138,10 +138,10 @@ TEST(ProfileFile, AColourOnTheVeryLastLineIsLostButItsSectionKept) {
 TEST(ProfileFile, AShortPaletteLoadsTheBlocksThatAreThere) {
     ProfileFixture f;
     std::string a = testing::writeSectionFile(f.app, f.home.file("a.sec"), {});
-    testing::ProfileSpec spec;
-    spec.sections = {{a, 255}};
+    testing::ProfileContent content;
+    content.sections = {{a, 255}};
     std::string path = f.home.file("short.prf");
-    std::string text = testing::profileText(path, spec);
+    std::string text = testing::profileText(path, content);
     text.replace(text.find("sectionfiles= 1 "), 16, "sectionfiles= 3 ");
     f.home.write("short.prf", text + "\r\n");
     ProfileSectionChoices choices;
@@ -153,12 +153,12 @@ TEST(ProfileFile, AShortPaletteLoadsTheBlocksThatAreThere) {
 
 TEST(ProfileFile, LayersAndAPointFiveWithoutLeadingZero) {
     ProfileFixture f;
-    testing::ProfileSpec spec;
-    spec.nz = 4;
-    spec.layers = {1, 1, 2, 3};
-    spec.dx = " .5 ";
+    testing::ProfileContent content;
+    content.nz = 4;
+    content.layers = {1, 1, 2, 3};
+    content.dx = " .5 ";
     std::string path =
-        f.home.write("p.prf", testing::profileText(f.home.file("p.prf"), spec) + "\r\n");
+        f.home.write("p.prf", testing::profileText(f.home.file("p.prf"), content) + "\r\n");
     ProfileRead read = readProfile(f.app, path, "modelname=", nullptr);
     EXPECT_EQ(read.record->dx, 0.5f);
     EXPECT_EQ(read.record->G_secnumber(2), 1);
@@ -170,10 +170,10 @@ TEST(ProfileFile, LayersAndAPointFiveWithoutLeadingZero) {
 TEST(ProfileFile, TheEditorReportsASectionLineWithoutAnEqualsSign) {
     ProfileFixture f;
     std::string a = testing::writeSectionFile(f.app, f.home.file("a.sec"), {});
-    testing::ProfileSpec spec;
-    spec.sections = {{a, 255}};
+    testing::ProfileContent content;
+    content.sections = {{a, 255}};
     std::string path = f.home.file("odd.prf");
-    std::string text = testing::profileText(path, spec);
+    std::string text = testing::profileText(path, content);
     text.replace(text.find("sectioncolor= 255 "), 18, "no colour here");
     f.home.write("odd.prf", text + "\r\n");
     ProfileSectionChoices choices;

@@ -11,16 +11,16 @@
 
 namespace vardex::testing {
 
-struct TypeSpec {
+struct TypeContent {
     std::string name = "Type";
     int nz = 2;
     float dz = 1.0f;
     std::vector<int> layers{1, 1};
-    std::vector<SectionSpec> sections{SectionSpec{}};
+    std::vector<SectionContent> sections{SectionContent{}};
 };
 
 // Writes the type's section files into folder, reads them into a new sub-model record and
 // appends it to the application's sub-model list.
-std::shared_ptr<Csubmodel> addType(AppState& app, const std::string& folder, const TypeSpec& spec);
+std::shared_ptr<Csubmodel> addType(AppState& app, const std::string& folder, const TypeContent& content);
 
 } // namespace vardex::testing

@@ -6,7 +6,7 @@
 
 namespace vardex::testing {
 
-struct ProfileSpec {
+struct ProfileContent {
     std::string name = "Pier";
     int nx = 4, ny = 4, nz = 2;
     std::string dx = " .5 ", dy = " .5 ", dz = " 1 ";
@@ -14,6 +14,6 @@ struct ProfileSpec {
     std::vector<std::pair<std::string, int>> sections; // section file, colour
 };
 
-std::string profileText(const std::string& path, const ProfileSpec& spec);
+std::string profileText(const std::string& path, const ProfileContent& content);
 
 } // namespace vardex::testing

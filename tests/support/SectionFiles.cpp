@@ -7,18 +7,18 @@
 
 namespace vardex::testing {
 
-std::string writeSectionFile(AppState& app, const std::string& path, const SectionSpec& spec) {
+std::string writeSectionFile(AppState& app, const std::string& path, const SectionContent& content) {
     SectionEditorState state;
-    state.sectionName = spec.name;
-    state.nx = static_cast<std::int16_t>(spec.nx);
-    state.ny = static_cast<std::int16_t>(spec.ny);
-    state.dx = spec.dx;
-    state.dy = spec.dy;
-    for (int j = 1; j <= spec.ny; ++j)
-        for (int i = 1; i <= spec.nx; ++i)
-            state.values.setValue(i, j, static_cast<std::int16_t>(spec.rows.at(j - 1).at(i - 1)));
-    for (std::size_t k = 0; k < spec.materials.size(); ++k) {
-        const MaterialSpec& m = spec.materials[k];
+    state.sectionName = content.name;
+    state.nx = static_cast<std::int16_t>(content.nx);
+    state.ny = static_cast<std::int16_t>(content.ny);
+    state.dx = content.dx;
+    state.dy = content.dy;
+    for (int j = 1; j <= content.ny; ++j)
+        for (int i = 1; i <= content.nx; ++i)
+            state.values.setValue(i, j, static_cast<std::int16_t>(content.rows.at(j - 1).at(i - 1)));
+    for (std::size_t k = 0; k < content.materials.size(); ++k) {
+        const MaterialContent& m = content.materials[k];
         Material& slot = state.materials[static_cast<int>(k) + 1];
         slot.name = m.name;
         slot.conductivity = m.conductivity;
