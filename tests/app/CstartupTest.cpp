@@ -1,6 +1,7 @@
 #include "app/Cstartup.h"
 
 #include <filesystem>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,17 @@ struct Home {
     }
     std::string path(const char* name) const { return dir.file(name); }
 };
+
+// A configuration file in the written order; keys not given are empty.
+std::string configurationFile(std::map<std::string, std::string> values) {
+    std::string text = "x\r\nRevised\r\n\r\n";
+    for (const char* key :
+         {"ProgramPath=", "DataPath=", "DataDir=", "TempDir=", "UserDir=", "OutputDir=", "",
+          "[parameters]", "nx=", "ny=", "dx=", "dy=", "testing=", "", "[Files]",
+          "materialfile=", "sectionfile=", "", ""})
+        text += std::string(key) + values[key] + "\r\n";
+    return text;
+}
 
 TEST(Cstartup, NoConfigurationFileKeepsTheDefaults) {
     TempDir home;
@@ -141,28 +153,13 @@ TEST(Cstartup, TheFileLayoutIsTwentyFourLinesOfKeysAtPrintZones) {
 
 TEST(Cstartup, TestModeWritesNothingButStillRunsTheCheck) {
     Home home;
-    std::string original = home.dir.write("Vardex.ini", testing::crlf({"x",
-                                                                       "Revised",
-                                                                       "",
-                                                                       "ProgramPath=/nowhere",
-                                                                       "DataPath=",
-                                                                       "DataDir=",
-                                                                       "TempDir=",
-                                                                       "UserDir=",
-                                                                       "OutputDir=",
-                                                                       "",
-                                                                       "[parameters]",
-                                                                       "nx= 10",
-                                                                       "ny= 10",
-                                                                       "dx= .1",
-                                                                       "dy= .1",
-                                                                       "testing= True",
-                                                                       "",
-                                                                       "[Files]",
-                                                                       "materialfile=",
-                                                                       "sectionfile=",
-                                                                       "",
-                                                                       ""}));
+    std::string original =
+        home.dir.write("Vardex.ini", configurationFile({{"ProgramPath=", "/nowhere"},
+                                                        {"nx=", " 10"},
+                                                        {"ny=", " 10"},
+                                                        {"dx=", " .1"},
+                                                        {"dy=", " .1"},
+                                                        {"testing=", " True"}}));
     ScriptedDialogs dialogs;
     AppState app(dialogs, {home.dir.path()});
     ASSERT_TRUE(app.config.testing);
@@ -179,28 +176,12 @@ TEST(Cstartup, MissingTempFolderIsOfferedOnce) {
     for (bool yes : {true, false}) {
         TempDir home;
         fs::create_directories(home.file("Output"));
-        home.write("Vardex.ini", testing::crlf({"x",
-                                                "r",
-                                                "",
-                                                "ProgramPath=",
-                                                "DataPath=",
-                                                "DataDir=",
-                                                "TempDir= /from/file",
-                                                "UserDir=",
-                                                "OutputDir=",
-                                                "",
-                                                "[parameters]",
-                                                "nx= 40",
-                                                "ny= 40",
-                                                "dx= .04",
-                                                "dy= .04",
-                                                "testing= False",
-                                                "",
-                                                "[Files]",
-                                                "materialfile=",
-                                                "sectionfile=",
-                                                "",
-                                                ""}));
+        home.write("Vardex.ini", configurationFile({{"TempDir=", " /from/file"},
+                                                    {"nx=", " 40"},
+                                                    {"ny=", " 40"},
+                                                    {"dx=", " .04"},
+                                                    {"dy=", " .04"},
+                                                    {"testing=", " False"}}));
         ScriptedDialogs dialogs;
         dialogs.yesNoAnswers = {yes};
         Cstartup config(FileSystem(), dialogs, {home.path()});
@@ -233,13 +214,11 @@ TEST(Cstartup, HalvesOfTheGridCountsRoundToEven) {
     TempDir home;
     fs::create_directories(home.file("Temp"));
     fs::create_directories(home.file("Output"));
-    home.write(
-        "Vardex.ini",
-        testing::crlf(
-            {"x",        "r",        "",           "ProgramPath=", "DataPath=",     "DataDir=",
-             "TempDir=", "UserDir=", "OutputDir=", "[parameters]", "nx= 22.5",      "ny= 23.5",
-             "dx= .04",  "dy= .04",  "testing= 0", "[Files]",      "materialfile=", "sectionfile=",
-             "",         ""}));
+    home.write("Vardex.ini", configurationFile({{"nx=", " 22.5"},
+                                                {"ny=", " 23.5"},
+                                                {"dx=", " .04"},
+                                                {"dy=", " .04"},
+                                                {"testing=", " 0"}}));
     ScriptedDialogs dialogs;
     Cstartup config(FileSystem(), dialogs, {home.path()});
     EXPECT_EQ(config.nx, 22);
