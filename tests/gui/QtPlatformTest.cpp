@@ -1,0 +1,64 @@
+#include <QtTest>
+
+#include <filesystem>
+
+#include "CanvasWidget.h"
+#include "QtPlatform.h"
+#include "support/TempDir.h"
+
+using namespace vardex;
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The batch file is run detached in the working folder, its call lines in order.
+    void aBatchFileRunsItsCallsInTheWorkingFolder() {
+        testing::TempDir dir;
+        std::string batch = dir.write("project.bat", "@echo off\r\n"
+                                                     "call /usr/bin/touch \"first file\"\r\n"
+                                                     "call /bin/mv \"first file\" done\r\n"
+                                                     " \r\n");
+        gui::QtProgramStarter starter;
+        QVERIFY(starter.startBatch(batch, dir.path()));
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(dir.file("done")), 10000);
+        QVERIFY(!starter.startBatch(dir.file("missing.bat"), dir.path()));
+    }
+
+    // Clicks reach the owner in the drawing's own units, whatever the widget's size.
+    void canvasMapsPixelsToUserCoordinates() {
+        gui::CanvasWidget canvas;
+        canvas.resize(200, 100);
+        canvas.setScale(0, 0, 180, 990);
+        QCOMPARE(canvas.scaleWidth(), 180.0);
+        QPointF user = canvas.toUser(QPointF(100, 50));
+        QCOMPARE(user.x(), 90.0);
+        QCOMPARE(user.y(), 495.0);
+        double releasedY = -1;
+        canvas.onMouseUp = [&](double, double y, int) { releasedY = y; };
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, QPoint(20, 25));
+        QCOMPARE(releasedY, 247.5);
+        canvas.line(0, 0, 180, 990, 255, 7);
+        QCOMPARE(canvas.operationCount(), 1);
+        canvas.clear(16777215);
+        QCOMPARE(canvas.operationCount(), 0);
+    }
+
+    void theTimerTicksOnlyWhileEnabled() {
+        gui::QtTimer timer;
+        int ticks = 0;
+        timer.onTick([&] { ++ticks; });
+        timer.setInterval(5);
+        QVERIFY(!timer.enabled());
+        timer.setEnabled(true);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 2, 5000);
+        timer.setEnabled(false);
+        int stopped = ticks;
+        QTest::qWait(30);
+        QCOMPARE(ticks, stopped);
+        QCOMPARE(timer.interval(), 5);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "QtPlatformTest.moc"
