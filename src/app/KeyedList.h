@@ -42,10 +42,6 @@ template <typename T> class KeyedList {
                                         "collection");
         entries_.push_back({std::move(item), key});
     }
-    void replace(int index, Ptr item) {
-        this->item(index);
-        entries_[index - 1].item = std::move(item);
-    }
     void remove(int index) {
         item(index);
         entries_.erase(entries_.begin() + (index - 1));

@@ -4,34 +4,20 @@
 
 #include "app/AppState.h"
 #include "materials/MaterialsFile.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
+#include "support/Materials.h"
 
 namespace vardex {
 namespace {
 
 using testing::crlf;
 using testing::cutPoints;
+using testing::threeMaterials;
 
-struct Fixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    AppState app{dialogs, {home.path()}};
+struct Fixture : testing::AppFixture {
     MaterialTable table{app};
-    Fixture() {
-        app.config.testing = true;
-        app.config.ProgramPath = home.write("program/target", "x");
-        dialogs.messages.clear();
-    }
+    Fixture() { app.config.testing = true; }
 };
-
-std::vector<Material> threeMaterials() {
-    return {
-        {"Concrete", kNewMaterialColor, 1.8f, 1.05f, 2400.0f, 0.9f, 0.0f},
-        {"Plywood form", 65535, 0.13f, 1.2f, 600.0f, 0.0f, -0.3f},
-        {"Steel", 8421504, 45.0f, 0.46f, 7850.0f, 0.0f, 0.3f},
-    };
-}
 
 // One material block as the materials file holds it, with the given property lines.
 std::string block(const std::string& name, std::initializer_list<std::string> properties) {

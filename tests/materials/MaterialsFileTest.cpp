@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppState.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace vardex {
 namespace {
@@ -12,14 +11,10 @@ namespace {
 using testing::crlf;
 using testing::readFile;
 
-struct Fixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    AppState app{dialogs, {home.path()}};
+struct Fixture : testing::AppFixture {
     Fixture() {
         app.config.testing = true;
-        app.config.ProgramPath = home.write("program/target", "x");
-        dialogs.messages.clear();
+        app.config.DataDir.clear(); // saving sets it
     }
 };
 

@@ -3,30 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "app/mdifrmMain.h"
-#include "support/Doubles.h"
-#include "support/ProfileText.h"
-#include "support/RecordingCanvas.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/MainWindowFixture.h"
 
 namespace vardex {
 namespace {
 
-using testing::ProfileContent;
-
-struct BuilderFixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSettingsStore settings;
-    testing::RecordingCanvas drawing;
-    AppState app{dialogs, {home.path()}};
-    mdifrmMain main{app, settings};
-    ModelBuilder& builder = main.builder();
-
+struct BuilderFixture : testing::MainWindowFixture {
     BuilderFixture() {
-        app.config.testing = true;
-        main.load();
-        builder.attachDrawing(&drawing);
         main.newModel();
         dialogs.messages.clear();
     }
@@ -35,13 +18,7 @@ struct BuilderFixture {
     // length estimate.
     void addType(const std::string& name, int nz, std::int32_t color,
                  const std::string& totalLength = "10") {
-        ProfileContent content;
-        content.name = name;
-        content.nz = nz;
-        content.layers.assign(nz, 1);
-        std::string path = home.file(name + ".prf");
-        home.write(name + ".prf", testing::profileText(path, content));
-        dialogs.fileAnswers.push_back(path);
+        dialogs.fileAnswers.push_back(writeProfile(name, nz));
         dialogs.colorAnswers.push_back(color);
         if (app.submodelList.empty()) dialogs.inputAnswers.push_back(totalLength);
         builder.addType();

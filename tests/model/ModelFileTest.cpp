@@ -3,43 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "app/mdifrmMain.h"
-#include "support/Doubles.h"
-#include "support/ProfileText.h"
-#include "support/RecordingCanvas.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/MainWindowFixture.h"
 
 namespace vardex {
 namespace {
 
 using testing::crlf;
-using testing::ProfileContent;
 
-struct FileFixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingSettingsStore settings;
-    testing::RecordingCanvas drawing;
-    AppState app{dialogs, {home.path()}};
-    mdifrmMain main{app, settings};
-    ModelBuilder& builder = main.builder();
-
-    FileFixture() {
-        app.config.testing = true;
-        main.load();
-        builder.attachDrawing(&drawing);
-        dialogs.messages.clear();
-    }
-    std::string profile(const std::string& name, int nz, const std::string& dz = " 1 ") {
-        ProfileContent content;
-        content.name = name;
-        content.nz = nz;
-        content.dz = dz;
-        content.layers.assign(nz, 1);
-        std::string path = home.file(name + ".prf");
-        home.write(name + ".prf", testing::profileText(path, content));
-        return path;
-    }
+struct FileFixture : testing::MainWindowFixture {
     std::string model(int chunks, const std::string& row, const std::vector<std::string>& types) {
         std::string text =
             crlf({"model file=   x", "Revised       now", "modelname=    Shaft",
@@ -47,8 +18,9 @@ struct FileFixture {
                   "submodels=     " + std::to_string(chunks) + " ", "[submodelprofiles]", row});
         int color = 100;
         for (const std::string& type : types)
-            text += crlf({"[submodel]", "profilename= " + type, "profile=     " + profile(type, 2),
-                          "color=        " + std::to_string(color++) + " "});
+            text +=
+                crlf({"[submodel]", "profilename= " + type, "profile=     " + writeProfile(type, 2),
+                      "color=        " + std::to_string(color++) + " "});
         text += crlf({"[parameters]", "total time= 0 ", "[output]", "output= 0", "locus= "});
         return home.write("shaft.mod", text);
     }
@@ -57,8 +29,8 @@ struct FileFixture {
 TEST(ModelFile, AModelBuiltSavedAndOpenedAgainIsTheSameModel) {
     FileFixture f;
     f.main.newModel();
-    std::string a = f.profile("Base", 2);
-    std::string b = f.profile("Shaft", 3, " .5 ");
+    std::string a = f.writeProfile("Base", 2);
+    std::string b = f.writeProfile("Shaft", 3, " .5 ");
     f.dialogs.fileAnswers = {a};
     f.dialogs.colorAnswers = {255};
     f.dialogs.inputAnswers = {"10"};
@@ -102,7 +74,7 @@ TEST(ModelFile, AModelBuiltSavedAndOpenedAgainIsTheSameModel) {
 TEST(ModelFile, WrittenLayoutIsExact) {
     FileFixture f;
     f.main.newModel();
-    f.dialogs.fileAnswers = {f.profile("Base", 2)};
+    f.dialogs.fileAnswers = {f.writeProfile("Base", 2)};
     f.dialogs.colorAnswers = {255};
     f.dialogs.inputAnswers = {"4"};
     f.builder.addType();
@@ -153,8 +125,8 @@ TEST(ModelFile, AChunkCentredAtHalfAPercentBlowsUp) {
     std::string text =
         crlf({"model file=   x", "Revised", "modelname=    Tall", "submodelfiles= 2 ",
               "submodels=     2 ", "[submodelprofiles]", "1,2", "[submodel]", "profilename=  Low",
-              "profile=      " + f.profile("Low", 2), "color=         1 ", "[submodel]",
-              "profilename=  High", "profile=      " + f.profile("High", 2, " 99 "),
+              "profile=      " + f.writeProfile("Low", 2), "color=         1 ", "[submodel]",
+              "profilename=  High", "profile=      " + f.writeProfile("High", 2, " 99 "),
               "color=         2 ", "[parameters]", "[output]", "locus= "});
     std::string path = f.home.write("tall.mod", text);
     EXPECT_FALSE(f.builder.read_modfile(path));

@@ -4,8 +4,7 @@
 #include "materials/MaterialsFile.h"
 #include "section/Cgeom.h"
 #include "submodel/Ccomp.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace vardex {
 namespace {
@@ -13,15 +12,9 @@ namespace {
 using testing::crlf;
 using testing::cutPoints;
 
-struct Fixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    AppState app{dialogs, {home.path()}};
+struct Fixture : testing::AppFixture {
     Cgeom geom{app};
-    Fixture() {
-        app.config.testing = true;
-        dialogs.messages.clear();
-    }
+    Fixture() { app.config.testing = true; }
     // Reads the text as a section file; returns the path as the reader leaves it.
     std::string read(const std::string& text) {
         std::string path = home.write("s.sec", text);

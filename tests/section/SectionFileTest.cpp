@@ -6,8 +6,7 @@
 #include "section/Cgeom.h"
 #include "section/SectionEditorState.h"
 #include "submodel/Ccomp.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "support/AppFixture.h"
 
 namespace vardex {
 namespace {
@@ -15,15 +14,10 @@ namespace {
 using testing::crlf;
 using testing::readFile;
 
-struct Fixture {
-    testing::TempDir home;
-    testing::ScriptedDialogs dialogs;
-    AppState app{dialogs, {home.path()}};
+struct Fixture : testing::AppFixture {
     Fixture() {
         app.config.testing = true;
-        app.config.ProgramPath = home.write("program/target", "x");
         app.config.DataDir = home.path();
-        dialogs.messages.clear();
     }
 };
 
