@@ -10,6 +10,18 @@ namespace zolter {
 
 namespace {
 
+// out[0..n) = the sum over entries e in [first, last) of weight[e] times the line line(e).
+template <typename Line>
+inline void sumWeightedLines(float* out, int n, int first, int last, const float* weight,
+                             Line line) {
+    for (int I = 0; I < n; ++I) out[I] = 0.0f;
+    for (int e = first; e < last; ++e) {
+        const float w = weight[e];
+        const float* in = line(e);
+        for (int I = 0; I < n; ++I) out[I] += w * in[I];
+    }
+}
+
 // Below this many cells a level is swept by one thread; thread start-up would cost more.
 constexpr std::size_t kParallelCells = 20000;
 // The coarsest level is solved directly; coarsening stops at or below this many cells.
@@ -476,14 +488,12 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
             for (int J = 0; J < cny; ++J) {
                 float* out =
                     B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-                for (int e = ty.start[std::size_t(J)]; e < ty.start[std::size_t(J) + 1]; ++e) {
-                    const float w = ty.weight[std::size_t(e)];
-                    const float* in = A + (std::size_t(k) * std::size_t(fny) +
-                                           std::size_t(ty.fine[std::size_t(e)])) *
-                                              std::size_t(cnx);
-                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
-                }
+                sumWeightedLines(out, cnx, ty.start[std::size_t(J)], ty.start[std::size_t(J) + 1],
+                                 ty.weight.data(), [&](int e) {
+                                     return A + (std::size_t(k) * std::size_t(fny) +
+                                                 std::size_t(ty.fine[std::size_t(e)])) *
+                                                    std::size_t(cnx);
+                                 });
             }
     });
     float* cb = coarse.b.data();
@@ -491,14 +501,13 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
         for (int K = k0; K < k1; ++K)
             for (int J = 0; J < cny; ++J) {
                 float* out = cb + cs.at(0, J, K);
-                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-                for (int e = tz.start[std::size_t(K)]; e < tz.start[std::size_t(K) + 1]; ++e) {
-                    const float w = tz.weight[std::size_t(e)];
-                    const float* in = B + (std::size_t(tz.fine[std::size_t(e)]) * std::size_t(cny) +
-                                           std::size_t(J)) *
-                                              std::size_t(cnx);
-                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
-                }
+                sumWeightedLines(out, cnx, tz.start[std::size_t(K)], tz.start[std::size_t(K) + 1],
+                                 tz.weight.data(), [&](int e) {
+                                     return B + (std::size_t(tz.fine[std::size_t(e)]) *
+                                                     std::size_t(cny) +
+                                                 std::size_t(J)) *
+                                                    std::size_t(cnx);
+                                 });
             }
     });
 }
@@ -520,12 +529,10 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
             for (int J = 0; J < cny; ++J) {
                 float* out =
                     B + (std::size_t(k) * std::size_t(cny) + std::size_t(J)) * std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-                for (int e = tz.pStart[std::size_t(k)]; e < tz.pStart[std::size_t(k) + 1]; ++e) {
-                    const float w = tz.pWeight[std::size_t(e)];
-                    const float* in = cx + cs.at(0, J, tz.pCoarse[std::size_t(e)]);
-                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
-                }
+                sumWeightedLines(out, cnx, tz.pStart[std::size_t(k)], tz.pStart[std::size_t(k) + 1],
+                                 tz.pWeight.data(), [&](int e) {
+                                     return cx + cs.at(0, J, tz.pCoarse[std::size_t(e)]);
+                                 });
             }
     });
     Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
@@ -533,14 +540,12 @@ void Multigrid::prolongAdd(Level& coarse, Level& fine) {
             for (int j = 0; j < fny; ++j) {
                 float* out =
                     A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-                for (int I = 0; I < cnx; ++I) out[I] = 0.0f;
-                for (int e = ty.pStart[std::size_t(j)]; e < ty.pStart[std::size_t(j) + 1]; ++e) {
-                    const float w = ty.pWeight[std::size_t(e)];
-                    const float* in = B + (std::size_t(k) * std::size_t(cny) +
-                                           std::size_t(ty.pCoarse[std::size_t(e)])) *
-                                              std::size_t(cnx);
-                    for (int I = 0; I < cnx; ++I) out[I] += w * in[I];
-                }
+                sumWeightedLines(out, cnx, ty.pStart[std::size_t(j)], ty.pStart[std::size_t(j) + 1],
+                                 ty.pWeight.data(), [&](int e) {
+                                     return B + (std::size_t(k) * std::size_t(cny) +
+                                                 std::size_t(ty.pCoarse[std::size_t(e)])) *
+                                                    std::size_t(cnx);
+                                 });
             }
     });
     float* x = fine.x.data();
