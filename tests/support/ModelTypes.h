@@ -21,6 +21,7 @@ struct TypeContent {
 
 // Writes the type's section files into folder, reads them into a new sub-model record and
 // appends it to the application's sub-model list.
-std::shared_ptr<Csubmodel> addType(AppState& app, const std::string& folder, const TypeContent& content);
+std::shared_ptr<Csubmodel> addType(AppState& app, const std::string& folder,
+                                   const TypeContent& content);
 
 } // namespace vardex::testing
