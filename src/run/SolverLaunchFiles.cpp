@@ -4,6 +4,7 @@
 #include "app/text/NumberText.h"
 #include "app/text/PrintForm.h"
 #include "app/text/TextFileWriter.h"
+#include "platform/Dialogs.h"
 
 namespace vardex {
 namespace {
@@ -22,6 +23,14 @@ void writeRecordingIndexFile(const FileSystem& fs, const std::string& path,
     for (const ZoneIndex& p : points)
         lines.push_back(printForm(p.column) + printForm(p.row) + printForm(p.zone));
     writeLines(path, lines);
+}
+
+std::string batchPathProblem(const std::string& path) {
+    if (path.find_first_of("\"%") == std::string::npos) return {};
+    return std::string("The path") + kNewLine + path + kNewLine +
+           "holds a double quote or a % sign, which the batch file that starts the solver cannot "
+           "carry safely." +
+           kNewLine + "Rename the folder or file without them and try again.";
 }
 
 std::string solverCommand(const FileSystem& fs, const Cstartup& config) {

@@ -28,6 +28,11 @@ void writeRecordingIndexFile(const FileSystem& fs, const std::string& path,
 // The quoted solver program: ProgramPath, or in test mode the home folder's program/zolter.
 std::string solverCommand(const FileSystem& fs, const Cstartup& config);
 
+// Why a path cannot be written into the batch file, or an empty text when it can. The batch
+// language ends a quoted word at a double quote and expands "%", so such a path would be
+// interpreted instead of passed on; it is refused before anything is written or started.
+std::string batchPathProblem(const std::string& path);
+
 // "call <solver> "<temp file>" <stdout name> <marker name>"
 std::string solverCommandLine(const std::string& solver, const std::string& tempFile,
                               const std::string& stdoutName, const std::string& markerName);

@@ -52,5 +52,14 @@ TEST(BatchFile, SolverCommandIsTheProgramPathOrInTestModeTheHomeSolver) {
     EXPECT_EQ(solverCommand(app.fs, app.config), "\"/h/program/zolter\"");
 }
 
+TEST(BatchFile, PathsWithAQuoteOrPercentAreRefusedOthersPass) {
+    for (const char* safe : {"/home/a b/Temp", "/d/Température/ü", "/x/a&b;c'd", "/p/(1)!^"})
+        EXPECT_EQ(batchPathProblem(safe), "") << safe;
+    for (const char* unsafe : {"/home/say \"hi\"/Temp", "/d/100%/x", "/d/%TEMP%"}) {
+        std::string problem = batchPathProblem(unsafe);
+        EXPECT_NE(problem.find(unsafe), std::string::npos) << "names the path: " << problem;
+    }
+}
+
 } // namespace
 } // namespace vardex
