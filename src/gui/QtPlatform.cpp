@@ -1,10 +1,12 @@
 #include "QtPlatform.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <QProcess>
 #include <QSettings>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
 
 namespace vardex::gui {
 
@@ -16,16 +18,78 @@ void QtSettingsStore::save(const std::string& application, const std::string& se
     settings.endGroup();
 }
 
-bool QtProgramStarter::startBatch(const std::string& batchFile, const std::string& workingFolder) {
-    std::ifstream in(batchFile, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::vector<BatchCommand> commands = parseBatchFile(text.str());
-    if (commands.empty()) return false;
-    return QProcess::startDetached("/bin/sh",
-                                   {"-c", QString::fromStdString(batchToShellScript(commands))},
-                                   QString::fromStdString(workingFolder));
+namespace {
+
+class QtStartedProgram : public StartedProgram {
+  public:
+    explicit QtStartedProgram(std::unique_ptr<QProcess> process) : process_(std::move(process)) {}
+
+    ~QtStartedProgram() override {
+        if (process_->state() == QProcess::NotRunning) return;
+        signalGroup(true);
+        process_->kill();
+        process_->waitForFinished(3000);
+    }
+
+    ProgramStatus status() override {
+        ProgramStatus status;
+        if (process_->state() != QProcess::NotRunning) return status;
+        if (process_->exitStatus() == QProcess::CrashExit) {
+            status.state = ProgramStatus::State::Signalled;
+            status.code = process_->exitCode();
+        } else {
+            status.state = ProgramStatus::State::Exited;
+            status.code = process_->exitCode();
+        }
+        return status;
+    }
+
+    void stop() override {
+        if (process_->state() == QProcess::NotRunning) return;
+        if (!signalGroup(false)) process_->terminate();
+    }
+
+  private:
+    // The process group holds the program and whatever it started.
+    bool signalGroup([[maybe_unused]] bool hard) {
+#ifdef Q_OS_UNIX
+        const qint64 pid = process_->processId();
+        if (pid > 0) return ::kill(-static_cast<pid_t>(pid), hard ? SIGKILL : SIGTERM) == 0;
+#endif
+        return false;
+    }
+
+    std::unique_ptr<QProcess> process_;
+};
+
+} // namespace
+
+std::unique_ptr<StartedProgram> QtProgramStarter::startBatch(const std::string& batchFile,
+                                                             const std::string& workingFolder) {
+    auto process = std::make_unique<QProcess>();
+    process->setWorkingDirectory(QString::fromStdString(workingFolder));
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+#ifdef Q_OS_WIN
+    process->setProgram("cmd.exe");
+    process->setArguments({"/c", QString::fromStdString(batchFile)});
+#else
+    std::vector<BatchCommand> commands = readBatchFile(batchFile);
+    if (commands.empty()) return notStarted("no program to call in " + batchFile);
+    QStringList words;
+    if (commands.size() == 1)
+        for (const std::string& w : commands.front()) words << QString::fromStdString(w);
+    else
+        words << "/bin/sh" << "-c" << QString::fromStdString(batchToShellScript(commands));
+    process->setProgram(words.takeFirst());
+    process->setArguments(words);
+    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    process->start();
+    // Only the start is waited for (exec succeeds or fails at once), never the run.
+    if (!process->waitForStarted(5000))
+        return notStarted(process->program().toStdString() + ": " +
+                          process->errorString().toStdString());
+    return std::make_unique<QtStartedProgram>(std::move(process));
 }
 
 QtTimer::QtTimer() {

@@ -16,10 +16,14 @@ class QtSettingsStore : public SettingsStore {
               const std::string& value) override;
 };
 
-// Runs the calls of a command file in order, detached, through the POSIX shell.
+// Runs a command file as a QProcess in the working folder (not detached, so its end is known).
+// Off Windows the file is interpreted: one call runs its program directly, more calls run in
+// order through the POSIX shell, all in a process group of their own so that stopping ends them
+// all.
 class QtProgramStarter : public ProgramStarter {
   public:
-    bool startBatch(const std::string& batchFile, const std::string& workingFolder) override;
+    std::unique_ptr<StartedProgram> startBatch(const std::string& batchFile,
+                                               const std::string& workingFolder) override;
 };
 
 class QtTimer : public Timer {

@@ -1,6 +1,7 @@
 #include "platform/ProgramStarter.h"
 
 #include <cctype>
+#include <fstream>
 #include <sstream>
 
 #include "app/text/NumberText.h"
@@ -49,6 +50,49 @@ std::string shellQuote(const std::string& word) {
 }
 
 } // namespace
+
+std::string ProgramStatus::describe() const {
+    switch (state) {
+    case State::Running:
+        return {};
+    case State::Exited:
+        return "exit status " + std::to_string(code);
+    case State::Signalled:
+        return "ended by signal " + std::to_string(code);
+    case State::NotStarted:
+        break;
+    }
+    return "could not be started: " + reason;
+}
+
+namespace {
+
+class NeverStarted : public StartedProgram {
+  public:
+    explicit NeverStarted(std::string reason) {
+        status_.state = ProgramStatus::State::NotStarted;
+        status_.reason = std::move(reason);
+    }
+    ProgramStatus status() override { return status_; }
+    void stop() override {}
+
+  private:
+    ProgramStatus status_;
+};
+
+} // namespace
+
+std::unique_ptr<StartedProgram> notStarted(const std::string& reason) {
+    return std::make_unique<NeverStarted>(reason);
+}
+
+std::vector<BatchCommand> readBatchFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return parseBatchFile(text.str());
+}
 
 std::vector<BatchCommand> parseBatchFile(const std::string& text) {
     std::vector<BatchCommand> commands;

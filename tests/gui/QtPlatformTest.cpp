@@ -12,7 +12,7 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The batch file is run detached in the working folder, its call lines in order.
+    // The batch file runs in the working folder, its call lines in order, and its end is known.
     void aBatchFileRunsItsCallsInTheWorkingFolder() {
         testing::TempDir dir;
         std::string batch = dir.write("project.bat", "@echo off\r\n"
@@ -20,9 +20,35 @@ class QtPlatformTest : public QObject {
                                                      "call /bin/mv \"first file\" done\r\n"
                                                      " \r\n");
         gui::QtProgramStarter starter;
-        QVERIFY(starter.startBatch(batch, dir.path()));
-        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(dir.file("done")), 10000);
-        QVERIFY(!starter.startBatch(dir.file("missing.bat"), dir.path()));
+        auto program = starter.startBatch(batch, dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(!program->running(), 10000);
+        QCOMPARE(program->status().state, ProgramStatus::State::Exited);
+        QCOMPARE(program->status().code, 0);
+        QVERIFY(std::filesystem::exists(dir.file("done")));
+        QCOMPARE(starter.startBatch(dir.file("missing.bat"), dir.path())->status().state,
+                 ProgramStatus::State::NotStarted);
+    }
+
+    void aProgramThatIsNotThereIsNotStarted() {
+        testing::TempDir dir;
+        std::string batch = dir.write("project.bat", "call \"" + dir.file("no program") + "\"\r\n");
+        gui::QtProgramStarter starter;
+        auto program = starter.startBatch(batch, dir.path());
+        QCOMPARE(program->status().state, ProgramStatus::State::NotStarted);
+        QVERIFY(!program->status().describe().empty());
+    }
+
+    // Stopping ends the program and what it started, without waiting for it.
+    void aStoppedProgramEnds() {
+        testing::TempDir dir;
+        std::string batch = dir.write("project.bat", "call /bin/sleep 30\r\ncall /bin/true\r\n");
+        gui::QtProgramStarter starter;
+        auto program = starter.startBatch(batch, dir.path());
+        QVERIFY(program->running());
+        program->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!program->running(), 5000);
+        QVERIFY(program->status().state != ProgramStatus::State::Exited ||
+                program->status().code != 0);
     }
 
     // Clicks reach the owner in the drawing's own units, whatever the widget's size.

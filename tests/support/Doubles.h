@@ -2,7 +2,10 @@
 // Small test doubles for the platform services: a manual timer, a recording settings store and a
 // recording program starter.
 
+#include <fstream>
 #include <functional>
+#include <memory>
+#include <sstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,19 +43,46 @@ class RecordingSettingsStore : public SettingsStore {
     }
 };
 
+// A program a test plays: it runs until the test ends it (or it is stopped).
+class ScriptedProgram : public StartedProgram {
+  public:
+    ProgramStatus state;
+    int stops = 0;
+    ProgramStatus status() override { return state; }
+    void stop() override {
+        ++stops;
+        state.state = ProgramStatus::State::Signalled;
+        state.code = 15;
+    }
+    void exit(int code) {
+        state.state = ProgramStatus::State::Exited;
+        state.code = code;
+    }
+};
+
 class RecordingProgramStarter : public ProgramStarter {
   public:
     struct Start {
         std::string batchFile;
         std::string workingFolder;
+        std::string batchText; // the command file as it was when started
     };
     std::vector<Start> starts;
     bool succeed = true;
     std::function<void(const std::string&)> onStart; // e.g. play the solver's part in a test
-    bool startBatch(const std::string& batchFile, const std::string& workingFolder) override {
-        starts.push_back({batchFile, workingFolder});
+    // The handles given out, in order; they live as long as the caller keeps them.
+    std::vector<ScriptedProgram*> programs;
+    std::unique_ptr<StartedProgram> startBatch(const std::string& batchFile,
+                                               const std::string& workingFolder) override {
+        std::ifstream in(batchFile, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        starts.push_back({batchFile, workingFolder, text.str()});
         if (onStart) onStart(batchFile);
-        return succeed;
+        if (!succeed) return notStarted("refused by the test");
+        auto program = std::make_unique<ScriptedProgram>();
+        programs.push_back(program.get());
+        return program;
     }
 };
 

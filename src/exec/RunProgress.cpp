@@ -1,0 +1,57 @@
+#include "exec/RunProgress.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "app/text/NumberText.h"
+#include "submodel/Csubmodel.h"
+
+namespace vardex {
+
+int runTimerPeriod(const Csubmodel& s, double dtmax, double starttime, double endtime) {
+    const double work = static_cast<double>(s.nz) * (s.ny + 4) * (s.nx + 4) * 3.0 / dtmax *
+                        (endtime - starttime + 6) / 32;
+    if (!(dtmax > 0) || !std::isfinite(work)) return kFallbackTimerPeriod;
+    const double period = std::floor(roundHalfEven(work) / 144);
+    return static_cast<int>(std::clamp(period, double(kMinTimerPeriod), double(kMaxTimerPeriod)));
+}
+
+MarkerVerdict readMarker(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    std::string text = content.str();
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    text = trim(text);
+    if (text.rfind("OK", 0) == 0) return {true, {}};
+    static const std::string failed = "FAILED:";
+    if (text.rfind(failed, 0) == 0) return {false, trim(text.substr(failed.size()))};
+    if (text.empty()) return {false, "the solver's marker file is empty"};
+    return {false, "the solver's marker file holds \"" + text + "\""};
+}
+
+std::optional<double> lastSimulatedHour(const std::string& logPath) {
+    std::ifstream in(logPath, std::ios::binary);
+    if (!in) return std::nullopt;
+    // Only the tail matters; a long run's log holds thousands of steps.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(std::max<std::streamoff>(0, size - 4096));
+    std::string line;
+    std::optional<double> hour;
+    while (std::getline(in, line)) {
+        if (line.rfind("step ", 0) != 0) continue;
+        const std::size_t at = line.find("t= ");
+        if (at == std::string::npos) continue;
+        // A line cut by the log's writer ends before its unit.
+        const std::size_t unit = line.find(" h", at + 3);
+        if (unit == std::string::npos) continue;
+        const std::string number = trim(line.substr(at + 3, unit - at - 3));
+        if (isNumeric(number)) hour = leadingNumber(number);
+    }
+    return hour;
+}
+
+} // namespace vardex

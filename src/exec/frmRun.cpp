@@ -1,0 +1,628 @@
+#include "exec/frmRun.h"
+
+#include <stdexcept>
+
+#include "app/Filters.h"
+#include "app/text/KeyReader.h"
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "exec/RunProgress.h"
+#include "run/SolverLaunchFiles.h"
+#include "run/frmConds.h"
+#include "run/frmRecs.h"
+#include "run/frmSource.h"
+#include "submodel/ProfileFile.h"
+
+namespace vardex {
+namespace {
+
+// Each chunk fills this many steps of the progress bar.
+constexpr int kBarStepsPerChunk = 32;
+
+std::vector<MenuState> runMenus() {
+    return {
+        {"mnuFile",
+         "&File",
+         true,
+         {{"mnuOpenModel", "Open &Model"},
+          {"mnuMakeRunfile", "&Make Run file"},
+          {"mnuOpenRun", "Open &Run file", false}}},
+        {"mnuModel",
+         "&Model",
+         true,
+         {{"mnuSource", "&Concrete source"},
+          {"mnuModSpecs", "&Model Specifications"},
+          {"mnuExecute", "&Execute model"}}},
+        {"mnuDisplay",
+         "&Display model",
+         false,
+         {{"mnuDepthS", "&Depth Series", false},
+          {"mnuTimeS", "&Time Series", false},
+          {"mnuModelDisplay", "&Model"}}},
+        {"mnuData",
+         "&Data",
+         false,
+         {{"mnuOpensounding", "&Acquire sounding", false},
+          {"mnuTEST", "&TEST rotations", false},
+          {"mnudisplaysounding", "&Display sounding", false}}},
+        {"mnuExit", "&Exit", true, {}},
+    };
+}
+
+// Print form without its trailing blank.
+std::string shown(double value) {
+    return trimRight(printForm(value));
+}
+std::string shown(int value) {
+    return trimRight(printForm(value));
+}
+
+} // namespace
+
+frmRun::frmRun(AppState& app, ProgramStarter& starter, Timer& timer)
+    : app_(app), starter_(starter), timer_(timer) {
+    state_.menus = runMenus();
+    timer_.onTick([this] { timerTick(); });
+}
+
+frmRun::~frmRun() {
+    timer_.setEnabled(false);
+    timer_.onTick(nullptr);
+}
+
+void frmRun::changed() {
+    if (onChanged) onChanged();
+}
+
+void frmRun::enableItem(const std::string& name, bool enabled) {
+    if (MenuItemState* item = findMenuItem(state_.menus, name)) item->enabled = enabled;
+}
+
+void frmRun::enableMenu(const std::string& name, bool enabled) {
+    if (MenuState* menu = findMenu(state_.menus, name)) menu->enabled = enabled;
+}
+
+bool frmRun::itemUsable(const std::string& name) const {
+    const MenuItemState* item = nullptr;
+    for (const MenuState& menu : state_.menus)
+        for (const MenuItemState& i : menu.items)
+            if (i.name == name) item = &i;
+    if (!item || !item->enabled) return false;
+    if (name == "mnuModelDisplay") return static_cast<bool>(showModelDisplay);
+    if (name == "mnuOpensounding") return static_cast<bool>(acquireSounding);
+    if (name == "mnuTEST") return static_cast<bool>(testRotations);
+    if (name == "mnudisplaysounding") return static_cast<bool>(displaySounding);
+    return true;
+}
+
+std::string frmRun::itemTip(const std::string& name) const {
+    if (name == "mnuModelDisplay" && !showModelDisplay)
+        return "Comes with the temperature display.";
+    if ((name == "mnuOpensounding" && !acquireSounding) || (name == "mnuTEST" && !testRotations) ||
+        (name == "mnudisplaysounding" && !displaySounding))
+        return "Comes with the soundings.";
+    return {};
+}
+
+std::int16_t frmRun::g_ChunkNum(int chunk) const {
+    if (chunk < 1 || chunk > 100) throw std::out_of_range("Subscript out of range");
+    return chunk <= static_cast<int>(chunkType_.size()) ? chunkType_[chunk - 1] : 0;
+}
+
+void frmRun::load() {
+    viewMode_.clear();
+    exec_ = std::make_unique<Cexec>(app_);
+    app_.clearModelLists();
+    app_.clearPaletteList();
+    loading_ = true;
+    rec_ = {};
+    // The fill step: a fresh window starts with 22 iterations.
+    exec_->itmax = 22;
+    state_.txtP[3] = plainDigits(exec_->starttime);
+    state_.txtP[4] = plainDigits(exec_->endtime);
+    state_.txtP[0] = plainDigits(static_cast<int>(exec_->itmax));
+    state_.txtP[1] = plainDigits(exec_->errmax);
+    state_.txtP[2] = plainDigits(exec_->dtmax);
+    state_.txtP[5] = "0";
+    state_.txtModfile.clear();
+    state_.txtmodelName.clear();
+    for (const char* item : {"mnuExecute", "mnuSource", "mnuModSpecs", "mnuMakeRunfile"})
+        enableItem(item, false);
+    enableMenu("mnuDisplay", false);
+    exec_->concentric = true;
+    state_.barVisible = false;
+    loading_ = false;
+    viewMode_.clear();
+    changed();
+}
+
+bool frmRun::align() {
+    const bool alreadyAligned = exec_->g_TxFlag();
+    const AlignResult result = exec_->alignSubMods();
+    if (result == AlignResult::Stop) {
+        app_.clearModelLists();
+        closeWindow();
+        return false;
+    }
+    // The boundary search, which runs with a first alignment only, makes the set-up available.
+    if (result == AlignResult::Done && !alreadyAligned) enableMenu("mnuModel", true);
+    if (alreadyAligned && !findMenu(state_.menus, "mnuModel")->enabled)
+        state_.status = "This window has set up a model already; open it again for another.";
+    return result == AlignResult::Done;
+}
+
+void frmRun::openModel() {
+    if (runOutstanding()) return;
+    std::string path = app_.dialogs.openFile({filters::kModel, app_.config.UserDir, "", ""});
+    if (path.empty()) return;
+    if (!read_modfile(path)) {
+        changed();
+        return;
+    }
+    modelPath_ = path;
+    app_.model.modelFileName = path;
+    enableMenu("mnuModel", false);
+    align();
+    if (state_.closed) return;
+    enableItem("mnuSource", true);
+    enableItem("mnuModSpecs", false);
+    exec_->flagReady = false;
+    exec_->flagBndy = false;
+    changed();
+}
+
+bool frmRun::read_modfile(const std::string& path) {
+    auto bad = [&] {
+        app_.dialogs.inform(std::string("a bad file to read") + kNewLine + path);
+        return false;
+    };
+    if (path.empty()) return bad();
+    std::string name;
+    std::vector<std::int16_t> chunks;
+    std::vector<std::shared_ptr<Csubmodel>> types;
+    std::array<float, kMaxRunTypes> lengths{};
+    try {
+        KeyReader file(path);
+        name = file.getkeystring("odelname=");
+        const int typeCount = toInt16(file.getkeyvalue("elfiles="));
+        const int count = toInt16(file.getkeyvalue("submodels="));
+        if (count < 1 || count > 100 || typeCount < 1 || typeCount > kMaxRunTypes) return bad();
+        file.findline("[submodelprofiles]");
+        std::vector<double> row;
+        file.getrow(count, row);
+        for (int c = 1; c <= count; ++c) {
+            const std::int16_t type = toInt16(row[c]);
+            if (type < 1 || type > typeCount) return bad();
+            chunks.push_back(type);
+        }
+        for (int t = 1; t <= typeCount; ++t) {
+            file.findline("model]");
+            const std::string profile = file.getkeystring("file=");
+            if (!app_.fs.fileExists(profile)) {
+                app_.dialogs.inform("File not found: " + profile);
+                return bad();
+            }
+            ProfileSectionChoices choices;
+            ProfileRead read = readProfile(app_, profile, "name=", &choices);
+            app_.currentSubmodelName = read.header.name;
+            const Csubmodel& type = *read.record;
+            if (static_cast<double>(type.nx) * type.ny * type.nz * type.dx * type.dy * type.dz <= 0)
+                app_.dialogs.inform("Big Trouble reading");
+            if (read.sectionsRead < type.scount)
+                app_.dialogs.inform("PROBLEM: submodel file=" + profile);
+            lengths[t - 1] = type.length();
+            types.push_back(read.record);
+        }
+    } catch (const std::exception&) {
+        return bad();
+    }
+
+    // The whole model was read: it replaces the one shown.
+    app_.clearPaletteList();
+    app_.clearSubmodelList();
+    for (const auto& type : types) appendSubmodel(app_, type);
+    state_.txtModfile = path;
+    exec_->modelfile = path;
+    modelName_ = name;
+    state_.txtmodelName = name;
+    app_.model.modelName = name;
+    chunkCount_ = static_cast<int>(chunks.size());
+    app_.model.chunkCount = static_cast<std::int16_t>(chunkCount_);
+    chunkType_ = chunks;
+    exec_->chunkTypes = chunks;
+    app_.chunkList = chunks;
+    typeLengths_ = lengths;
+    if (app_.config.testing) {
+        const Csubmodel& last = *types.back();
+        app_.dialogs.inform(plainDigits(static_cast<int>(types.size())) + " leaving smod loop " +
+                            plainDigits(static_cast<int>(last.scount)) + " " + last.smodname);
+    }
+    enableItem("mnuExecute", false);
+    enableItem("mnuOpenRun", false);
+    enableItem("mnuModSpecs", true);
+    enableItem("mnuSource", true);
+    enableMenu("mnuDisplay", true);
+    viewMode_ = "Ready";
+    app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(path));
+    app_.config.write_startup();
+    return true;
+}
+
+void frmRun::concreteSource() {
+    if (runOutstanding()) return;
+    if (!exec_->g_TxFlag() && !align()) {
+        changed();
+        return;
+    }
+    {
+        frmSource window(app_, *exec_, viewMode_);
+        window.load();
+        if (showSource) showSource(window);
+        window.close();
+    }
+    const bool sourceReady = exec_->Src.readyFlag;
+    if (!exec_->flagReady && exec_->flagBndy && sourceReady) {
+        exec_->alignChkBounds();
+        exec_->flagReady = true;
+        enableItem("mnuExecute", true);
+    }
+    if (sourceReady) enableItem("mnuModSpecs", true);
+    // A source left in error is not ready to run, whatever was set up before.
+    if (!sourceReady) exec_->flagReady = false;
+    if (!exec_->flagBndy || !sourceReady) enableItem("mnuExecute", false);
+    enableItem("mnuMakeRunfile", exec_->flagReady);
+    changed();
+}
+
+void frmRun::modelSpecifications() {
+    if (runOutstanding()) return;
+    if (!exec_->g_TxFlag()) {
+        if (!align()) {
+            changed();
+            return;
+        }
+        app_.dialogs.inform(" alignments have not been done yet??");
+    }
+    enableItem("mnuExecute", false);
+    {
+        frmConds window(app_, *exec_);
+        window.load();
+        if (showConds) showConds(window);
+        window.close();
+    }
+    if (exec_->flagBndy && exec_->Src.readyFlag) {
+        exec_->alignChkBounds();
+        exec_->flagReady = true;
+    } else {
+        // Unsettled boundaries are not ready to run, whatever was set up before.
+        exec_->flagReady = false;
+    }
+    if (exec_->flagReady) {
+        enableItem("mnuExecute", true);
+        exec_->runName = app_.fs.baseName(exec_->modelfile);
+    }
+    enableItem("mnuMakeRunfile", exec_->flagReady);
+    changed();
+}
+
+void frmRun::makeRunFile() {
+    if (!exec_->flagReady) return;
+    std::string path = app_.dialogs.saveFile(
+        {filters::kExec, app_.config.UserDir, app_.fs.join(app_.config.UserDir, "project"), ""});
+    if (path.empty()) return;
+    try {
+        exec_->write_Runfile(path);
+    } catch (const std::exception&) {
+        app_.dialogs.inform("The exec file could not be written:" + std::string(kNewLine) + path,
+                            runCaptions::kMessageTitle);
+    }
+    changed();
+}
+
+void frmRun::openRunFile() {
+    if (runOutstanding()) return;
+    std::string path = app_.dialogs.openFile({runCaptions::kRunFilter, "", "", ""});
+    if (path.empty()) return;
+    exec_->execfile = path;
+    exec_->read_exec();
+    enableItem("mnuSource", true);
+    enableItem("mnuExecute", true);
+    changed();
+}
+
+void frmRun::parameterClicked(int box) {
+    if (box < 0 || box > 5) throw std::out_of_range("Subscript out of range");
+    askParameter(box);
+}
+
+void frmRun::parameterTyped(int box, const std::string& text) {
+    if (box < 0 || box > 5) throw std::out_of_range("Subscript out of range");
+    if (loading_) return;
+    state_.txtP[box] = text;
+    askParameter(box);
+}
+
+void frmRun::askParameter(int box) {
+    if (loading_) return;
+    loading_ = true;
+    Cexec& e = *exec_;
+    if (box <= 4) {
+        const std::string answer = app_.dialogs.input(runCaptions::kParameterLabels[box],
+                                                      "Enter Parameter Value", state_.txtP[box]);
+        // Neither a number answered nor a number in the box: the value stays as it was.
+        std::string text = isNumeric(answer) ? answer : state_.txtP[box];
+        const bool numeric = isNumeric(text);
+        const double value = numeric ? leadingNumber(text) : 0.0;
+        switch (box) {
+        case 0:
+            try {
+                if (numeric) e.itmax = toInt16(value);
+            } catch (const ReadError&) {
+            }
+            state_.txtP[0] = shown(static_cast<int>(e.itmax));
+            break;
+        case 1:
+            if (numeric) e.errmax = value;
+            state_.txtP[1] = shown(e.errmax);
+            break;
+        case 2:
+            if (numeric) e.dtmax = value;
+            state_.txtP[2] = shown(e.dtmax);
+            break;
+        case 3:
+            if (numeric) e.starttime = value;
+            state_.txtP[3] = shown(e.starttime);
+            break;
+        case 4:
+            if (numeric) e.endtime = value;
+            state_.txtP[4] = shown(e.endtime);
+            break;
+        }
+    } else {
+        if (leadingNumber(state_.txtP[5]) <= 0) rec_.points.clear();
+        {
+            frmRecs window(app_, rec_);
+            window.load();
+            if (showRecs) showRecs(window);
+            window.close();
+        }
+        if (rec_.count() >= 1) recordingPointStep();
+        state_.txtP[5] = shown(rec_.count());
+    }
+    loading_ = false;
+    changed();
+}
+
+void frmRun::recordingPointStep() {
+    // Without a model the points wait; they are placed at Execute.
+    if (chunkCount_ < 1 || app_.submodelList.empty()) return;
+    std::vector<const Csubmodel*> chunks;
+    for (std::int16_t type : chunkType_) chunks.push_back(app_.submodelList.item(type).get());
+    assignRecordingChunks(rec_, chunks);
+}
+
+std::string frmRun::chunkText() const {
+    return "chunk " + plainDigits(runIndex_) + " of " + plainDigits(chunkCount_);
+}
+
+bool frmRun::pathsRefused(const std::string& tempFile) {
+    const Cstartup& c = app_.config;
+    const std::string solver =
+        c.testing ? app_.fs.join(app_.fs.join(c.homeDir, "program"),
+                                 "zolter" + FileSystem::executableSuffix())
+                  : trim(c.ProgramPath);
+    for (const std::string& path :
+         {solver, tempFile, app_.fs.join(c.homeDir, kBatchFileName), app_.fs.currentFolder()}) {
+        std::string problem = batchPathProblem(path);
+        if (!problem.empty()) {
+            app_.dialogs.inform(problem, runCaptions::kMessageTitle);
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmRun::execute() {
+    if (!exec_->flagReady || runOutstanding()) return;
+    if (chunkCount_ < 1 || chunkCount_ > kMaxRunChunks) return;
+    const std::string tempFile = app_.fs.join(app_.config.TempDir, "tempfile.1");
+    if (pathsRefused(tempFile)) {
+        changed();
+        return;
+    }
+    // The model may have changed since the points were entered.
+    if (rec_.count() >= 1) {
+        recordingPointStep();
+        state_.txtP[5] = shown(rec_.count());
+    }
+    runIndex_ = 1;
+    // The recording index file of a later chunk sits in the current folder (beside its temp
+    // file), where the solver also looks when a chunk has none.
+    for (const char* old : {"series.pr", kRecordingIndexFileName})
+        if (app_.fs.fileExists(old)) app_.fs.deleteFile(old);
+    enableMenu("mnuData", false);
+    sentinelFile_ = runCaptions::kFirstMarker;
+    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
+    exec_->putBounds(runIndex_);
+    solverCommand_ = solverCommand(app_.fs, app_.config);
+    batchFile_ = app_.fs.join(app_.config.homeDir, kBatchFileName);
+    enableItem("mnuExecute", false);
+    if (!startChunk(tempFile, "STDOUT.1")) return;
+    timer_.setInterval(runTimerPeriod(*app_.submodelList.item(chunkType_[0]), exec_->dtmax,
+                                      exec_->starttime, exec_->endtime));
+    timer_.setEnabled(true);
+    state_.barVisible = true;
+    state_.barMin = 0;
+    state_.barMax = chunkCount_ * kBarStepsPerChunk;
+    state_.barValue = 0;
+    app_.config.DataPath = app_.fs.absolutePath(stdoutName_);
+    app_.config.write_startup();
+    changed();
+}
+
+bool frmRun::startChunk(const std::string& tempFile, const std::string& stdoutName) {
+    stdoutName_ = stdoutName;
+    const int type = chunkType_[runIndex_ - 1];
+    try {
+        exec_->write_Tempfile(type, tempFile, runIndex_);
+        const std::string commandLine =
+            solverCommandLine(solverCommand_, tempFile, stdoutName, sentinelFile_);
+        const std::string indexFolder =
+            runIndex_ == 1 ? app_.config.TempDir : app_.fs.parentFolder(tempFile);
+        writeRecordingIndexFile(app_.fs, app_.fs.join(indexFolder, kRecordingIndexFileName),
+                                chunkZoneIndices(rec_, runIndex_, *app_.submodelList.item(type)));
+        if (app_.fs.fileExists(kBatchFileName)) app_.fs.deleteFile(kBatchFileName);
+        writeBatchFile(batchFile_, commandLine);
+    } catch (const std::exception& e) {
+        runFailed(std::string("its input could not be written (") + e.what() + ")");
+        return false;
+    }
+    program_ = starter_.startBatch(batchFile_, app_.fs.currentFolder());
+    const ProgramStatus status = program_->status();
+    if (status.state == ProgramStatus::State::NotStarted) {
+        runFailed("the solver " + status.describe());
+        return false;
+    }
+    state_.status = chunkText();
+    return true;
+}
+
+void frmRun::timerTick() {
+    if (!program_) return;
+    if (state_.barValue < runIndex_ * kBarStepsPerChunk) ++state_.barValue;
+    // The solver writes its marker before it ends, so an ended process without a marker failed.
+    const ProgramStatus status = program_->status();
+    if (app_.fs.fileExists(sentinelFile_)) {
+        timer_.setEnabled(false);
+        const MarkerVerdict verdict = readMarker(sentinelFile_);
+        app_.fs.deleteFile(sentinelFile_);
+        if (!verdict.ok) {
+            runFailed(verdict.reason);
+            return;
+        }
+        collect(runIndex_);
+        program_.reset();
+        if (runIndex_ < chunkCount_) {
+            ++runIndex_;
+            exec_->putBounds(runIndex_);
+            const std::string tempFile = "tempfile." + plainDigits(runIndex_);
+            sentinelFile_ = app_.fs.uniqueTempName();
+            if (!startChunk(tempFile, "stdout." + plainDigits(runIndex_))) return;
+            timer_.setEnabled(true);
+        } else {
+            runCompleted();
+            return;
+        }
+    } else if (!status.running()) {
+        runFailed("it ended without reporting a result (" + status.describe() + ")");
+        return;
+    } else {
+        showProgress();
+    }
+    changed();
+}
+
+void frmRun::showProgress() {
+    std::string text = chunkText();
+    if (std::optional<double> hour = lastSimulatedHour(stdoutName_))
+        text += "  -  simulated hour " + plainDigits(*hour) + " of " + plainDigits(exec_->endtime);
+    state_.status = text;
+}
+
+void frmRun::collect(int run) {
+    if (run == 0) {
+        app_.dialogs.inform("BAD: runlayer not passed correctly 0");
+        return;
+    }
+    const FileSystem& fs = app_.fs;
+    const std::string n = plainDigits(run);
+    const std::string base = trim(exec_->runName);
+    if (!base.empty() && fs.fileExists(base)) {
+        if (fs.fileExists(base + "." + n)) fs.deleteFile(base + "." + n);
+        fs.copyFile(base, base + "." + n);
+    }
+    if (fs.fileExists("Center.out")) {
+        if (fs.fileExists("TSeries." + n)) fs.deleteFile("TSeries." + n);
+        fs.copyFile("Center.out", "TSeries." + n);
+    }
+    if (fs.fileExists("Tmax.out")) {
+        if (fs.fileExists("Tmax." + n)) fs.deleteFile("Tmax." + n);
+        fs.moveFile("Tmax.out", "Tmax." + n);
+    }
+    if (fs.fileExists(kBatchFileName)) fs.deleteFile(kBatchFileName);
+}
+
+void frmRun::runFailed(const std::string& reason) {
+    timer_.setEnabled(false);
+    program_.reset();
+    if (!sentinelFile_.empty() && app_.fs.fileExists(sentinelFile_))
+        app_.fs.deleteFile(sentinelFile_);
+    state_.barVisible = false;
+    state_.status = chunkText() + " failed";
+    std::string text = "The solver stopped on " + chunkText() + ":" + kNewLine + reason;
+    if (!stdoutName_.empty() && app_.fs.fileExists(stdoutName_))
+        text += std::string(kNewLine) + "Its log: " + app_.fs.absolutePath(stdoutName_);
+    app_.dialogs.inform(text, runCaptions::kMessageTitle);
+    enableItem("mnuExecute", exec_->flagReady);
+    enableMenu("mnuData", true);
+    changed();
+}
+
+void frmRun::runCompleted() {
+    timer_.setEnabled(false);
+    state_.barValue = state_.barMax;
+    state_.barVisible = false;
+    state_.status = "Completed " + plainDigits(chunkCount_) + " of " + plainDigits(chunkCount_);
+    app_.dialogs.inform("Completed all " + shown(chunkCount_) + " sub-models included.",
+                        runCaptions::kMessageTitle);
+    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
+    enableItem("mnuExecute", true);
+    enableMenu("mnuData", true);
+    viewMode_ = "model";
+    changed();
+}
+
+bool frmRun::queryClose() {
+    if (!runOutstanding()) return true;
+    const std::string question = "The solver is still running (" + chunkText() + ")." +
+                                 kNewLine + "Stop it and close?";
+    if (!app_.dialogs.askYesNo(question, runCaptions::kMessageTitle)) return false;
+    timer_.setEnabled(false);
+    program_->stop();
+    program_.reset();
+    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
+    state_.barVisible = false;
+    state_.status = chunkText() + " stopped";
+    enableItem("mnuExecute", exec_ && exec_->flagReady);
+    enableMenu("mnuData", true);
+    changed();
+    return true;
+}
+
+void frmRun::closeWindow() {
+    app_.clearSubmodelList();
+    app_.clearPaletteList();
+    state_.closed = true;
+    changed();
+    if (onClose) onClose();
+}
+
+void frmRun::exitWindow() {
+    if (!queryClose()) return;
+    closeWindow();
+}
+
+void frmRun::mnuModelDisplay() {
+    if (itemUsable("mnuModelDisplay")) showModelDisplay();
+}
+void frmRun::mnuOpensounding() {
+    if (itemUsable("mnuOpensounding")) acquireSounding();
+}
+void frmRun::mnuTEST() {
+    if (itemUsable("mnuTEST")) testRotations();
+}
+void frmRun::mnudisplaysounding() {
+    if (itemUsable("mnudisplaysounding")) displaySounding();
+}
+
+} // namespace vardex

@@ -1,0 +1,169 @@
+#pragma once
+// The execution-control window "Program control and ouput viewer": opens an integrated model,
+// completes its run set-up and runs the solver once per chunk, collecting each chunk's outputs.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppState.h"
+#include "platform/Controls.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Timer.h"
+#include "run/Cexec.h"
+#include "run/RecordingPoints.h"
+
+namespace vardex {
+
+class frmSource;
+class frmConds;
+class frmRecs;
+
+namespace runCaptions {
+inline constexpr const char* kCaption = "Program control and ouput viewer";
+inline constexpr const char* kFrame = "Model Execution Control Center";
+inline constexpr const char* kModfileLabel = "Model / Run File:";
+inline constexpr const char* kModelNameLabel = "Model  Description:";
+inline constexpr const char* kMessageTitle = "Run / View  Model";
+inline constexpr const char* kTimeSeriesFilter =
+    " Time Series (*.ts)| *.ts| All files (*.*)| *.*";
+inline constexpr const char* kRunFilter = " Execute files (*.rx)|*.rx|All files|*.*";
+inline constexpr std::array<const char*, 6> kParameterLabels = {
+    "Maximum Iterations per Time Step", "Maximum Normalized Convergence Error ",
+    "Maximum Time Step Allowable  (h)", "Global Start Time  (h)", "Global Completion Time (h)",
+    "Number of Recording Data"};
+inline constexpr const char* kFirstMarker = "clrthred.tmp";
+} // namespace runCaptions
+
+struct RunWindowState {
+    std::vector<MenuState> menus;
+    std::string txtModfile;
+    std::string txtmodelName;
+    std::array<std::string, 6> txtP;
+    bool barVisible = false; // barProg
+    int barMin = 0;
+    int barMax = 0;
+    int barValue = 0;
+    std::string status; // StatusBar1
+    bool closed = false;
+};
+
+class frmRun {
+  public:
+    frmRun(AppState& app, ProgramStarter& starter, Timer& timer);
+    ~frmRun();
+    frmRun(const frmRun&) = delete;
+    frmRun& operator=(const frmRun&) = delete;
+
+    const RunWindowState& state() const { return state_; }
+    std::function<void()> onChanged; // the view re-renders
+    std::function<void()> onClose;   // the window closed itself
+
+    // The modal set-up windows; whoever composes the window shows them. Unset, a window opens
+    // and closes at once.
+    std::function<void(frmSource&)> showSource;
+    std::function<void(frmConds&)> showConds;
+    std::function<void(frmRecs&)> showRecs;
+    // The temperature display and the sounding windows, set by whoever composes the window; their
+    // items stay disabled while unset.
+    std::function<void()> showModelDisplay;
+    std::function<void()> acquireSounding;
+    std::function<void()> testRotations;
+    std::function<void()> displaySounding;
+
+    // Menu items and controls.
+    void load();
+    void openModel();           // "Open &Model"
+    void makeRunFile();         // "&Make Run file"
+    void openRunFile();         // "Open &Run file"
+    void concreteSource();      // "&Concrete source"
+    void modelSpecifications(); // "&Model Specifications"
+    void execute();             // "&Execute model"
+    void mnuModelDisplay();     // "&Model" of "&Display model"
+    void mnuOpensounding();     // "&Acquire sounding"
+    void mnuTEST();             // "&TEST rotations"
+    void mnudisplaysounding();  // "&Display sounding"
+    void exitWindow();          // "&Exit"
+    // Parameter box k (0..5) clicked, or typed into (the typed text becomes the box's text).
+    void parameterClicked(int box);
+    void parameterTyped(int box, const std::string& text);
+    void timerTick();
+
+    // The window is being closed: while a run is outstanding the user is asked; Yes stops the
+    // solver. False keeps the window (and the run) as it is.
+    bool queryClose();
+    bool runOutstanding() const { return program_ != nullptr; }
+
+    // Whether a menu item can be used now (its state and, for the display and sounding items,
+    // whether their window is there), and the tip shown for it.
+    bool itemUsable(const std::string& name) const;
+    std::string itemTip(const std::string& name) const;
+
+    // What the temperature display reads.
+    const std::string& viewMode() const { return viewMode_; }
+    Cexec& exec() { return *exec_; }
+    const std::string& runName() const { return exec_->runName; }
+    int chunkCount() const { return chunkCount_; }
+    const std::vector<std::int16_t>& chunkTypes() const { return chunkType_; }
+    const std::string& timeSeriesFilter() const { return tsFilter_; }
+    AppState& app() { return app_; }
+
+    // The sub-model type of chunk c (1..100); 0 past the model's chunks.
+    std::int16_t g_ChunkNum(int chunk) const;
+    void letCoord(int point, int axis, float value) { rec_.letCoord(point, axis, value); }
+    float getCoord(int point, int axis) const { return rec_.getCoord(point, axis); }
+    RecordingPoints& recordingPoints() { return rec_; }
+    void chkxClear() {}
+    // Loads a model for execution; false (with a message) when it cannot be read, and then the
+    // window keeps the model it had.
+    bool read_modfile(const std::string& path);
+    const std::string& modelPath() const { return modelPath_; }
+    const std::string& modelName() const { return modelName_; }
+    int runIndex() const { return runIndex_; }
+    const std::string& batchFile() const { return batchFile_; }
+    const std::string& sentinelFile() const { return sentinelFile_; }
+
+  private:
+    void changed();
+    void enableItem(const std::string& name, bool enabled);
+    void enableMenu(const std::string& name, bool enabled);
+    bool align();
+    void closeWindow();
+    void askParameter(int box);
+    void recordingPointStep();
+    bool pathsRefused(const std::string& tempFile);
+    bool startChunk(const std::string& tempFile, const std::string& stdoutName);
+    void collect(int run);
+    void runFailed(const std::string& reason);
+    void runCompleted();
+    void showProgress();
+    std::string chunkText() const;
+
+    AppState& app_;
+    ProgramStarter& starter_;
+    Timer& timer_;
+    RunWindowState state_;
+    std::unique_ptr<Cexec> exec_;
+    std::unique_ptr<StartedProgram> program_;
+    RecordingPoints rec_;
+
+    std::string modelPath_;
+    std::string modelName_;
+    int chunkCount_ = 0;
+    std::vector<std::int16_t> chunkType_;
+    std::array<float, kMaxRunTypes> typeLengths_{};
+    int runIndex_ = 0;
+    std::string solverCommand_;
+    std::string sentinelFile_;
+    std::string batchFile_;
+    std::string stdoutName_;
+    std::string viewMode_;
+    std::string tsFilter_ = runCaptions::kTimeSeriesFilter;
+    bool loading_ = false;
+};
+
+} // namespace vardex
