@@ -47,10 +47,10 @@ class RecordingSettingsStore : public SettingsStore {
 class ScriptedProgram : public StartedProgram {
   public:
     ProgramStatus state;
-    int stops = 0;
+    std::function<void()> onStop;
     ProgramStatus status() override { return state; }
     void stop() override {
-        ++stops;
+        if (onStop) onStop();
         state.state = ProgramStatus::State::Signalled;
         state.code = 15;
     }
@@ -72,6 +72,7 @@ class RecordingProgramStarter : public ProgramStarter {
     std::function<void(const std::string&)> onStart; // e.g. play the solver's part in a test
     // The handles given out, in order; they live as long as the caller keeps them.
     std::vector<ScriptedProgram*> programs;
+    int stops = 0; // stop requests to any of them
     std::unique_ptr<StartedProgram> startBatch(const std::string& batchFile,
                                                const std::string& workingFolder) override {
         std::ifstream in(batchFile, std::ios::binary);
@@ -81,6 +82,7 @@ class RecordingProgramStarter : public ProgramStarter {
         if (onStart) onStart(batchFile);
         if (!succeed) return notStarted("refused by the test");
         auto program = std::make_unique<ScriptedProgram>();
+        program->onStop = [this] { ++stops; };
         programs.push_back(program.get());
         return program;
     }

@@ -1,0 +1,318 @@
+// The execution window's menus, set-up flow, parameter boxes, run bookkeeping and refusals, with
+// a starter that plays the solver's part.
+
+#include <gtest/gtest.h>
+
+#include "app/Filters.h"
+#include "app/text/NumberText.h"
+#include "exec/RunFixture.h"
+#include "exec/RunProgress.h"
+#include "run/SolverLaunchFiles.h"
+
+namespace vardex {
+namespace {
+
+using testing::readFile;
+using testing::RunFixture;
+using testing::Starter;
+
+bool menuEnabled(const frmRun& run, const std::string& name) {
+    for (const MenuState& m : run.state().menus)
+        if (m.name == name) return m.enabled;
+    return false;
+}
+
+// The marker file named last on the call line of a command file.
+std::string markerOf(const std::string& batchText) {
+    std::string line = batchText.substr(batchText.find("call "));
+    line = line.substr(0, line.find('\r'));
+    line = trimRight(line);
+    return line.substr(line.rfind(' ') + 1);
+}
+
+// Plays the solver in the current folder: outputs (the history only when asked) and the marker.
+void playSolver(testing::RecordingProgramStarter& starter, bool history = true) {
+    const std::string batch = starter.starts.back().batchText;
+    std::ofstream("tower", std::ios::binary) << "field\r\n";
+    std::ofstream("Tmax.out", std::ios::binary) << "tmax\r\n";
+    if (history) std::ofstream("Center.out", std::ios::binary) << "1\r\n0,20\r\n";
+    std::ofstream(markerOf(batch), std::ios::binary) << "OK\r\n";
+}
+
+TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
+    RunFixture f(Starter::Recording);
+    const RunWindowState& s = f.run->state();
+    std::vector<std::string> captions;
+    for (const MenuState& m : s.menus) captions.push_back(m.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Model", "&Display model", "&Data",
+                                                  "&Exit"}));
+    EXPECT_EQ(s.txtP, (std::array<std::string, 6>{"22", ".003", "3", "0", "96", "0"}));
+    EXPECT_EQ(f.run->exec().itmax, 22);
+    EXPECT_TRUE(f.run->itemUsable("mnuOpenModel"));
+    for (const char* item : {"mnuMakeRunfile", "mnuOpenRun", "mnuSource", "mnuModSpecs",
+                             "mnuExecute", "mnuDepthS", "mnuTimeS", "mnuOpensounding"})
+        EXPECT_FALSE(f.run->itemUsable(item)) << item;
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuDisplay"));
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuData"));
+    EXPECT_FALSE(s.barVisible);
+    EXPECT_EQ(f.run->viewMode(), "");
+    EXPECT_TRUE(f.run->exec().concentric);
+}
+
+TEST(FrmRun, DisplayAndSoundingItemsWaitForTheirWindows) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    EXPECT_FALSE(f.run->itemUsable("mnuModelDisplay"));
+    EXPECT_EQ(f.run->itemTip("mnuModelDisplay"), "Comes with the temperature display.");
+    EXPECT_EQ(f.run->itemTip("mnuTEST"), "Comes with the soundings.");
+    int shown = 0;
+    f.run->showModelDisplay = [&] { ++shown; };
+    EXPECT_TRUE(f.run->itemUsable("mnuModelDisplay"));
+    EXPECT_EQ(f.run->itemTip("mnuModelDisplay"), "");
+    f.run->mnuModelDisplay();
+    EXPECT_EQ(shown, 1);
+    // The sounding items stay as the window has them: disabled.
+    int rotations = 0;
+    f.run->testRotations = [&] { ++rotations; };
+    f.run->mnuTEST();
+    EXPECT_EQ(rotations, 0);
+}
+
+TEST(FrmRun, OpeningAModelAlignsItAndOffersTheSourceAndTheDisplay) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    EXPECT_EQ(f.dialogs.fileRequests.at(0).request.filter, filters::kModel);
+    EXPECT_EQ(f.run->state().txtModfile, f.modelFile);
+    EXPECT_EQ(f.run->state().txtmodelName, "Tower");
+    EXPECT_EQ(f.run->chunkCount(), 2);
+    EXPECT_EQ(f.run->g_ChunkNum(1), 1);
+    EXPECT_EQ(f.run->g_ChunkNum(2), 2);
+    EXPECT_EQ(f.run->g_ChunkNum(3), 0);
+    EXPECT_EQ(f.run->exec().MstrMatlx, (std::vector<std::string>{"Soil", "Concrete"}));
+    EXPECT_EQ(f.run->exec().Boundx.size(), 2u);
+    EXPECT_EQ(f.run->viewMode(), "Ready");
+    EXPECT_TRUE(menuEnabled(*f.run, "mnuModel"));
+    EXPECT_TRUE(menuEnabled(*f.run, "mnuDisplay"));
+    EXPECT_TRUE(f.run->itemUsable("mnuSource"));
+    EXPECT_FALSE(f.run->itemUsable("mnuModSpecs"));
+    EXPECT_FALSE(f.run->itemUsable("mnuExecute"));
+    EXPECT_EQ(f.app.config.UserDir, f.file("data"));
+}
+
+TEST(FrmRun, AModelThatCannotBeReadLeavesTheOpenModelAsItWas) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    std::string text = readFile(f.modelFile);
+    text.replace(text.find(f.data("column.prf")), f.data("column.prf").size(), f.data("gone.prf"));
+    std::ofstream(f.data("broken.mod"), std::ios::binary) << text;
+    f.dialogs.messages.clear();
+    f.dialogs.fileAnswers.push_back(f.data("broken.mod"));
+    f.run->openModel();
+
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              (std::vector<std::string>{"File not found: " + f.data("gone.prf"),
+                                        "a bad file to read\r\n" + f.data("broken.mod")}));
+    EXPECT_EQ(f.run->state().txtModfile, f.modelFile);
+    EXPECT_EQ(f.run->chunkCount(), 2);
+    EXPECT_EQ(f.app.submodelList.count(), 2);
+    EXPECT_TRUE(f.run->itemUsable("mnuSource"));
+}
+
+TEST(FrmRun, ExecuteWaitsUntilTheSourceAndEveryBoundaryAreSettled) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    f.run->concreteSource(); // closes at once with the defaults: ready
+    EXPECT_TRUE(f.run->exec().Src.readyFlag);
+    EXPECT_TRUE(f.run->itemUsable("mnuModSpecs"));
+    EXPECT_FALSE(f.run->itemUsable("mnuExecute"));
+
+    f.run->modelSpecifications(); // nothing settled
+    EXPECT_FALSE(f.run->exec().flagBndy);
+    EXPECT_FALSE(f.run->itemUsable("mnuExecute"));
+
+    f.run->showConds = [](frmConds& w) {
+        w.selectMaterial(0);
+        w.selectMaterial(1);
+    };
+    f.run->modelSpecifications();
+    EXPECT_TRUE(f.run->exec().flagReady);
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+    EXPECT_TRUE(f.run->itemUsable("mnuMakeRunfile"));
+    EXPECT_EQ(f.run->runName(), "tower");
+
+    // A source closed in error takes the run back.
+    f.run->showSource = [&](frmSource& w) {
+        f.dialogs.inputAnswers.push_back("none");
+        w.editValue(0);
+    };
+    f.run->concreteSource();
+    EXPECT_EQ(f.run->viewMode(), "ERROR");
+    EXPECT_FALSE(f.run->exec().flagReady);
+    EXPECT_FALSE(f.run->itemUsable("mnuExecute"));
+}
+
+TEST(FrmRun, ParameterBoxesAskWithTheirLabelAndKeepTheirValueOnAWord) {
+    RunFixture f(Starter::Recording);
+    f.dialogs.inputAnswers = {"abc"};
+    f.run->parameterTyped(2, "abc");
+    EXPECT_EQ(f.dialogs.prompts.at(0).prompt, "Maximum Time Step Allowable  (h)");
+    EXPECT_EQ(f.dialogs.prompts.at(0).title, "Enter Parameter Value");
+    EXPECT_EQ(f.dialogs.prompts.at(0).defaultText, "abc");
+    EXPECT_EQ(f.run->exec().dtmax, 3.0);
+    EXPECT_EQ(f.run->state().txtP[2], " 3");
+
+    f.dialogs.inputAnswers = {"30.5", ""};
+    f.run->parameterClicked(0);
+    EXPECT_EQ(f.run->exec().itmax, 30); // halves round to even
+    EXPECT_EQ(f.run->state().txtP[0], " 30");
+    f.run->parameterClicked(1); // cancelled: the box's number stays
+    EXPECT_EQ(f.run->exec().errmax, 0.003);
+    EXPECT_EQ(f.dialogs.prompts.at(2).prompt, "Maximum Normalized Convergence Error ");
+}
+
+TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {
+    RunFixture f(Starter::Recording);
+    std::string text = readFile(f.modelFile);
+    text.replace(text.find("submodels=     2"), 16, "submodels=     1");
+    text.replace(text.find("1,2\r\n"), 5, "2\r\n");
+    std::ofstream(f.modelFile, std::ios::binary) << text;
+    f.setUp();
+    f.dialogs.messages.clear();
+    f.run->execute();
+    ASSERT_EQ(f.recording.starts.size(), 1u);
+    EXPECT_EQ(f.recording.starts[0].batchFile, f.file("project.bat"));
+    EXPECT_EQ(f.recording.starts[0].workingFolder, f.app.fs.currentFolder());
+    EXPECT_EQ(f.timer.interval(), kMinTimerPeriod);
+    EXPECT_EQ(f.run->state().barMax, 32);
+    EXPECT_EQ(f.app.config.DataPath, f.app.fs.absolutePath("STDOUT.1"));
+
+    f.timer.tick(); // the solver is still at work
+    EXPECT_EQ(f.run->state().barValue, 1);
+    std::ofstream("STDOUT.1", std::ios::binary) << "grid ...\r\nstep 3  t= 9 h  dt= 3 h\r\n";
+    f.timer.tick();
+    EXPECT_EQ(f.run->state().status, "chunk 1 of 1  -  simulated hour 9 of 12");
+
+    playSolver(f.recording);
+    f.timer.tick();
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"Completed all  1 sub-models included."});
+    EXPECT_EQ(readFile(f.file("tower.1")), "field\r\n");
+    EXPECT_EQ(readFile(f.file("TSeries.1")), "1\r\n0,20\r\n");
+    EXPECT_EQ(readFile(f.file("Tmax.1")), "tmax\r\n");
+    EXPECT_FALSE(f.app.fs.fileExists("Tmax.out"));
+    EXPECT_FALSE(f.app.fs.fileExists("clrthred.tmp"));
+    EXPECT_FALSE(f.app.fs.fileExists("project.bat"));
+    EXPECT_FALSE(f.timer.enabled());
+    EXPECT_EQ(f.run->state().barValue, 32);
+    EXPECT_FALSE(f.run->state().barVisible);
+}
+
+TEST(FrmRun, AChunkWithoutAHistoryGetsNoSeriesFileAndTheRunGoesOn) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.run->execute();
+    playSolver(f.recording, false);
+    f.timer.tick();
+    ASSERT_EQ(f.recording.starts.size(), 2u);
+    EXPECT_FALSE(f.app.fs.fileExists("TSeries.1"));
+    EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
+    EXPECT_EQ(f.run->runIndex(), 2);
+    EXPECT_EQ(f.run->state().status, "chunk 2 of 2");
+    playSolver(f.recording);
+    f.timer.tick();
+    EXPECT_TRUE(f.app.fs.fileExists("TSeries.2"));
+    EXPECT_TRUE(f.dialogs.shown("Completed all  2 sub-models included."));
+}
+
+TEST(FrmRun, ClosingDuringARunAsksAndStopsTheSolverOnlyOnYes) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.run->execute();
+    f.dialogs.yesNoAnswers = {false};
+    EXPECT_FALSE(f.run->queryClose());
+    EXPECT_EQ(f.dialogs.messages.back().title, "Run / View  Model");
+    EXPECT_EQ(f.recording.stops, 0);
+    EXPECT_TRUE(f.timer.enabled());
+    EXPECT_TRUE(f.run->runOutstanding());
+
+    bool closed = false;
+    f.run->onClose = [&] { closed = true; };
+    f.dialogs.yesNoAnswers = {true};
+    f.run->exitWindow();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(f.recording.stops, 1);
+    EXPECT_FALSE(f.timer.enabled());
+    EXPECT_FALSE(f.run->runOutstanding());
+}
+
+TEST(FrmRun, AProgramThatEndsWithoutAMarkerIsReportedOnTheNextTick) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.dialogs.messages.clear();
+    f.run->execute();
+    f.recording.programs.back()->exit(3);
+    f.timer.tick();
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "The solver stopped on chunk 1 of 2:\r\nit ended without reporting a result "
+              "(exit status 3)");
+    EXPECT_FALSE(f.timer.enabled());
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+    EXPECT_TRUE(menuEnabled(*f.run, "mnuData"));
+}
+
+// Where a refused character stands.
+enum class Place { TempDir, ProgramPath, Folder };
+
+struct Refusal {
+    char character;
+    Place place;
+};
+
+class FrmRunRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(FrmRunRefusal, APathTheBatchFileCannotCarryIsRefusedBeforeAnythingIsWritten) {
+    const Refusal r = GetParam();
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    const std::string odd = std::string("odd") + r.character + "name";
+    std::filesystem::create_directories(f.file(odd));
+    std::string refused;
+    switch (r.place) {
+    case Place::TempDir:
+        f.app.config.TempDir = f.file(odd);
+        refused = f.app.fs.join(f.file(odd), "tempfile.1");
+        break;
+    case Place::ProgramPath:
+        f.app.config.ProgramPath = f.file(odd + "/zolter");
+        refused = f.app.config.ProgramPath;
+        break;
+    case Place::Folder:
+        f.cwd.reset();
+        f.cwd.emplace(f.file(odd));
+        refused = f.app.fs.currentFolder();
+        break;
+    }
+    std::ofstream("clrthred.tmp") << "left by an earlier run";
+    f.dialogs.messages.clear();
+    f.run->execute();
+
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text, batchPathProblem(refused));
+    EXPECT_EQ(f.dialogs.messages[0].title, "Run / View  Model");
+    EXPECT_TRUE(f.recording.starts.empty());
+    EXPECT_FALSE(f.app.fs.fileExists(f.app.fs.join(f.app.config.TempDir, "tempfile.1")));
+    EXPECT_FALSE(f.app.fs.fileExists(f.file("project.bat")));
+    EXPECT_TRUE(f.app.fs.fileExists("clrthred.tmp"));
+    EXPECT_FALSE(f.timer.enabled());
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCharacterAndPlace, FrmRunRefusal,
+    ::testing::Values(Refusal{'"', Place::TempDir}, Refusal{'%', Place::TempDir},
+                      Refusal{'"', Place::ProgramPath}, Refusal{'%', Place::ProgramPath},
+                      Refusal{'"', Place::Folder}, Refusal{'%', Place::Folder}));
+
+} // namespace
+} // namespace vardex
