@@ -1,6 +1,13 @@
 #include "platform/ProgramStarter.h"
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 #include <gtest/gtest.h>
+
+#include "platform/PosixProgramStarter.h"
+#include "support/TempDir.h"
 
 namespace vardex {
 namespace {
@@ -22,6 +29,58 @@ TEST(BatchFile, CallLinesBecomeCommandsWithQuotedWordsKeptTogether) {
 TEST(BatchFile, ShellScriptQuotesEveryWord) {
     std::string script = batchToShellScript({{"/p/zolter", "it's here", "a b"}, {"/bin/true"}});
     EXPECT_EQ(script, "'/p/zolter' 'it'\\''s here' 'a b'\n'/bin/true'\n");
+}
+
+// Polls until the program ends (or about ten seconds pass).
+ProgramStatus awaitEnd(StartedProgram& program) {
+    for (int i = 0; i < 1000 && program.running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return program.status();
+}
+
+TEST(PosixProgramStarter, RunsTheCallsInTheWorkingFolderAndKnowsTheirEnd) {
+    testing::TempDir dir;
+    std::string batch = dir.write("project.bat", "@echo off\r\n"
+                                                 "call /usr/bin/touch \"first file\"\r\n"
+                                                 "call /bin/mv \"first file\" done\r\n");
+    PosixProgramStarter starter;
+    auto program = starter.startBatch(batch, dir.path());
+    ProgramStatus end = awaitEnd(*program);
+    EXPECT_EQ(end.state, ProgramStatus::State::Exited);
+    EXPECT_EQ(end.code, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("done")));
+
+    auto failing = starter.startBatch(dir.write("fail.bat", "call /bin/false\r\n"), dir.path());
+    EXPECT_EQ(awaitEnd(*failing).describe(), "exit status 1");
+}
+
+TEST(PosixProgramStarter, AMissingProgramOrCommandFileIsNotStarted) {
+    testing::TempDir dir;
+    PosixProgramStarter starter;
+    auto missing =
+        starter.startBatch(dir.write("a.bat", "call \"" + dir.file("no such") + "\" x\r\n"),
+                           dir.path());
+    EXPECT_EQ(missing->status().state, ProgramStatus::State::NotStarted);
+    EXPECT_EQ(missing->status().describe(),
+              "could not be started: " + dir.file("no such") + ": No such file or directory");
+    EXPECT_EQ(starter.startBatch(dir.file("none.bat"), dir.path())->status().state,
+              ProgramStatus::State::NotStarted);
+    auto noFolder = starter.startBatch(dir.write("b.bat", "call /bin/true\r\n"), dir.file("gone"));
+    EXPECT_EQ(noFolder->status().state, ProgramStatus::State::NotStarted);
+}
+
+TEST(PosixProgramStarter, StoppingEndsTheProgramAndWhatItStarted) {
+    testing::TempDir dir;
+    PosixProgramStarter starter;
+    // Two calls run through a shell, which starts the sleep as a child of its own.
+    auto program = starter.startBatch(
+        dir.write("a.bat", "call /bin/sleep 30\r\ncall /usr/bin/touch after\r\n"), dir.path());
+    EXPECT_TRUE(program->running());
+    program->stop();
+    ProgramStatus end = awaitEnd(*program);
+    EXPECT_EQ(end.state, ProgramStatus::State::Signalled);
+    EXPECT_EQ(end.describe(), "ended by signal 15");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("after")));
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#include "exec/RunProgress.h"
+
+#include <gtest/gtest.h>
+
+#include "submodel/Csubmodel.h"
+#include "support/TempDir.h"
+
+namespace vardex {
+namespace {
+
+Csubmodel cube(int nx, int ny, int nz) {
+    Csubmodel s;
+    s.nx = static_cast<std::int16_t>(nx);
+    s.ny = static_cast<std::int16_t>(ny);
+    s.nz = static_cast<std::int16_t>(nz);
+    return s;
+}
+
+TEST(RunTimerPeriod, FollowsTheGridAndTheRunAndStaysWithinItsBounds) {
+    EXPECT_EQ(runTimerPeriod(cube(20, 20, 40), 3, 0, 96), 510);
+    EXPECT_EQ(runTimerPeriod(cube(4, 3, 2), 3, 0, 12), kMinTimerPeriod); // 0 otherwise
+    EXPECT_EQ(runTimerPeriod(cube(80, 80, 80), 0.1, 0, 960), kMaxTimerPeriod);
+    EXPECT_EQ(runTimerPeriod(cube(20, 20, 40), 0, 0, 96), kFallbackTimerPeriod);
+    EXPECT_EQ(runTimerPeriod(cube(20, 20, 40), 3, 100, 0), kMinTimerPeriod);
+}
+
+TEST(MarkerFile, HoldsTheSolversVerdict) {
+    testing::TempDir dir;
+    EXPECT_TRUE(readMarker(dir.write("ok", "OK\r\n")).ok);
+    MarkerVerdict failed = readMarker(dir.write("failed", "FAILED: the grid has no cells\r\n"));
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.reason, "the grid has no cells");
+    EXPECT_FALSE(readMarker(dir.write("empty", "")).ok);
+    EXPECT_EQ(readMarker(dir.write("other", "done\r\n")).reason,
+              "the solver's marker file holds \"done\"");
+}
+
+TEST(SolverLog, TheLastStepLineGivesTheSimulatedHour) {
+    testing::TempDir dir;
+    EXPECT_FALSE(lastSimulatedHour(dir.file("none")).has_value());
+    EXPECT_FALSE(lastSimulatedHour(dir.write("start", "grid: 4 x 3 x 2 cells\r\n")).has_value());
+    std::string log = dir.write("log", "times: start 0 h\r\n"
+                                       "step 1  t= 3 h  dt= 3 h  iterations 2  highest 33.1 C\r\n"
+                                       "step 2  t= 4.5 h  dt= 1.5 h  iterations 5  highest 34 C\r\n"
+                                       "step 3  t= 7");
+    EXPECT_EQ(lastSimulatedHour(log), 4.5);
+    std::string longLog = "step 0  t= 0 h\r\n";
+    for (int i = 1; i <= 400; ++i)
+        longLog += "step " + std::to_string(i) + "  t= " + std::to_string(i) + " h  dt= 1 h\r\n";
+    EXPECT_EQ(lastSimulatedHour(dir.write("long", longLog)), 400.0);
+}
+
+} // namespace
+} // namespace vardex
