@@ -42,7 +42,7 @@ mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
     : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
     // The editor windows are not part of this program yet.
-    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom", "mnupromodel"})
+    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"})
         findMenuItem(state_.menus, name)->enabled = false;
 }
 
@@ -145,7 +145,18 @@ void mdifrmMain::saveModelAs() {
     changed();
 }
 
+void mdifrmMain::openExecutionWindow() {
+    builder_.clearBuilder();
+    app_.clearModelLists();
+    state_.builderActive = false;
+    state_.enableMenuItem("mnufilesaveas", false);
+    state_.panelVisible = false;
+    changed();
+    if (showExecutionWindow) showExecutionWindow();
+}
+
 void mdifrmMain::exitProgram() {
+    if (mayQuit && !mayQuit()) return;
     if (!state_.saved) saveModelAs();
     if (!state_.modelFilePath.empty()) {
         // The dialogs start in a folder, so the model file's folder is kept, not the file.

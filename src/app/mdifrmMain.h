@@ -42,6 +42,10 @@ class mdifrmMain {
     ModelBuilder& builder() { return builder_; }
     std::function<void()> onChanged;        // the view re-renders
     std::function<void()> onQuit;           // the process ends
+    // Shows the execution-control window (created when it is not there yet).
+    std::function<void()> showExecutionWindow;
+    // Asked before "E&xit" ends the program (child windows may hold work); false keeps it open.
+    std::function<bool()> mayQuit;
     std::string applicationName = "Vardex"; // application name of the placement store
 
     // The load step, run when the window is first shown.
@@ -56,6 +60,8 @@ class mdifrmMain {
     void saveModelAs();
     // "E&xit".
     void exitProgram();
+    // "Model &Execution/output".
+    void openExecutionWindow();
 
     // Runs a builder action and then lets the view re-render.
     template <typename Action> void act(Action&& action) {

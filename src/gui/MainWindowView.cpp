@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -42,6 +43,8 @@ MainWindowView::MainWindowView(mdifrmMain& controller, QWidget* parent)
     statusBar(); // sbStatusBar: present, never written
 
     controller_.onChanged = [this] { render(); };
+    // A child window with a run outstanding may refuse to close.
+    controller_.mayQuit = [this] { return closeChildren(); };
     render();
 }
 
@@ -65,6 +68,7 @@ void MainWindowView::buildMenus() {
     on("mnuNewModel", &mdifrmMain::newModel);
     on("mnuOpenModel", &mdifrmMain::openModel);
     on("mnuExit", &mdifrmMain::exitProgram);
+    on("mnupromodel", &mdifrmMain::openExecutionWindow);
 }
 
 QLineEdit* MainWindowView::addBox(QLayout* layout, const char* caption, bool readOnly) {
@@ -227,7 +231,18 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool MainWindowView::closeChildren() {
+    mdi_->closeAllSubWindows();
+    for (QMdiSubWindow* child : mdi_->subWindowList())
+        if (!child->isHidden()) return false;
+    return true;
+}
+
 void MainWindowView::closeEvent(QCloseEvent* event) {
+    if (!closeChildren()) {
+        event->ignore();
+        return;
+    }
     QRect g = geometry();
     controller_.unload({double(g.left()), double(g.top()), double(g.width()), double(g.height())},
                        isMinimized());

@@ -36,6 +36,8 @@ class MainWindowView : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Asks every child window to close; false when one refused.
+    bool closeChildren();
     void buildMenus();
     void buildPanel();
     QLineEdit* addBox(QLayout* layout, const char* caption, bool readOnly = true);

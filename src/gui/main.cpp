@@ -5,6 +5,7 @@
 #include "MainWindowView.h"
 #include "QtDialogs.h"
 #include "QtPlatform.h"
+#include "RunView.h"
 #include "app/AppState.h"
 #include "app/Startup.h"
 #include "app/mdifrmMain.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     mainWindow.onQuit = [] { QApplication::quit(); };
 
     vardex::gui::MainWindowView view(mainWindow);
+    mainWindow.showExecutionWindow = [&] { vardex::gui::showRunWindow(view.mdiArea(), app); };
     dialogs.setParent(&view);
     vardex::startVardex(app, mainWindow, [&] { view.show(); });
     return application.exec();

@@ -1,0 +1,174 @@
+#include "RunView.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "CondsDialog.h"
+#include "RecsDialog.h"
+#include "SourceDialog.h"
+
+namespace vardex::gui {
+
+RunView::RunView(AppState& app, QWidget* parent)
+    : QWidget(parent), controller_(app, starter_, timer_) {
+    using namespace runCaptions;
+    setWindowTitle(kCaption);
+    auto* column = new QVBoxLayout(this);
+    menuBar_ = new QMenuBar(this);
+    column->setMenuBar(menuBar_);
+
+    auto* frame = new QGroupBox(kFrame, this);
+    auto* form = new QFormLayout(frame);
+    txtModfile_ = new QLabel(frame);
+    txtModfile_->setObjectName("txtModfile");
+    txtmodelName_ = new QLabel(frame);
+    txtmodelName_->setObjectName("txtmodelName");
+    form->addRow(new QLabel(kModfileLabel, frame), txtModfile_);
+    form->addRow(new QLabel(kModelNameLabel, frame), txtmodelName_);
+    for (int k = 0; k < 6; ++k) {
+        labp_[k] = new QLabel(kParameterLabels[k], frame);
+        txtP_[k] = new ClickableBox(frame);
+        txtP_[k]->setObjectName(QString("txtP%1").arg(k));
+        txtP_[k]->setMaximumWidth(120);
+        txtP_[k]->onClick = [this, k] { controller_.parameterClicked(k); };
+        form->addRow(labp_[k], txtP_[k]);
+    }
+    column->addWidget(frame);
+    barProg_ = new QProgressBar(this);
+    barProg_->setObjectName("barProg");
+    column->addWidget(barProg_);
+    column->addStretch(1);
+    StatusBar1_ = new QStatusBar(this);
+    StatusBar1_->setObjectName("StatusBar1");
+    StatusBar1_->setSizeGripEnabled(false);
+    column->addWidget(StatusBar1_);
+
+    buildMenus();
+    controller_.showSource = [this](frmSource& window) {
+        SourceDialog dialog(window, this);
+        dialog.exec();
+    };
+    controller_.showConds = [this](frmConds& window) {
+        CondsDialog dialog(window, this);
+        dialog.exec();
+    };
+    controller_.showRecs = [this](frmRecs& window) {
+        RecsDialog dialog(window, this);
+        dialog.exec();
+    };
+    controller_.onChanged = [this] { render(); };
+    controller_.onClose = [this] {
+        // In the main window the frame closes; on its own the widget does.
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
+        else
+            close();
+    };
+    controller_.load();
+}
+
+RunView::~RunView() {
+    controller_.onChanged = nullptr;
+    controller_.onClose = nullptr;
+}
+
+void RunView::buildMenus() {
+    for (const MenuState& m : controller_.state().menus) {
+        if (m.items.empty()) {
+            // "&Exit" is a menu-bar item of its own.
+            QAction* exit = menuBar_->addAction(QString::fromStdString(m.caption));
+            exit->setObjectName(QString::fromStdString(m.name));
+            actions_[m.name] = exit;
+            connect(exit, &QAction::triggered, this, [this] { controller_.exitWindow(); });
+            continue;
+        }
+        QMenu* menu = menuBar_->addMenu(QString::fromStdString(m.caption));
+        menu->setObjectName(QString::fromStdString(m.name));
+        menus_[m.name] = menu;
+        for (const MenuItemState& item : m.items) {
+            QAction* action = menu->addAction(QString::fromStdString(item.caption));
+            action->setObjectName(QString::fromStdString(item.name));
+            actions_[item.name] = action;
+        }
+    }
+    auto on = [this](const char* item, void (frmRun::*command)()) {
+        connect(action(item), &QAction::triggered, this,
+                [this, command] { (controller_.*command)(); });
+    };
+    on("mnuOpenModel", &frmRun::openModel);
+    on("mnuMakeRunfile", &frmRun::makeRunFile);
+    on("mnuOpenRun", &frmRun::openRunFile);
+    on("mnuSource", &frmRun::concreteSource);
+    on("mnuModSpecs", &frmRun::modelSpecifications);
+    on("mnuExecute", &frmRun::execute);
+    on("mnuModelDisplay", &frmRun::mnuModelDisplay);
+    on("mnuOpensounding", &frmRun::mnuOpensounding);
+    on("mnuTEST", &frmRun::mnuTEST);
+    on("mnudisplaysounding", &frmRun::mnudisplaysounding);
+}
+
+QAction* RunView::action(const std::string& itemName) const {
+    auto it = actions_.find(itemName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* RunView::menu(const std::string& menuName) const {
+    auto it = menus_.find(menuName);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void RunView::render() {
+    const RunWindowState& s = controller_.state();
+    for (const MenuState& m : s.menus) {
+        if (QMenu* qmenu = menu(m.name)) qmenu->menuAction()->setEnabled(m.enabled);
+        for (const MenuItemState& item : m.items) {
+            QAction* a = actions_.at(item.name);
+            a->setEnabled(controller_.itemUsable(item.name));
+            a->setVisible(item.visible);
+            const QString tip = QString::fromStdString(controller_.itemTip(item.name));
+            a->setStatusTip(tip);
+            a->setToolTip(tip.isEmpty() ? a->text() : tip);
+        }
+    }
+    txtModfile_->setText(QString::fromStdString(s.txtModfile));
+    txtmodelName_->setText(QString::fromStdString(s.txtmodelName));
+    for (int k = 0; k < 6; ++k) txtP_[k]->setText(QString::fromStdString(s.txtP[k]));
+    barProg_->setVisible(s.barVisible);
+    barProg_->setRange(s.barMin, s.barMax);
+    barProg_->setValue(s.barValue);
+    StatusBar1_->showMessage(QString::fromStdString(s.status));
+}
+
+void RunView::closeEvent(QCloseEvent* event) {
+    if (!controller_.state().closed) {
+        if (!controller_.queryClose()) {
+            event->ignore();
+            return;
+        }
+        // Closed by the window system: the window's own exit steps, without closing it again.
+        controller_.onClose = nullptr;
+        controller_.exitWindow();
+    }
+    event->accept();
+}
+
+RunView* showRunWindow(QMdiArea* area, AppState& app) {
+    for (QMdiSubWindow* frame : area->subWindowList()) {
+        if (auto* view = qobject_cast<RunView*>(frame->widget())) {
+            area->setActiveSubWindow(frame);
+            frame->show();
+            return view;
+        }
+    }
+    auto* view = new RunView(app);
+    QMdiSubWindow* frame = area->addSubWindow(view);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->resize(560, 520);
+    frame->show();
+    return view;
+}
+
+} // namespace vardex::gui
