@@ -51,11 +51,12 @@ void MainWindowView::buildMenus() {
         menus_[menu.name] = qmenu;
         for (const MenuItemState& item : menu.items) {
             QAction* action = qmenu->addAction(qs(item.caption));
+            qmenu->setToolTipsVisible(true);
             action->setObjectName(qs(item.name));
             actions_[item.name] = action;
         }
     }
-    auto on = [this](const char* item, void (mdifrmMain::*command)()) {
+    auto on = [this](const char* item, auto command) {
         connect(action(item), &QAction::triggered, this,
                 [this, command] { (controller_.*command)(); });
     };
@@ -184,8 +185,11 @@ void MainWindowView::render() {
     for (const MenuState& menu : s.menus) {
         menus_.at(menu.name)->setEnabled(menu.enabled);
         for (const MenuItemState& item : menu.items) {
-            actions_.at(item.name)->setEnabled(item.enabled);
-            actions_.at(item.name)->setVisible(item.visible);
+            QAction* action = actions_.at(item.name);
+            action->setEnabled(item.enabled);
+            action->setVisible(item.visible);
+            action->setToolTip(item.tip.empty() ? action->text() : qs(item.tip));
+            action->setStatusTip(qs(item.tip));
         }
     }
     panel_->setVisible(s.panelVisible);
@@ -227,7 +231,16 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindowView::restorePlacement() {
+    if (std::optional<WindowPlacement> p = controller_.storedPlacement())
+        setGeometry(int(p->left), int(p->top), int(p->width), int(p->height));
+}
+
 void MainWindowView::closeEvent(QCloseEvent* event) {
+    if (!controller_.closeRequested()) {
+        event->ignore();
+        return;
+    }
     QRect g = geometry();
     controller_.unload({double(g.left()), double(g.top()), double(g.width()), double(g.height())},
                        isMinimized());

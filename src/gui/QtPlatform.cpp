@@ -16,6 +16,15 @@ void QtSettingsStore::save(const std::string& application, const std::string& se
     settings.endGroup();
 }
 
+std::optional<std::string> QtSettingsStore::load(const std::string& application,
+                                                 const std::string& section,
+                                                 const std::string& key) const {
+    QSettings settings(QString::fromStdString(application), QString::fromStdString(application));
+    QVariant value = settings.value(QString::fromStdString(section + "/" + key));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
 bool QtProgramStarter::startBatch(const std::string& batchFile, const std::string& workingFolder) {
     std::ifstream in(batchFile, std::ios::binary);
     if (!in) return false;
