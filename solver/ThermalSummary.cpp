@@ -24,7 +24,8 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
     const std::int64_t cells = std::int64_t(in.nx) * in.ny * in.nz;
     const std::int64_t stride[3] = {1, in.nx, std::int64_t(in.nx) * in.ny};
     const double h[3] = {in.dx, in.dy, in.dz};
-    // Faces in direction order: x- is face 2, x+ face 4, y- face 1, y+ face 3, z- face 5, z+ face 6.
+    // Faces in direction order: x- is face 2, x+ face 4, y- face 1, y+ face 3, z- face 5, z+
+    // face 6.
     const int faceOf[3][2] = {{2, 4}, {1, 3}, {5, 6}};
     // As the solver holds faces: a "D" face holds the cells whose material has a held record.
     std::vector<char> heldMaterial(in.materials.size() + 1, 0);
@@ -44,7 +45,8 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
                 const std::size_t c = std::size_t(i + stride[1] * j + stride[2] * k);
                 const int m = in.materialAt(i, j, k);
                 material[c] = m >= 1 && std::size_t(m) <= in.materials.size() ? m : 0;
-                concrete[c] = material[c] > 0 && in.materials[std::size_t(m - 1)].heatProduction > 0;
+                concrete[c] =
+                    material[c] > 0 && in.materials[std::size_t(m - 1)].heatProduction > 0;
             }
 
     // A concrete cell is on the surface when a neighbour is not concrete or when it touches a

@@ -65,7 +65,8 @@ class ThermalSummaryProgram : public ::testing::Test {
 
     void run(const SolverInput& in) {
         std::ofstream(dir_ / "tempfile.1", std::ios::binary) << tempFileText(in);
-        const std::string cmd = "cd '" + dir_.string() + "' && '" ZOLTER_EXE
+        const std::string cmd = "cd '" + dir_.string() +
+                                "' && '" ZOLTER_EXE
                                 "' tempfile.1 STDOUT.1 clrthred.tmp > /dev/null 2>&1";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << slurp(dir_ / "STDOUT.1");
     }
@@ -89,7 +90,8 @@ SolverInput blockInSoil(const std::string& faces) {
     return in;
 }
 
-TEST_F(ThermalSummaryProgram, AnInsulatedConcreteBlockPeaksAtItsAdiabaticTemperatureWithNoDifference) {
+TEST_F(ThermalSummaryProgram,
+       AnInsulatedConcreteBlockPeaksAtItsAdiabaticTemperatureWithNoDifference) {
     SolverInput in = test::block(4, 3, 3, 0.2, test::concrete(1.0), 15.0);
     in.hydration.qCementitious = 250.0;
     in.hydration.concreteRho = 2400.0;
