@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Vardex and starts it on a runnable home folder (build/home, or $VARDEX_HOME).
+# Builds Vardex and starts it on a runnable home folder (build/home, or $VARDEX_HOME), showing the
+# example model, or the model file named as the first argument.
 # A second run keeps what the user changed in that home; only the programs are refreshed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -49,6 +50,9 @@ if [ ! -f "$home/Vardex.ini" ]; then
         printf '\r\n'
     } > "$home/Vardex.ini"
 fi
+
+# Without a model named on the command line, the bundled example opens at start.
+[ $# -gt 0 ] || set -- "$home/data/pier.mod"
 
 # The solver runs in the program's current folder and leaves its outputs there.
 cd "$home"

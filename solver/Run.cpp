@@ -1,6 +1,5 @@
 #include "Run.h"
 
-#include <charconv>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -8,7 +7,9 @@
 #include <iomanip>
 #include <sstream>
 
+#include "OutputText.h"
 #include "Simulation.h"
+#include "ThermalSummary.h"
 
 namespace zolter {
 
@@ -30,18 +31,6 @@ class Log {
   private:
     std::ofstream out_;
 };
-
-void appendFixed(std::string& out, double v) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 5);
-    out.append(buf, res.ptr);
-}
-
-void appendShortest(std::string& out, double v) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, res.ptr);
-}
 
 std::string nowText() {
     const std::time_t t = std::time(nullptr);
@@ -177,6 +166,7 @@ int runZolter(const std::vector<std::string>& args) {
         recorded.insert(recorded.end(), points.begin(), points.end());
         std::string history;
         int timePoints = 0;
+        ThermalSummary summary(in);
         auto record = [&] {
             appendShortest(history, sim.time());
             for (const CellIndex& c : recorded) {
@@ -185,6 +175,7 @@ int runZolter(const std::vector<std::string>& args) {
             }
             history += "\r\n";
             ++timePoints;
+            summary.record(sim.time(), sim.field());
         };
         record();
         sim.run([&](const StepReport& r) {
@@ -215,6 +206,7 @@ int runZolter(const std::vector<std::string>& args) {
         }
         writeField("Tmax.out", sim.shape(), sim.highestField());
         writeTextAtomically("Center.out", std::to_string(timePoints) + "\r\n" + history);
+        writeTextAtomically("Summary.out", summary.text());
 
         std::ostringstream done;
         done << "finished: " << sim.totalIterations() << " iterations in all, wall time "

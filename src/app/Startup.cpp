@@ -2,12 +2,13 @@
 
 namespace vardex {
 
-void startVardex(AppState& app, mdifrmMain& mainWindow,
-                 const std::function<void()>& showMainWindow) {
+void startVardex(AppState& app, mdifrmMain& mainWindow, const std::function<void()>& showMainWindow,
+                 const std::string& modelFile) {
     if (showMainWindow) showMainWindow();
     mainWindow.load();
     app.runMarker = " ";
     app.startupCheck();
+    if (!modelFile.empty()) mainWindow.openModelFile(modelFile);
 }
 
 } // namespace vardex

@@ -1,10 +1,54 @@
 #include "app/mdifrmMain.h"
 
 #include "app/Filters.h"
+#include "app/text/NumberText.h"
 #include "app/text/PrintForm.h"
+#include "submodel/Ccomp.h"
 
 namespace vardex {
 namespace {
+
+constexpr const char* kPlacementKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+
+// Everything reading a model file changes, kept so that a failed read can put it back.
+struct ModelSnapshot {
+    MainWindowState window;
+    ModelBuilder::Saved builder;
+    KeyedList<Csubmodel> submodels;
+    KeyedList<Ccomp> composites;
+    std::vector<std::int16_t> chunks;
+    Cmodel model;
+    std::int16_t selected;
+    std::string currentSubmodelFile, currentSubmodelName;
+    std::int16_t lastNx, lastNy, lastNz;
+    std::string dataPath, userDir, submodelFile;
+
+    ModelSnapshot(const AppState& app, const MainWindowState& w, const ModelBuilder& b)
+        : window(w), builder(b.save()), submodels(app.submodelList), composites(app.compositeList),
+          chunks(app.chunkList), model(app.model), selected(app.selectedSubmodel),
+          currentSubmodelFile(app.currentSubmodelFile),
+          currentSubmodelName(app.currentSubmodelName), lastNx(app.lastSubmodelNx),
+          lastNy(app.lastSubmodelNy), lastNz(app.lastSubmodelNz), dataPath(app.config.DataPath),
+          userDir(app.config.UserDir), submodelFile(app.config.submodelfile) {}
+
+    void restore(AppState& app, MainWindowState& w, ModelBuilder& b) const {
+        w = window;
+        app.submodelList = submodels;
+        app.compositeList = composites;
+        app.chunkList = chunks;
+        app.model = model;
+        app.selectedSubmodel = selected;
+        app.currentSubmodelFile = currentSubmodelFile;
+        app.currentSubmodelName = currentSubmodelName;
+        app.lastSubmodelNx = lastNx;
+        app.lastSubmodelNy = lastNy;
+        app.lastSubmodelNz = lastNz;
+        app.config.DataPath = dataPath;
+        app.config.UserDir = userDir;
+        app.config.submodelfile = submodelFile;
+        b.restore(builder);
+    }
+};
 
 std::vector<MenuState> mainMenus() {
     return {
@@ -42,8 +86,11 @@ mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
     : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
     // The editor windows are not part of this program yet.
-    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"})
-        findMenuItem(state_.menus, name)->enabled = false;
+    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"}) {
+        MenuItemState* item = findMenuItem(state_.menus, name);
+        item->enabled = false;
+        item->tip = "Not available yet: this window comes in a later version of Vardex.";
+    }
 }
 
 void mdifrmMain::changed() {
@@ -73,10 +120,20 @@ void mdifrmMain::unload(const WindowPlacement& placement, bool minimized) {
     auto store = [&](const char* key, double value) {
         settings_.save(applicationName, "Settings", key, strForm(static_cast<float>(value)));
     };
-    store("MainLeft", placement.left);
-    store("MainTop", placement.top);
-    store("MainWidth", placement.width);
-    store("MainHeight", placement.height);
+    const double values[] = {placement.left, placement.top, placement.width, placement.height};
+    for (int i = 0; i < 4; ++i) store(kPlacementKeys[i], values[i]);
+}
+
+std::optional<WindowPlacement> mdifrmMain::storedPlacement() const {
+    double values[4];
+    for (int i = 0; i < 4; ++i) {
+        std::optional<std::string> text =
+            settings_.load(applicationName, "Settings", kPlacementKeys[i]);
+        if (!text || !isNumeric(*text)) return std::nullopt;
+        values[i] = leadingNumber(*text);
+    }
+    if (values[2] < 1 || values[3] < 1) return std::nullopt;
+    return WindowPlacement{values[0], values[1], values[2], values[3]};
 }
 
 void mdifrmMain::modelNameClicked() {
@@ -113,9 +170,21 @@ void mdifrmMain::openModel() {
         app_.dialogs.openFile({filters::kModel, app_.config.UserDir, state_.modelFilePath, ""});
     // Cancelling keeps the model as it is, unsaved changes included.
     if (path.empty()) return;
+    openModelFile(path);
+}
+
+void mdifrmMain::openModelFile(const std::string& path) {
+    const ModelSnapshot before(app_, state_, builder_);
+    // Nothing is selected while the old types are cleared, so no length is asked for a model
+    // whose length the file holds.
+    app_.selectedSubmodel = 0;
     builder_.profileClear();
     state_.modelFilePath = path;
-    builder_.read_modfile(path);
+    if (!builder_.read_modfile(path)) {
+        before.restore(app_, state_, builder_);
+        changed();
+        return;
+    }
     app_.config.DataPath = app_.fs.absolutePath(path);
     state_.panelEnabled = true;
     state_.lblModfile = path;
@@ -124,25 +193,58 @@ void mdifrmMain::openModel() {
     changed();
 }
 
-void mdifrmMain::saveModel() {
-    if (app_.fs.fileExists(state_.modelFilePath))
-        builder_.write_modfile(state_.modelFilePath);
-    else
-        saveModelAs();
+bool mdifrmMain::saveModel() {
+    if (!app_.fs.fileExists(state_.modelFilePath)) return saveModelAs();
+    const bool written = builder_.write_modfile(state_.modelFilePath);
     changed();
+    return written;
 }
 
-void mdifrmMain::saveModelAs() {
+bool mdifrmMain::saveModelAs() {
     if (state_.modelName.empty()) modelNameClicked();
     std::string path =
         app_.dialogs.saveFile({filters::kModel, app_.config.UserDir, state_.modelFilePath, ""});
+    bool written = false;
     if (path.empty()) {
         app_.dialogs.inform("Save again using a good filename", "Model");
     } else {
-        state_.modelFilePath = path;
-        builder_.write_modfile(path);
+        // The path is kept only once the model is written there.
+        written = builder_.write_modfile(path);
+        if (written) state_.modelFilePath = path;
     }
     changed();
+    return written;
+}
+
+bool mdifrmMain::unsavedChangesSettled() {
+    if (state_.saved) return true;
+    switch (app_.dialogs.message("Save changes to the model?", state_.messageTitle,
+                                 MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return saveModel();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void mdifrmMain::rememberModelFolder() {
+    if (state_.modelFilePath.empty()) return;
+    // The dialogs start in a folder, so the model file's folder is kept, not the file.
+    app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(state_.modelFilePath));
+    app_.config.write_startup();
+}
+
+bool mdifrmMain::closeRequested() {
+    if (quitting_) return true;
+    if (!unsavedChangesSettled()) return false;
+    // Child windows may hold work of their own (a run in progress): they are asked next.
+    if (mayQuit && !mayQuit()) return false;
+    quitting_ = true;
+    rememberModelFolder();
+    app_.clearModelLists();
+    return true;
 }
 
 void mdifrmMain::openExecutionWindow() {
@@ -156,14 +258,7 @@ void mdifrmMain::openExecutionWindow() {
 }
 
 void mdifrmMain::exitProgram() {
-    if (mayQuit && !mayQuit()) return;
-    if (!state_.saved) saveModelAs();
-    if (!state_.modelFilePath.empty()) {
-        // The dialogs start in a folder, so the model file's folder is kept, not the file.
-        app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(state_.modelFilePath));
-        app_.config.write_startup();
-    }
-    app_.clearModelLists();
+    if (!closeRequested()) return;
     if (onQuit) onQuit();
 }
 

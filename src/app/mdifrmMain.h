@@ -3,6 +3,7 @@
 // model-file commands and Exit. The model-builder panel inside it is the ModelBuilder.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/AppState.h"
@@ -44,7 +45,8 @@ class mdifrmMain {
     std::function<void()> onQuit;           // the process ends
     // Shows the execution-control window (created when it is not there yet).
     std::function<void()> showExecutionWindow;
-    // Asked before "E&xit" ends the program (child windows may hold work); false keeps it open.
+    // Asked before the program ends, once the model's changes are settled (child windows may hold
+    // work); false keeps it open.
     std::function<bool()> mayQuit;
     std::string applicationName = "Vardex"; // application name of the placement store
 
@@ -52,12 +54,20 @@ class mdifrmMain {
     void load();
     // The window is closed by the window system: the placement is stored unless minimized.
     void unload(const WindowPlacement& placement, bool minimized);
+    // The placement stored at the last unload, to restore at start; nothing when none was.
+    std::optional<WindowPlacement> storedPlacement() const;
+    // The window system asks to close the window: false keeps it open (unsaved changes kept).
+    bool closeRequested();
     // A click on the read-only model-name box.
     void modelNameClicked();
     void newModel();
     void openModel();
-    void saveModel();
-    void saveModelAs();
+    // Opens a named model file, as Open model does with the name its dialog returns. A model
+    // that cannot be read leaves the window's model exactly as it was.
+    void openModelFile(const std::string& path);
+    // Both answer whether the model was written.
+    bool saveModel();
+    bool saveModelAs();
     // "E&xit".
     void exitProgram();
     // "Model &Execution/output".
@@ -71,11 +81,15 @@ class mdifrmMain {
 
   private:
     void changed();
+    // With unsaved changes asks whether to save them: true when the program may end.
+    bool unsavedChangesSettled();
+    void rememberModelFolder();
 
     AppState& app_;
     SettingsStore& settings_;
     MainWindowState state_;
     ModelBuilder builder_;
+    bool quitting_ = false; // the user has agreed to end the program
 };
 
 } // namespace vardex

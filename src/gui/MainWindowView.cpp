@@ -54,11 +54,12 @@ void MainWindowView::buildMenus() {
         menus_[menu.name] = qmenu;
         for (const MenuItemState& item : menu.items) {
             QAction* action = qmenu->addAction(qs(item.caption));
+            qmenu->setToolTipsVisible(true);
             action->setObjectName(qs(item.name));
             actions_[item.name] = action;
         }
     }
-    auto on = [this](const char* item, void (mdifrmMain::*command)()) {
+    auto on = [this](const char* item, auto command) {
         connect(action(item), &QAction::triggered, this,
                 [this, command] { (controller_.*command)(); });
     };
@@ -188,8 +189,11 @@ void MainWindowView::render() {
     for (const MenuState& menu : s.menus) {
         menus_.at(menu.name)->setEnabled(menu.enabled);
         for (const MenuItemState& item : menu.items) {
-            actions_.at(item.name)->setEnabled(item.enabled);
-            actions_.at(item.name)->setVisible(item.visible);
+            QAction* action = actions_.at(item.name);
+            action->setEnabled(item.enabled);
+            action->setVisible(item.visible);
+            action->setToolTip(item.tip.empty() ? action->text() : qs(item.tip));
+            action->setStatusTip(qs(item.tip));
         }
     }
     panel_->setVisible(s.panelVisible);
@@ -238,8 +242,13 @@ bool MainWindowView::closeChildren() {
     return true;
 }
 
+void MainWindowView::restorePlacement() {
+    if (std::optional<WindowPlacement> p = controller_.storedPlacement())
+        setGeometry(int(p->left), int(p->top), int(p->width), int(p->height));
+}
+
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    if (!closeChildren()) {
+    if (!controller_.closeRequested()) {
         event->ignore();
         return;
     }

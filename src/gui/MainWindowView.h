@@ -24,6 +24,8 @@ class MainWindowView : public QMainWindow {
     explicit MainWindowView(mdifrmMain& controller, QWidget* parent = nullptr);
 
     void render();
+    // Puts the window where it was at the last close, when that was stored.
+    void restorePlacement();
 
     QAction* action(const std::string& itemName) const;
     QWidget* panel() const { return panel_; }

@@ -18,6 +18,15 @@ void QtSettingsStore::save(const std::string& application, const std::string& se
     settings.endGroup();
 }
 
+std::optional<std::string> QtSettingsStore::load(const std::string& application,
+                                                 const std::string& section,
+                                                 const std::string& key) const {
+    QSettings settings(QString::fromStdString(application), QString::fromStdString(application));
+    QVariant value = settings.value(QString::fromStdString(section + "/" + key));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
 namespace {
 
 class QtStartedProgram : public StartedProgram {

@@ -14,6 +14,8 @@ class QtSettingsStore : public SettingsStore {
   public:
     void save(const std::string& application, const std::string& section, const std::string& key,
               const std::string& value) override;
+    std::optional<std::string> load(const std::string& application, const std::string& section,
+                                    const std::string& key) const override;
 };
 
 // Runs a command file as a QProcess in the working folder (not detached, so its end is known).

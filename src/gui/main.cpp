@@ -24,6 +24,11 @@ int main(int argc, char* argv[]) {
     vardex::gui::MainWindowView view(mainWindow);
     mainWindow.showExecutionWindow = [&] { vardex::gui::showRunWindow(view.mdiArea(), app); };
     dialogs.setParent(&view);
-    vardex::startVardex(app, mainWindow, [&] { view.show(); });
+    view.restorePlacement();
+    // "vardex MODEL_FILE" opens that model once the start-up steps are done.
+    const QStringList arguments = QApplication::arguments();
+    const std::string modelFile = arguments.size() > 1 ? arguments.at(1).toStdString() : "";
+    vardex::startVardex(
+        app, mainWindow, [&] { view.show(); }, modelFile);
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "app/Filters.h"
 #include "app/text/NumberFormat.h"
@@ -71,6 +72,20 @@ void ModelBuilder::chooseColorFor(int k) {
     if (k <= app_.submodelList.count()) app_.submodelList.item(k)->color = *color;
     window_.shpproColor = *color;
     changed();
+    drawModel();
+}
+
+std::int32_t ModelBuilder::defaultTypeColor(int k) {
+    static constexpr std::int32_t kColors[] = {
+        rgb(192, 80, 77),  rgb(79, 129, 189), rgb(155, 187, 89),  rgb(128, 100, 162),
+        rgb(75, 172, 198), rgb(247, 150, 70), rgb(112, 112, 112), rgb(196, 160, 0)};
+    return kColors[(k - 1) % std::size(kColors)];
+}
+
+void ModelBuilder::restore(const Saved& saved) {
+    model_ = saved.model;
+    current_ = saved.current;
+    drawModel();
 }
 
 void ModelBuilder::addType() {
@@ -91,8 +106,9 @@ void ModelBuilder::addType() {
     window_.txtnumgeotypes = plainDigits(model_.typeCount);
     const int sel = app_.submodelList.count();
     app_.selectedSubmodel = static_cast<std::int16_t>(sel);
-    model_.typeColors[sel - 1] = kWhite;
-    current_->color = kWhite;
+    // White would vanish on the white drawing, so a cancelled chooser keeps a visible colour.
+    model_.typeColors[sel - 1] = defaultTypeColor(sel);
+    current_->color = model_.typeColors[sel - 1];
     chooseColorFor(sel);
     model_.typeLengths[sel - 1] = static_cast<float>(std::abs(current_->nz)) * current_->dz;
     window_.builderActive = true;

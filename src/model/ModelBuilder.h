@@ -45,6 +45,19 @@ class ModelBuilder {
     void emptyChunkSlots() { model_.emptySlots(); }
     void setTotalLength(float length) { model_.totalLength = length; }
 
+    // The builder's own part of a model, kept while another model is read so that a failed read
+    // can put it back.
+    struct Saved {
+        ModelState model;
+        std::shared_ptr<Csubmodel> current;
+    };
+    Saved save() const { return {model_, current_}; }
+    void restore(const Saved& saved);
+
+    // Checks that the model, as the writer would write it, reads back: an empty text when it
+    // does, else what is wrong.
+    std::string unreadableModelProblem() const;
+
     // Model file.
     bool read_modfile(const std::string& path);
     bool read_profile(const std::string& path);
@@ -52,6 +65,8 @@ class ModelBuilder {
 
   private:
     void chooseColorFor(int k);
+    // A colour that shows on the white drawing, different for neighbouring types.
+    static std::int32_t defaultTypeColor(int k);
     void addChunk(double y);
     void deleteChunk(double y);
     // Slot of a click at drawing height y; 0 when the click is outside the slots.

@@ -121,12 +121,37 @@ bool ModelBuilder::read_profile(const std::string& path) {
     }
 }
 
+std::string ModelBuilder::unreadableModelProblem() const {
+    if (app_.submodelList.count() != model_.typeCount)
+        return "its sub-model types and their profiles do not match.";
+    for (const auto& type : app_.submodelList)
+        if (trim(type->smodfile).empty()) return "a sub-model type has no profile file.";
+    if (model_.typeCount > kMaxModelTypes)
+        return "it has more than " + plainDigits(kMaxModelTypes) + " sub-model types.";
+    const int chunks = app_.model.chunkCount;
+    if (chunks < 1) return "it has no chunks; place at least one chunk.";
+    if (chunks > kMaxFileChunks)
+        return "it has more than " + plainDigits(kMaxFileChunks) + " chunks.";
+    if (chunks > static_cast<int>(app_.chunkList.size()))
+        return "its chunk count is larger than its list of chunks.";
+    for (int c = 0; c < chunks; ++c)
+        if (app_.chunkList[c] < 1 || app_.chunkList[c] > model_.typeCount)
+            return "a chunk is of a sub-model type that does not exist.";
+    return {};
+}
+
 bool ModelBuilder::write_modfile(const std::string& path) {
     if (path.empty()) {
         app_.dialogs.inform("bad model file name", "Model");
         return false;
     }
     adjust();
+    if (std::string problem = unreadableModelProblem(); !problem.empty()) {
+        app_.dialogs.inform("The model was not written, because it could not be opened again:" +
+                                std::string(kNewLine) + problem + kNewLine + path,
+                            window_.messageTitle);
+        return false;
+    }
     try {
         std::vector<std::string> lines{
             PrintLine("model file=").zone(path).str(),

@@ -11,6 +11,7 @@ struct MenuItemState {
     std::string caption;
     bool enabled = true;
     bool visible = true;
+    std::string tip = {}; // tooltip and status tip, e.g. why the item is disabled
 };
 
 struct MenuState {

@@ -9,8 +9,8 @@ namespace vardex {
 
 inline constexpr const char* kDefaultTitle = "Vardex";
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     std::string filter;     // pairs of description and pattern joined by "|"

@@ -99,18 +99,44 @@ TEST(MainWindow, UnloadStoresThePlacementUnlessMinimized) {
     EXPECT_EQ(f.settings.values["Vardex/Settings/MainHeight"], " 600");
 }
 
-TEST(MainWindow, ExitRemembersTheModelFolderEmptiesTheListsAndQuits) {
+TEST(MainWindow, ThePlacementStoredAtUnloadIsRestoredAtTheNextStart) {
+    MainFixture f;
+    EXPECT_FALSE(f.main.storedPlacement());
+    f.main.unload({10, 20, 800.5, 600}, false);
+    mdifrmMain next(f.app, f.settings);
+    std::optional<WindowPlacement> p = next.storedPlacement();
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->left, 10);
+    EXPECT_EQ(p->top, 20);
+    EXPECT_EQ(p->width, 800.5);
+    EXPECT_EQ(p->height, 600);
+    // A damaged value is no placement at all.
+    f.settings.values["Vardex/Settings/MainWidth"] = "wide";
+    EXPECT_FALSE(next.storedPlacement());
+}
+
+TEST(MainWindow, ExitWithoutChangesRemembersTheModelFolderEmptiesTheListsAndQuits) {
     MainFixture f;
     f.app.config.testing = true; // keep the configuration file out of it
-    f.dialogs.fileAnswers = {f.home.write("models/pier.mod", "x")};
-    f.main.saveModelAs(); // cannot be read as a model, but names the model file
     f.app.chunkList = {1};
     bool quit = false;
     f.main.onQuit = [&] { quit = true; };
     f.main.exitProgram();
     EXPECT_TRUE(quit);
-    EXPECT_EQ(f.app.config.UserDir, f.home.file("models"));
+    EXPECT_TRUE(f.dialogs.messages.empty());
     EXPECT_TRUE(f.app.chunkList.empty());
+    // Once agreed, the window's own close follows without asking again.
+    EXPECT_TRUE(f.main.closeRequested());
+}
+
+TEST(MainWindow, WindowsNotYetAvailableSayWhyTheirItemsAreGrey) {
+    MainFixture f;
+    std::vector<MenuState> menus = f.main.state().menus;
+    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"}) {
+        const MenuItemState* item = findMenuItem(menus, name);
+        EXPECT_FALSE(item->enabled) << name;
+        EXPECT_NE(item->tip.find("Not available yet"), std::string::npos) << name;
+    }
 }
 
 } // namespace

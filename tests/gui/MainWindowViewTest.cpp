@@ -86,6 +86,38 @@ class MainWindowViewTest : public QObject {
         QVERIFY(quit);
     }
 
+    void closingWithUnsavedChangesAsksAndCancelKeepsTheWindow() {
+        Fixture f;
+        f.view.action("mnuNewModel")->trigger();
+        f.dialogs.inputAnswers.push_back("Unsaved");
+        f.main.modelNameClicked();
+        f.dialogs.threeWayAnswers = {MessageAnswer::Cancel};
+        QVERIFY(!f.view.close());
+        QVERIFY(f.view.isVisible());
+        QCOMPARE(f.dialogs.messages.back().text, std::string("Save changes to the model?"));
+        QCOMPARE(f.view.modelNameBox()->text(), QString("Unsaved"));
+        f.dialogs.threeWayAnswers = {MessageAnswer::No};
+        QVERIFY(f.view.close());
+    }
+
+    void aModelNamedAtStartIsShown() {
+        testing::TempDir data;
+        std::string profile = data.file("pier.prf");
+        data.write("pier.prf", testing::profileText(profile, testing::ProfileContent{}));
+        std::string model =
+            data.write("pier 4.mod",
+                       "model file= x\r\nRevised\r\nmodelname=    Pier 4\r\nsubmodelfiles= 1 \r\n"
+                       "submodels=     1 \r\n[submodelprofiles]\r\n1\r\n[submodel]\r\n"
+                       "profilename=  Pier\r\nprofile=      " +
+                           profile + "\r\ncolor=         255 \r\n[parameters]\r\n");
+        Fixture f(model);
+        QVERIFY(f.view.panel()->isVisible());
+        QCOMPARE(f.view.modelNameBox()->text(), QString("Pier 4"));
+        QCOMPARE(f.view.panel()->findChild<QComboBox*>("cboprofilename")->currentText(),
+                 QString("Pier"));
+        QVERIFY(f.view.modelCanvas()->operationCount() > 0);
+    }
+
     void aClickOnTheModelNameBoxAsksForTheName() {
         Fixture f;
         f.dialogs.inputAnswers.push_back("Pier 4");
@@ -110,8 +142,9 @@ class MainWindowViewTest : public QObject {
         AppState app{dialogs, {home.path()}};
         mdifrmMain main{app, settings};
         gui::MainWindowView view{main};
-        Fixture() {
-            startVardex(app, main, [&] { view.show(); });
+        explicit Fixture(const std::string& modelFile = {}) {
+            startVardex(
+                app, main, [&] { view.show(); }, modelFile);
         }
     };
 };

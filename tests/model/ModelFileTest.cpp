@@ -189,19 +189,170 @@ TEST(MainWindowFileCommands, CancellingOpenKeepsTheModelAndSaveAsNeedsAName) {
     EXPECT_EQ(f.dialogs.messages.back().title, "Model");
 }
 
-TEST(MainWindowFileCommands, ExitWithAnUnsavedModelOffersTheSaveDialogFirst) {
+TEST(MainWindowFileCommands, AFailedOpenLeavesThePreviousModelAndSaveDoesNotTouchTheBadFile) {
+    FileFixture f;
+    std::string good = f.model(3, "1,2,1", {"Base", "Shaft"});
+    f.dialogs.fileAnswers = {good};
+    f.main.openModel();
+    f.dialogs.inputAnswers = {"Renamed"};
+    f.main.modelNameClicked(); // an unsaved change, which must survive the failed open
+    const MainWindowState before = f.main.state();
+    const ModelState modelBefore = f.builder.model();
+    const std::vector<std::int16_t> chunksBefore = f.app.chunkList;
+
+    std::string text = f.home.read("shaft.mod");
+    text.replace(text.find("submodels=     3 "), 17, "submodels=     three");
+    std::string bad = f.home.write("bad copy.mod", text);
+    f.dialogs.messages.clear();
+    f.dialogs.fileAnswers = {bad};
+    f.main.openModel();
+
+    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"a bad file to read\r\n" + bad});
+    const MainWindowState& w = f.main.state();
+    EXPECT_EQ(w.modelFilePath, good);
+    EXPECT_EQ(w.lblModfile, good);
+    EXPECT_EQ(w.modelName, "Renamed");
+    EXPECT_FALSE(w.saved);
+    EXPECT_EQ(w.cboprofilename.items, before.cboprofilename.items);
+    EXPECT_EQ(w.txtTotChunks, before.txtTotChunks);
+    EXPECT_EQ(f.app.chunkList, chunksBefore);
+    EXPECT_EQ(f.app.submodelList.count(), 2);
+    EXPECT_EQ(f.builder.model().totalLength, modelBefore.totalLength);
+    EXPECT_EQ(f.builder.model().chunkSlots[50].type, 2);
+
+    // Save writes the model that is shown, to its own file; the bad file stays as it was.
+    ASSERT_TRUE(f.main.saveModel());
+    EXPECT_EQ(f.home.read("bad copy.mod"), text);
+    f.dialogs.messages.clear();
+    FileFixture g;
+    ASSERT_TRUE(g.builder.read_modfile(good)) << g.dialogs.messageTexts().at(0);
+    EXPECT_EQ(g.app.chunkList, chunksBefore);
+    EXPECT_EQ(g.main.state().modelName, "Renamed");
+}
+
+TEST(MainWindowFileCommands, AModelThatCouldNotBeOpenedAgainIsNotWritten) {
     FileFixture f;
     f.main.newModel();
-    f.dialogs.inputAnswers = {"Unsaved"};
+    f.dialogs.fileAnswers = {f.writeProfile("Base", 2)};
+    f.dialogs.colorAnswers = {255};
+    f.builder.addType(); // a type, but no chunk placed
+    f.dialogs.inputAnswers = {"No chunks"};
     f.main.modelNameClicked();
+    std::string path = f.home.file("empty.mod");
+    f.dialogs.messages.clear();
+    f.dialogs.fileAnswers = {path};
+    EXPECT_FALSE(f.main.saveModelAs());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_FALSE(f.dialogs.messages.empty());
+    EXPECT_NE(f.dialogs.messages.back().text.find("no chunks"), std::string::npos);
+    EXPECT_NE(f.dialogs.messages.back().text.find(path), std::string::npos);
+    EXPECT_EQ(f.main.state().modelFilePath, "");
+    EXPECT_FALSE(f.main.state().saved);
+}
+
+TEST(MainWindowFileCommands, OpeningOverALoadedModelAsksForNoLengthEstimate) {
+    FileFixture f;
+    f.dialogs.fileAnswers = {f.model(2, "1,2", {"Base", "Shaft"})};
+    f.main.openModel();
+    std::string second = f.home.file("second.mod");
+    std::filesystem::copy_file(f.home.file("shaft.mod"), second);
+    f.dialogs.fileAnswers = {second};
+    f.main.openModel();
+    EXPECT_TRUE(f.dialogs.messages.empty()) << f.dialogs.messages.at(0).text;
+    EXPECT_TRUE(f.dialogs.prompts.empty()) << f.dialogs.prompts.at(0).prompt;
+    EXPECT_EQ(f.main.state().lblModfile, second);
+    EXPECT_EQ(f.main.state().txtModLength, "4.0");
+}
+
+TEST(MainWindowFileCommands, ACancelledColourChooserLeavesAVisibleColourAndAColourRedraws) {
+    FileFixture f;
+    f.main.newModel();
+    f.dialogs.fileAnswers = {f.writeProfile("Base", 2), f.writeProfile("Shaft", 2)};
+    f.dialogs.inputAnswers = {"10"};
+    f.builder.addType(); // chooser cancelled
+    f.builder.addType(); // chooser cancelled
+    const ModelState& m = f.builder.model();
+    EXPECT_NE(m.typeColors[0], kWhite);
+    EXPECT_NE(m.typeColors[1], kWhite);
+    EXPECT_NE(m.typeColors[0], m.typeColors[1]);
+    f.builder.mouseUp(0, 495);
+    f.dialogs.colorAnswers = {rgb(0, 0, 255)};
+    f.builder.chooseColor();
+    std::vector<testing::DrawOp> lines = f.drawing.sinceClear(testing::DrawOp::Line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().color, rgb(0, 0, 255));
+}
+
+// Exit and the window's close button settle unsaved changes the same way.
+struct UnsavedCase {
+    const char* name;
+    bool closeButton;
+    MessageAnswer answer;
+    bool hasFile;
+    bool ends;
+    bool written;
+};
+
+class ClosingWithUnsavedChanges : public ::testing::TestWithParam<UnsavedCase> {};
+
+TEST_P(ClosingWithUnsavedChanges, AsksYesNoCancelFirst) {
+    const UnsavedCase c = GetParam();
+    FileFixture f;
+    std::string path = f.model(1, "1", {"Base"});
+    if (c.hasFile) {
+        f.dialogs.fileAnswers = {path};
+        f.main.openModel();
+    } else {
+        f.main.newModel();
+        f.dialogs.fileAnswers = {f.writeProfile("Base", 2)};
+        f.dialogs.inputAnswers = {"10"};
+        f.builder.addType();
+        f.builder.mouseUp(0, 495);
+    }
+    f.dialogs.inputAnswers = {"Changed"};
+    f.main.modelNameClicked();
+    const std::string fileBefore = f.home.read("shaft.mod");
+    f.dialogs.messages.clear();
+    f.dialogs.threeWayAnswers = {c.answer};
     bool quit = false;
     f.main.onQuit = [&] { quit = true; };
-    f.main.exitProgram();
-    ASSERT_EQ(f.dialogs.fileRequests.size(), 1u);
-    EXPECT_TRUE(f.dialogs.fileRequests[0].save);
-    EXPECT_EQ(f.dialogs.messages.back().text, "Save again using a good filename");
-    EXPECT_TRUE(quit);
+
+    bool ends = c.closeButton ? f.main.closeRequested() : (f.main.exitProgram(), quit);
+
+    ASSERT_FALSE(f.dialogs.messages.empty());
+    EXPECT_EQ(f.dialogs.messages[0].text, "Save changes to the model?");
+    EXPECT_EQ(f.dialogs.messages[0].title, "Model");
+    EXPECT_EQ(f.dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(ends, c.ends);
+    if (c.hasFile) {
+        EXPECT_EQ(f.home.read("shaft.mod") != fileBefore, c.written);
+        // Ending remembers the model's folder for the next start.
+        if (c.ends) {
+            EXPECT_EQ(f.app.config.UserDir, f.home.path());
+        }
+    }
+    if (!c.ends) {
+        EXPECT_EQ(f.main.state().modelName, "Changed");
+        EXPECT_FALSE(f.main.state().saved);
+        EXPECT_FALSE(f.app.submodelList.empty());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindowFileCommands, ClosingWithUnsavedChanges,
+    ::testing::Values(
+        UnsavedCase{"ExitYesSavesToItsFileAndEnds", false, MessageAnswer::Yes, true, true, true},
+        UnsavedCase{"ExitNoEndsWithoutWriting", false, MessageAnswer::No, true, true, false},
+        UnsavedCase{"ExitCancelKeepsEverything", false, MessageAnswer::Cancel, true, false, false},
+        UnsavedCase{"CloseYesSavesToItsFileAndEnds", true, MessageAnswer::Yes, true, true, true},
+        UnsavedCase{"CloseNoEndsWithoutWriting", true, MessageAnswer::No, true, true, false},
+        UnsavedCase{"CloseCancelKeepsEverything", true, MessageAnswer::Cancel, true, false, false},
+        // Yes without a file runs Save As; its dialog cancelled keeps the program open.
+        UnsavedCase{"ExitYesWithoutAFileAndSaveAsCancelledStays", false, MessageAnswer::Yes, false,
+                    false, false},
+        UnsavedCase{"CloseYesWithoutAFileAndSaveAsCancelledStays", true, MessageAnswer::Yes, false,
+                    false, false}),
+    [](const ::testing::TestParamInfo<UnsavedCase>& info) { return info.param.name; });
 
 TEST(MainWindowFileCommands, NewModelShowsAnEmptyPanel) {
     FileFixture f;

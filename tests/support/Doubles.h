@@ -41,6 +41,12 @@ class RecordingSettingsStore : public SettingsStore {
               const std::string& value) override {
         values[application + "/" + section + "/" + key] = value;
     }
+    std::optional<std::string> load(const std::string& application, const std::string& section,
+                                    const std::string& key) const override {
+        auto it = values.find(application + "/" + section + "/" + key);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
 };
 
 // A program a test plays: it runs until the test ends it (or it is stopped).

@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs that answer from scripts and record every message, prompt and file request.
-// Unscripted questions answer as if cancelled: No, an empty text, no colour.
+// Unscripted questions answer as if cancelled: No (Cancel where offered), an empty text, no colour.
 
 #include <deque>
 #include <string>
@@ -31,6 +31,7 @@ class ScriptedDialogs : public Dialogs {
   public:
     // Scripts, consumed in order.
     std::deque<bool> yesNoAnswers;
+    std::deque<MessageAnswer> threeWayAnswers; // Yes / No / Cancel questions; unscripted: Cancel
     std::deque<std::string> inputAnswers;
     std::deque<std::string> fileAnswers; // for open and save dialogs alike
     std::deque<std::optional<std::int32_t>> colorAnswers;

@@ -1,0 +1,137 @@
+#include "ThermalSummary.h"
+
+#include <cmath>
+#include <limits>
+
+#include "OutputText.h"
+
+namespace zolter {
+namespace {
+
+// 1-based column, row and zone of cell c.
+void appendCell(std::string& out, std::int64_t c, const int n[3]) {
+    if (c < 0) {
+        out += ",0,0,0";
+        return;
+    }
+    const std::int64_t i = c % n[0], j = (c / n[0]) % n[1], k = c / (std::int64_t(n[0]) * n[1]);
+    out += ',' + std::to_string(i + 1) + ',' + std::to_string(j + 1) + ',' + std::to_string(k + 1);
+}
+
+} // namespace
+
+ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} {
+    const std::int64_t cells = std::int64_t(in.nx) * in.ny * in.nz;
+    const std::int64_t stride[3] = {1, in.nx, std::int64_t(in.nx) * in.ny};
+    const double h[3] = {in.dx, in.dy, in.dz};
+    // Faces in direction order: x- is face 2, x+ face 4, y- face 1, y+ face 3, z- face 5, z+
+    // face 6.
+    const int faceOf[3][2] = {{2, 4}, {1, 3}, {5, 6}};
+    // As the solver holds faces: a "D" face holds the cells whose material has a held record.
+    std::vector<char> heldMaterial(in.materials.size() + 1, 0);
+    for (const BoundaryRecord& r : in.boundaries)
+        if (r.dirichlet && r.material >= 1 && std::size_t(r.material) <= in.materials.size())
+            heldMaterial[std::size_t(r.material)] = 1;
+    auto held = [&](int d, int side, int material) {
+        const std::size_t f = std::size_t(faceOf[d][side] - 1);
+        return f < in.faces.size() && in.faces[f] == 'D' && heldMaterial[std::size_t(material)];
+    };
+
+    std::vector<char> concrete(std::size_t(cells), 0);
+    std::vector<int> material(std::size_t(cells), 0);
+    for (int k = 0; k < in.nz; ++k)
+        for (int j = 0; j < in.ny; ++j)
+            for (int i = 0; i < in.nx; ++i) {
+                const std::size_t c = std::size_t(i + stride[1] * j + stride[2] * k);
+                const int m = in.materialAt(i, j, k);
+                material[c] = m >= 1 && std::size_t(m) <= in.materials.size() ? m : 0;
+                concrete[c] =
+                    material[c] > 0 && in.materials[std::size_t(m - 1)].heatProduction > 0;
+            }
+
+    // A concrete cell is on the surface when a neighbour is not concrete or when it touches a
+    // held face; insulated grid faces are symmetry planes or joins to the next chunk.
+    std::vector<char> surface(std::size_t(cells), 0);
+    for (std::int64_t c = 0; c < cells; ++c) {
+        if (!concrete[std::size_t(c)]) continue;
+        const std::int64_t idx[3] = {c % in.nx, (c / in.nx) % in.ny, c / stride[2]};
+        bool onSurface = false;
+        for (int d = 0; d < 3 && !onSurface; ++d) {
+            const int m = material[std::size_t(c)];
+            if (idx[d] == 0 ? held(d, 0, m) : !concrete[std::size_t(c - stride[d])])
+                onSurface = true;
+            if (idx[d] == n_[d] - 1 ? held(d, 1, m) : !concrete[std::size_t(c + stride[d])])
+                onSurface = true;
+        }
+        surface[std::size_t(c)] = onSurface;
+    }
+
+    // Nearest surface along the three grid lines through each concrete cell: walking from a
+    // concrete cell along a line stays in concrete until it meets a surface cell, so one sweep
+    // each way along every line finds it.
+    nearest_.assign(std::size_t(cells), -1);
+    std::vector<double> distance(std::size_t(cells), std::numeric_limits<double>::infinity());
+    for (int d = 0; d < 3; ++d) {
+        const int a = (d + 1) % 3, b = (d + 2) % 3;
+        for (int ib = 0; ib < n_[b]; ++ib)
+            for (int ia = 0; ia < n_[a]; ++ia) {
+                const std::int64_t start = ia * stride[a] + ib * stride[b];
+                for (int dir = 0; dir < 2; ++dir) {
+                    std::int64_t last = -1;
+                    int lastAt = 0;
+                    for (int s = 0; s < n_[d]; ++s) {
+                        const int t = dir == 0 ? s : n_[d] - 1 - s;
+                        const std::int64_t c = start + t * stride[d];
+                        if (!concrete[std::size_t(c)]) {
+                            last = -1;
+                            continue;
+                        }
+                        if (surface[std::size_t(c)]) {
+                            last = c;
+                            lastAt = t;
+                        }
+                        if (last < 0) continue;
+                        const double dist = std::abs(t - lastAt) * h[d];
+                        if (dist < distance[std::size_t(c)]) {
+                            distance[std::size_t(c)] = dist;
+                            nearest_[std::size_t(c)] = last;
+                        }
+                    }
+                }
+            }
+    }
+}
+
+void ThermalSummary::record(double time, const std::vector<double>& field) {
+    std::int64_t hottest = -1, core = -1;
+    double highest = -std::numeric_limits<double>::infinity(), largest = 0.0;
+    for (std::size_t c = 0; c < field.size(); ++c) {
+        if (field[c] > highest) {
+            highest = field[c];
+            hottest = std::int64_t(c);
+        }
+        const std::int64_t s = nearest_[c];
+        if (s < 0) continue;
+        const double difference = std::abs(field[c] - field[std::size_t(s)]);
+        if (difference > largest) {
+            largest = difference;
+            core = std::int64_t(c);
+        }
+    }
+    appendShortest(rows_, time);
+    rows_ += ',';
+    appendFixed(rows_, highest);
+    appendCell(rows_, hottest, n_);
+    rows_ += ',';
+    appendFixed(rows_, largest);
+    appendCell(rows_, core, n_);
+    appendCell(rows_, core < 0 ? -1 : nearest_[std::size_t(core)], n_);
+    rows_ += "\r\n";
+    ++timePoints_;
+}
+
+std::string ThermalSummary::text() const {
+    return std::to_string(timePoints_) + "\r\n" + rows_;
+}
+
+} // namespace zolter

@@ -1,0 +1,36 @@
+#pragma once
+// The two figures an engineer checks against a pour's thermal limits, per time point: the field's
+// highest temperature and where it is, and the largest difference between a concrete cell and the
+// concrete surface nearest to it (see README "Summary.out" for what counts as the surface).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "SolverInput.h"
+
+namespace zolter {
+
+class ThermalSummary {
+  public:
+    explicit ThermalSummary(const SolverInput& in);
+
+    // Adds one time point; field is in output order (i fastest, then j, then k).
+    void record(double time, const std::vector<double>& field);
+
+    int timePoints() const { return timePoints_; }
+    // The count of time points, then one comma-separated line per time point.
+    std::string text() const;
+
+    // 0-based cell of the surface nearest to cell c, or -1 when c is not concrete or the concrete
+    // has no surface.
+    std::int64_t nearestSurface(std::size_t c) const { return nearest_[c]; }
+
+  private:
+    int n_[3];
+    std::vector<std::int64_t> nearest_;
+    std::string rows_;
+    int timePoints_ = 0;
+};
+
+} // namespace zolter

@@ -1,0 +1,92 @@
+#include "exec/TemperatureHistories.h"
+
+#include <cmath>
+
+#include "app/text/ListInput.h"
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "exec/CsvExport.h"
+
+namespace vardex {
+namespace {
+
+std::string metres(double value) {
+    // Three decimals are finer than any zone; trailing zeros dropped.
+    std::string text = std::to_string(std::round(value * 1000) / 1000);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+} // namespace
+
+std::string pointLabel(int chunk, const std::string& point, double x, double y, double z) {
+    return "chunk " + plainDigits(chunk) + " " + point + " (" + metres(x) + ", " + metres(y) +
+           ", " + metres(z) + " m)";
+}
+
+std::vector<HistorySeries> readHistoryFile(const HistorySource& source) {
+    ListInput in(source.path);
+    const double count = in.readNumber();
+    if (!(count >= 1) || count != std::floor(count))
+        throw ReadError("the count of time points is not a whole number above 0");
+    // Each line holds the time and one temperature per point; the first line tells how many.
+    std::vector<std::vector<double>> rows;
+    for (int t = 0; t < static_cast<int>(count); ++t) {
+        std::string line = in.readLine();
+        while (trim(line).empty()) line = in.readLine();
+        ListInput fields = ListInput::fromText(line);
+        std::vector<double> row;
+        while (!fields.atEnd()) row.push_back(fields.readNumber());
+        if (row.size() < 2) throw ReadError("a time point without temperatures");
+        if (!rows.empty() && row.size() != rows.front().size())
+            throw ReadError("time points with different numbers of temperatures");
+        rows.push_back(row);
+    }
+    std::vector<HistorySeries> series(rows.front().size() - 1);
+    for (std::size_t p = 0; p < series.size(); ++p) {
+        series[p].label = p < source.labels.size()
+                              ? source.labels[p]
+                              : "chunk " + plainDigits(source.chunk) + " column " +
+                                    plainDigits(static_cast<int>(p + 1));
+        for (const std::vector<double>& row : rows) {
+            series[p].time.push_back(row[0]);
+            series[p].temperature.push_back(row[p + 1]);
+        }
+    }
+    return series;
+}
+
+bool TemperatureHistories::load(const std::vector<HistorySource>& sources) {
+    std::vector<HistorySeries> read;
+    std::string problems;
+    for (const HistorySource& source : sources) {
+        try {
+            std::vector<HistorySeries> chunk = readHistoryFile(source);
+            read.insert(read.end(), chunk.begin(), chunk.end());
+        } catch (const std::exception& e) {
+            problems += std::string(kNewLine) + "chunk " + plainDigits(source.chunk) + ": " +
+                        source.path + " (" + e.what() + ")";
+        }
+    }
+    if (!problems.empty())
+        dialogs_.inform("These histories could not be read and are not shown:" + problems, kTitle);
+    if (read.empty()) return false;
+    series_ = std::move(read);
+    return true;
+}
+
+std::vector<std::string> TemperatureHistories::csvLines() const {
+    std::vector<std::string> lines{"series,time (h),temperature (C)"};
+    for (const HistorySeries& s : series_)
+        for (std::size_t i = 0; i < s.time.size(); ++i)
+            lines.push_back(csvField(s.label) + "," + trim(strForm(s.time[i])) + "," +
+                            trim(strForm(s.temperature[i])));
+    return lines;
+}
+
+bool TemperatureHistories::exportCsv() {
+    return saveCsv(dialogs_, kTitle, "histories.csv", csvLines());
+}
+
+} // namespace vardex

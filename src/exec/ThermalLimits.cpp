@@ -1,0 +1,89 @@
+#include "exec/ThermalLimits.h"
+
+#include <cmath>
+
+#include "app/text/ListInput.h"
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "exec/CsvExport.h"
+
+namespace vardex {
+namespace {
+
+constexpr int kSummaryColumns = 12;
+
+std::string number(double value) {
+    return trim(strForm(value));
+}
+
+} // namespace
+
+ChunkPeaks readSummaryFile(const std::string& path, int chunk) {
+    ListInput in(path);
+    const double count = in.readNumber();
+    if (!(count >= 1) || count != std::floor(count))
+        throw ReadError("the count of time points is not a whole number above 0");
+    ChunkPeaks peaks;
+    peaks.chunk = chunk;
+    for (int t = 0; t < static_cast<int>(count); ++t) {
+        double v[kSummaryColumns];
+        for (double& value : v) value = in.readNumber();
+        if (t == 0 || v[1] > peaks.peak) {
+            peaks.peak = v[1];
+            peaks.peakTime = v[0];
+            for (int a = 0; a < 3; ++a) peaks.peakCell[a] = static_cast<int>(v[2 + a]);
+        }
+        if (t == 0 || v[5] > peaks.difference) {
+            peaks.difference = v[5];
+            peaks.differenceTime = v[0];
+        }
+    }
+    return peaks;
+}
+
+bool ThermalLimits::load(const std::vector<std::string>& summaryFiles) {
+    std::vector<ChunkPeaks> read;
+    std::string problems;
+    for (std::size_t c = 0; c < summaryFiles.size(); ++c) {
+        const int chunk = static_cast<int>(c + 1);
+        try {
+            read.push_back(readSummaryFile(summaryFiles[c], chunk));
+        } catch (const std::exception& e) {
+            problems += std::string(kNewLine) + "chunk " + plainDigits(chunk) + ": " +
+                        summaryFiles[c] + " (" + e.what() + ")";
+        }
+    }
+    if (!problems.empty())
+        dialogs_.inform("These summaries could not be read and are not shown:" + problems, kTitle);
+    if (read.empty()) return false;
+    rows_ = std::move(read);
+    return true;
+}
+
+bool ThermalLimits::anyExceeded() const {
+    for (const ChunkPeaks& row : rows_)
+        if (temperatureExceeded(row) || differenceExceeded(row)) return true;
+    return false;
+}
+
+std::vector<std::string> ThermalLimits::csvLines() const {
+    std::vector<std::string> lines{
+        "chunk,peak temperature (C),time of peak (h),column,row,zone,peak difference (C),"
+        "time of peak difference (h),temperature limit (C),temperature exceeded,"
+        "difference limit (C),difference exceeded"};
+    for (const ChunkPeaks& r : rows_)
+        lines.push_back(plainDigits(r.chunk) + "," + number(r.peak) + "," + number(r.peakTime) +
+                        "," + plainDigits(r.peakCell[0]) + "," + plainDigits(r.peakCell[1]) + "," +
+                        plainDigits(r.peakCell[2]) + "," + number(r.difference) + "," +
+                        number(r.differenceTime) + "," + number(limits.maxTemperature) + "," +
+                        (temperatureExceeded(r) ? "yes" : "no") + "," +
+                        number(limits.maxDifference) + "," +
+                        (differenceExceeded(r) ? "yes" : "no"));
+    return lines;
+}
+
+bool ThermalLimits::exportCsv() {
+    return saveCsv(dialogs_, kTitle, "thermal limits.csv", csvLines());
+}
+
+} // namespace vardex

@@ -1,0 +1,102 @@
+#include "HistoriesView.h"
+
+#include <cmath>
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace vardex::gui {
+
+HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), histories_(histories), dialogs_(dialogs) {
+    setWindowTitle(TemperatureHistories::kTitle);
+    resize(900, 600);
+
+    auto* chart = new QChart;
+    auto* time = new QValueAxis;
+    time->setTitleText("time (h)");
+    auto* temperature = new QValueAxis;
+    temperature->setTitleText("temperature (\u00B0C)");
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(temperature, Qt::AlignLeft);
+    double tMin = 0, tMax = 1, yMin = 0, yMax = 1;
+    bool first = true;
+    for (const HistorySeries& s : histories_.series()) {
+        auto* line = new QLineSeries;
+        line->setName(QString::fromStdString(s.label));
+        for (std::size_t i = 0; i < s.time.size(); ++i) {
+            line->append(s.time[i], s.temperature[i]);
+            if (first) {
+                tMin = tMax = s.time[i];
+                yMin = yMax = s.temperature[i];
+                first = false;
+            }
+            tMin = std::min(tMin, s.time[i]);
+            tMax = std::max(tMax, s.time[i]);
+            yMin = std::min(yMin, s.temperature[i]);
+            yMax = std::max(yMax, s.temperature[i]);
+        }
+        chart->addSeries(line);
+        line->attachAxis(time);
+        line->attachAxis(temperature);
+    }
+    time->setRange(tMin, tMax > tMin ? tMax : tMin + 1);
+    temperature->setRange(std::floor(yMin - 1), std::ceil(yMax + 1));
+    temperature->applyNiceNumbers();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    chartView_ = new QChartView(chart, this);
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setRubberBand(QChartView::RectangleRubberBand);
+
+    auto* reset = new QPushButton("&Reset zoom", this);
+    auto* csv = new QPushButton("Export &CSV...", this);
+    auto* png = new QPushButton("Export &PNG...", this);
+    auto* close = new QPushButton("Close", this);
+    reset->setObjectName("resetZoom");
+    csv->setObjectName("exportCsv");
+    png->setObjectName("exportPng");
+    connect(reset, &QPushButton::clicked, this, [chart] { chart->zoomReset(); });
+    connect(csv, &QPushButton::clicked, this, [this] { histories_.exportCsv(); });
+    connect(png, &QPushButton::clicked, this, [this] { exportPng(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel("Drag a rectangle to zoom in; right-click zooms out.", this), 1);
+    buttons->addWidget(reset);
+    buttons->addWidget(csv);
+    buttons->addWidget(png);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chartView_, 1);
+    layout->addLayout(buttons);
+}
+
+int HistoriesView::seriesCount() const {
+    return static_cast<int>(chartView_->chart()->series().size());
+}
+
+bool HistoriesView::savePng(const QString& path) const {
+    // Written beside the target and renamed, like every other file the program writes.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    return chartView_->grab().save(&file, "PNG") && file.commit();
+}
+
+void HistoriesView::exportPng() {
+    std::string path = dialogs_.saveFile({" PNG images (*.png)|*.png|All files (*.*)|*.*", "",
+                                          "histories.png", TemperatureHistories::kTitle});
+    if (path.empty()) return;
+    if (!savePng(QString::fromStdString(path)))
+        dialogs_.inform("Could not write" + std::string(kNewLine) + path,
+                        TemperatureHistories::kTitle);
+}
+
+} // namespace vardex::gui
