@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include <benchmark/benchmark.h>
 #include <QApplication>
+#include <benchmark/benchmark.h>
 
 #include "CanvasWidget.h"
 #include "app/text/TextFileWriter.h"
@@ -60,19 +60,36 @@ void BM_LayerAsOneImage(benchmark::State& state) {
 }
 BENCHMARK(BM_LayerAsOneImage)->Unit(benchmark::kMillisecond);
 
+const std::string kFieldPath = "display_bench_field.out";
+
+// Five decimals per temperature, as the solver writes its fields.
+void writeField(const std::string& path) {
+    TextFileWriter out(path);
+    for (int z = 1; z <= kCells; ++z)
+        for (int y = 1; y <= kCells; ++y) {
+            std::string line;
+            for (int x = 1; x <= kCells; ++x)
+                line += std::to_string(20.123456 + x % 7 + z).substr(0, 8) + " ";
+            out.line(line);
+        }
+    out.commit();
+}
+
+// Reading a whole 80 x 80 x 80 field as the display reads it.
+void BM_ReadField(benchmark::State& state) {
+    writeField(kFieldPath);
+    for (auto _ : state) {
+        TemperatureField field = readTemperatureField(kFieldPath, kCells, kCells, kCells);
+        benchmark::DoNotOptimize(field.average);
+    }
+    FileSystem().deleteFile(kFieldPath);
+}
+BENCHMARK(BM_ReadField)->Unit(benchmark::kMillisecond);
+
 // One scroll step of the display over an 80 x 80 x 80 field, painted.
 void BM_DisplayScrollStep(benchmark::State& state) {
-    const std::string path = "display_bench_field.out";
-    {
-        TextFileWriter out(path);
-        for (int z = 1; z <= kCells; ++z)
-            for (int y = 1; y <= kCells; ++y) {
-                std::string line;
-                for (int x = 1; x <= kCells; ++x) line += std::to_string(20 + x % 7 + z) + " ";
-                out.line(line);
-            }
-        out.commit();
-    }
+    const std::string path = kFieldPath;
+    writeField(path);
     struct NoDialogs : Dialogs {
         MessageAnswer message(const std::string&, const std::string&, MessageButtons) override {
             return MessageAnswer::Ok;

@@ -14,8 +14,8 @@ DisplaySource modelDisplaySource(const AppState& app, const std::string& viewMod
     source.fileName = modelfile;
     for (std::size_t k = 1; k <= chunkTypes.size(); ++k) {
         DisplayChunk chunk;
-        chunk.outputFile = app.fs.absolutePath(trim(runName) + "." +
-                                               plainDigits(static_cast<int>(k)));
+        chunk.outputFile =
+            app.fs.absolutePath(trim(runName) + "." + plainDigits(static_cast<int>(k)));
         const int type = chunkTypes[k - 1];
         if (type >= 1 && type <= app.submodelList.count()) {
             const Csubmodel& s = *app.submodelList.item(type);

@@ -19,9 +19,9 @@ struct DisplayChunk {
 };
 
 struct DisplaySource {
-    std::string viewMode;            // "model", "sounding", anything else draws nothing
-    std::string fileName;            // the model file; the display shows its base name
-    std::vector<DisplayChunk> chunks; // chunk 1 (the base) first
+    std::string viewMode;                // "model", "sounding", anything else draws nothing
+    std::string fileName;                // the model file; the display shows its base name
+    std::vector<DisplayChunk> chunks;    // chunk 1 (the base) first
     const Csounding* sounding = nullptr; // the trace drawn in "sounding" mode; may be null
 };
 

@@ -14,7 +14,9 @@ std::vector<MenuState> tempMenus() {
     return {{"mnudisplay",
              "&Display",
              true,
-             {{"mnuUnits", "&Units"}, {"mnuSI", "&SI"}, {"mnuUS", "&US"},
+             {{"mnuUnits", "&Units"},
+              {"mnuSI", "&SI"},
+              {"mnuUS", "&US"},
               {"mnuCross", "&Cross Section"}}}};
 }
 
@@ -44,8 +46,8 @@ void frmTemp::load() {
         for (const DisplayChunk& chunk : source_.chunks) {
             grid_ = chunk;
             if (!crossSection(chunk)) break;
-            state_.cboChunk.items.push_back("Chunk " + plainDigits(static_cast<int>(
-                                                           sections_.size())));
+            state_.cboChunk.items.push_back("Chunk " +
+                                            plainDigits(static_cast<int>(sections_.size())));
             state_.cboChunk.listIndex = static_cast<int>(sections_.size()) - 1;
         }
     } else if (source_.viewMode == "sounding") {

@@ -138,7 +138,8 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
             // Row 0 and column 0 stay at the grid's (left, top) corner whichever way the scale
             // runs.
             const QImage& image = images_[op.width];
-            painter.drawImage(QRectF(a, b).normalized(), image.mirrored(b.x() < a.x(), b.y() < a.y()));
+            painter.drawImage(QRectF(a, b).normalized(),
+                              image.mirrored(b.x() < a.x(), b.y() < a.y()));
             break;
         }
         }

@@ -61,7 +61,6 @@ class TempDisplayView : public QDialog {
 };
 
 // Opens the display as a modal dialog over the parent and returns when it is closed.
-void showTemperatureDisplay(AppState& app, Dialogs& dialogs, DisplaySource source,
-                            QWidget* parent);
+void showTemperatureDisplay(AppState& app, Dialogs& dialogs, DisplaySource source, QWidget* parent);
 
 } // namespace vardex::gui

@@ -35,8 +35,8 @@ void CsdgDatum::get_testadj() {
 }
 
 std::pair<int, int> CsdgDatum::check_test() const {
-    const double r = 2 * (std::abs(M(1, 1)) - std::abs(M(2, 2))) /
-                     (std::abs(M(1, 2)) + std::abs(M(1, 1)));
+    const double r =
+        2 * (std::abs(M(1, 1)) - std::abs(M(2, 2))) / (std::abs(M(1, 2)) + std::abs(M(1, 1)));
     if (r < 0.15) {
         std::pair<int, int> at{1, 1};
         for (auto [i, j] : {std::pair{1, 2}, std::pair{2, 1}, std::pair{2, 2}})
@@ -74,8 +74,8 @@ void CsdgDatum::getRotation() {
 
 std::string CsdgDatum::drtempText() const {
     std::string text = strForm(drTemp1) + "  " + strForm(drTemp2) + kNewLine + strForm(drTemp4) +
-                       "  " + strForm(drTemp3) + kNewLine + "  local rotation = " +
-                       strForm(dRot_local);
+                       "  " + strForm(drTemp3) + kNewLine +
+                       "  local rotation = " + strForm(dRot_local);
     if (!rotationFound_)
         text += std::string(kNewLine) + "No rotation can be found: the deviations give no angle.";
     return text;

@@ -40,14 +40,14 @@ TypeContent type(const std::string& name, int nx, int ny, int nz, float dx) {
     t.layers.assign(nz, 1);
     std::vector<std::vector<int>> rows(ny, std::vector<int>(nx, 2));
     for (auto& row : rows) row.front() = row.back() = 1;
-    t.sections = {SectionContent{name,
-                                 nx,
-                                 ny,
-                                 dx,
-                                 0.5f,
-                                 rows,
-                                 {{"Soil", 1.5f, 1.1f, 1800.0f, 0.0f},
-                                  {"Concrete", 2.6f, 0.92f, 2350.0f, 1.0f}}}};
+    t.sections = {SectionContent{
+        name,
+        nx,
+        ny,
+        dx,
+        0.5f,
+        rows,
+        {{"Soil", 1.5f, 1.1f, 1800.0f, 0.0f}, {"Concrete", 2.6f, 0.92f, 2350.0f, 1.0f}}}};
     return t;
 }
 

@@ -61,7 +61,7 @@ TEST(FrmTemp, AHandCheckedFieldGetsItsLevelsLabelsAndColours) {
     EXPECT_EQ(w->state().Label2, " 2");
     EXPECT_EQ(w->state().Label3, " 60");
     EXPECT_EQ(f.cells(), (std::vector<std::int32_t>{rgb(42, 42, 241), rgb(85, 85, 227),
-                                                     rgb(128, 128, 212), rgb(255, 255, 170)}));
+                                                    rgb(128, 128, 212), rgb(255, 255, 170)}));
     // The scale shows the thirty class colours on its own background.
     auto classes = f.scale.sinceClear(DrawOp::FilledBox);
     ASSERT_EQ(classes.size(), 30u);
@@ -126,7 +126,7 @@ TEST(FrmTemp, TheScrollBarStartsInTheMiddleAndChangesTheLayer) {
     EXPECT_NE(top, middle);
     EXPECT_EQ(top[0], w->shown()->scale.colourOf(40));
     EXPECT_EQ(w->shown()->cellColours[8], top[0]); // (1, 1, 3) remembered
-    w->VScroll1_Change(4); // beyond the layers: nothing happens
+    w->VScroll1_Change(4);                         // beyond the layers: nothing happens
     EXPECT_EQ(w->state().txtLayer, "3");
 }
 

@@ -17,9 +17,9 @@ DisplaySource threeLayers(testing::AppFixture& f) {
     DisplaySource source;
     source.viewMode = "model";
     source.fileName = f.home.file("data/pier.mod");
-    const std::string path = f.home.write(
-        "pier.1", testing::crlf({"10 10 10 10", "10 10 10 10", "20 20 20 20", "20 20 20 20",
-                                 "40 40 40 40", "40 40 40 40"}));
+    const std::string path =
+        f.home.write("pier.1", testing::crlf({"10 10 10 10", "10 10 10 10", "20 20 20 20",
+                                              "20 20 20 20", "40 40 40 40", "40 40 40 40"}));
     source.chunks.push_back({path, 4, 2, 3, 0.5, 0.5, 0.5});
     return source;
 }

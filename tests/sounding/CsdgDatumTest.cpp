@@ -104,9 +104,8 @@ TEST(CsdgDatum, FourEqualReadingsGiveNoRotationInsteadOfNaN) {
     testing::ScriptedDialogs dialogs;
     d.show_drtemp(dialogs);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              " 0   0\r\n 0   0\r\n  local rotation =  0\r\n"
-              "No rotation can be found: the deviations give no angle.");
+    EXPECT_EQ(dialogs.messages[0].text, " 0   0\r\n 0   0\r\n  local rotation =  0\r\n"
+                                        "No rotation can be found: the deviations give no angle.");
 }
 
 TEST(CsdgDatum, ShowDrtempLaysTheDeviationsOutAsOnTheProbe) {

@@ -45,10 +45,10 @@ TEST(Csounding, CreationAsksForOffsetAndSlope) {
 
 TEST(Csounding, ReadsTheReadingsAfterTheHeaderAndWritesTheResultsFile) {
     SoundingFixture f;
-    std::string path = f.home.write(
-        "a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
-                                 "05/21/2026 09:12, 1.0,30,31,0,32,33,False",
-                                 "2026-05-21 09:14, 1.0,20,20,99,20,20,True"}));
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "05/21/2026 09:12, 1.0,30,31,0,32,33,False",
+                                              "2026-05-21 09:14, 1.0,20,20,99,20,20,True"}));
     auto s = f.make();
     ASSERT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
     // The line without "True" is skipped; field 4 is not a temperature.
@@ -84,11 +84,11 @@ TEST(Csounding, AFileWithoutDateReadsNothing) {
 
 TEST(Csounding, ALineWithoutItsCommasEndsTheReadingAndKeepsTheEarlierReadings) {
     SoundingFixture f;
-    std::string path = f.home.write(
-        "a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
-                                 "05/21/2026 09:12, 1.0,12,10,0,10,10,True",
-                                 "05/21/2026 09:14, 1.5;20;20;0;20;20,True",
-                                 "05/21/2026 09:16, 2.0,16,10,0,15,10,True"}));
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "05/21/2026 09:12, 1.0,12,10,0,10,10,True",
+                                              "05/21/2026 09:14, 1.5;20;20;0;20;20,True",
+                                              "05/21/2026 09:16, 2.0,16,10,0,15,10,True"}));
     auto s = f.make();
     EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
     ASSERT_EQ(s->datapts(), 2);
@@ -100,9 +100,9 @@ TEST(Csounding, ALineWithoutItsCommasEndsTheReadingAndKeepsTheEarlierReadings) {
 
 TEST(Csounding, AnUnreadableDateEndsTheReadingLikeTheEndOfTheFile) {
     SoundingFixture f;
-    std::string path = f.home.write(
-        "a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
-                                 "13/45/2026 09:12, 1.0,12,10,0,10,10,True"}));
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "13/45/2026 09:12, 1.0,12,10,0,10,10,True"}));
     auto s = f.make();
     EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
     EXPECT_EQ(s->datapts(), 1);
@@ -118,11 +118,11 @@ TEST(Csounding, AMissingFileIsSaidAndReadsNothing) {
 
 TEST(SoundingTrace, PointsLieAcrossTheDrawingFromTheLowestToTheHighestAverage) {
     SoundingFixture f;
-    std::string path = f.home.write(
-        "a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,10,10,10,True",
-                                 "05/21/2026 09:12, 1.0,30,30,30,30,30,True",
-                                 "05/21/2026 09:14, 1.5,20,20,20,20,20,True",
-                                 "05/21/2026 09:16, 2.0,20,20,20,20,20,True"}));
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,10,10,10,True",
+                                              "05/21/2026 09:12, 1.0,30,30,30,30,30,True",
+                                              "05/21/2026 09:14, 1.5,20,20,20,20,20,True",
+                                              "05/21/2026 09:16, 2.0,20,20,20,20,20,True"}));
     auto s = f.make();
     s->read_sounding(path, f.results);
     testing::RecordingCanvas canvas(400, 300);
