@@ -96,6 +96,23 @@ class TempDisplayViewTest : public QObject {
         QVERIFY2(dark >= 12, "the twelve readings are drawn inside the picture");
     }
 
+    void everyChunkCanBeShownAgain() {
+        testing::AppFixture f;
+        DisplaySource source = threeLayers(f);
+        source.chunks.push_back(
+            {f.home.write("pier.2", testing::crlf({"1 2 3", "4 5 6"})), 3, 2, 1, 1.0, 1.0, 1.0});
+        gui::TempDisplayView view(f.app, f.dialogs, source);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(view.chunkBox()->isVisible());
+        QCOMPARE(view.chunkBox()->count(), 2);
+        QCOMPARE(view.chunkBox()->currentIndex(), 1); // the last chunk is shown first
+        QCOMPARE(view.scrollBar()->maximum(), 1);
+        emit view.chunkBox()->activated(0);
+        QCOMPARE(view.scrollBar()->maximum(), 3);
+        QCOMPARE(view.layerBox()->text(), QString("2"));
+    }
+
     void noFileChosenClosesTheDisplay() {
         testing::AppFixture f;
         DisplaySource source;
