@@ -44,6 +44,7 @@ double CanvasWidget::scaleHeight() const {
 void CanvasWidget::clear(std::int32_t background) {
     background_ = background;
     ops_.clear();
+    images_.clear();
     update();
 }
 
@@ -66,6 +67,23 @@ void CanvasWidget::filledBox(double x1, double y1, double x2, double y2, std::in
 
 void CanvasWidget::point(double x, double y, std::int32_t color) {
     add({Op::Point, x, y, x, y, color, 3});
+}
+
+void CanvasWidget::cellGrid(double left, double top, double cellWidth, double cellHeight,
+                            int columns, int rows, const std::vector<std::int32_t>& colours) {
+    if (columns < 1 || rows < 1 || colours.size() < static_cast<std::size_t>(columns) * rows)
+        return;
+    QImage image(columns, rows, QImage::Format_RGB32);
+    for (int r = 0; r < rows; ++r) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
+        for (int c = 0; c < columns; ++c) {
+            const std::int32_t colour = colours[static_cast<std::size_t>(r) * columns + c];
+            line[c] = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+        }
+    }
+    images_.push_back(std::move(image));
+    add({Op::Image, left, top, left + columns * cellWidth, top + rows * cellHeight, 0,
+         static_cast<int>(images_.size()) - 1});
 }
 
 void CanvasWidget::setAspectRatio(double ratio) {
@@ -116,6 +134,14 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
         case Op::Point:
             painter.drawEllipse(a, 1.5, 1.5);
             break;
+        case Op::Image: {
+            // Row 0 and column 0 stay at the grid's (left, top) corner whichever way the scale
+            // runs.
+            const QImage& image = images_[op.width];
+            painter.drawImage(QRectF(a, b).normalized(),
+                              image.mirrored(b.x() < a.x(), b.y() < a.y()));
+            break;
+        }
         }
     }
 }

@@ -1,0 +1,34 @@
+#include "exec/DisplaySource.h"
+
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "submodel/Csubmodel.h"
+
+namespace vardex {
+
+DisplaySource modelDisplaySource(const AppState& app, const std::string& viewMode,
+                                 const std::string& modelfile, const std::string& runName,
+                                 const std::vector<std::int16_t>& chunkTypes) {
+    DisplaySource source;
+    source.viewMode = viewMode;
+    source.fileName = modelfile;
+    for (std::size_t k = 1; k <= chunkTypes.size(); ++k) {
+        DisplayChunk chunk;
+        chunk.outputFile =
+            app.fs.absolutePath(trim(runName) + "." + plainDigits(static_cast<int>(k)));
+        const int type = chunkTypes[k - 1];
+        if (type >= 1 && type <= app.submodelList.count()) {
+            const Csubmodel& s = *app.submodelList.item(type);
+            chunk.nx = s.nx;
+            chunk.ny = s.ny;
+            chunk.nz = s.nz;
+            chunk.dx = s.dx;
+            chunk.dy = s.dy;
+            chunk.dz = s.dz;
+        }
+        source.chunks.push_back(chunk);
+    }
+    return source;
+}
+
+} // namespace vardex

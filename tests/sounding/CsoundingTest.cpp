@@ -1,0 +1,203 @@
+// Reading sounding data files, the results file and the "&Data" commands.
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/Filters.h"
+#include "sounding/Csounding.h"
+#include "sounding/SoundingCommands.h"
+#include "sounding/SoundingTrace.h"
+#include "support/AppFixture.h"
+#include "support/RecordingCanvas.h"
+
+namespace vardex {
+namespace {
+
+using testing::crlf;
+
+// Header, then readings: date, time, depth at character 19, T1, T2, reference, T3, T4, valid.
+const std::string kHeader = crlf({"Probe P-1", "DATE       TIME,DEPTH,T1,T2,REF,T3,T4,VALID"});
+
+struct SoundingFixture : testing::AppFixture {
+    std::string results = home.file("Output/sdgx.out");
+    // Offset and slope prompts answered first.
+    std::unique_ptr<Csounding> make() {
+        dialogs.inputAnswers = {"5", "8"};
+        return std::make_unique<Csounding>(dialogs);
+    }
+};
+
+TEST(Csounding, CreationAsksForOffsetAndSlope) {
+    SoundingFixture f;
+    auto s = f.make();
+    ASSERT_EQ(f.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(f.dialogs.prompts[0].prompt, "Enter a thermcouple voltage offset (mV):");
+    EXPECT_EQ(f.dialogs.prompts[0].defaultText, "0");
+    EXPECT_EQ(f.dialogs.prompts[1].prompt, "Enter a thermcouple voltage slope (deg/mV):");
+    EXPECT_EQ(f.dialogs.prompts[1].defaultText, "7");
+    EXPECT_DOUBLE_EQ(s->offset, 0.005);
+    EXPECT_DOUBLE_EQ(s->slope, 8);
+    EXPECT_EQ(s->highest, -10000);
+    EXPECT_EQ(s->lowest, 10000);
+    EXPECT_EQ(s->datapts(), 0);
+}
+
+TEST(Csounding, ReadsTheReadingsAfterTheHeaderAndWritesTheResultsFile) {
+    SoundingFixture f;
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "05/21/2026 09:12, 1.0,30,31,0,32,33,False",
+                                              "2026-05-21 09:14, 1.0,20,20,99,20,20,True"}));
+    auto s = f.make();
+    ASSERT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
+    // The line without "True" is skipped; field 4 is not a temperature.
+    ASSERT_EQ(s->datapts(), 2);
+    const CsdgDatum& first = *s->datums.item(1);
+    EXPECT_DOUBLE_EQ(first.dDepth, 0.5);
+    EXPECT_DOUBLE_EQ(first.dTemp3, 11);
+    EXPECT_DOUBLE_EQ(first.dTime, 46163); // 21 May 2026 counted from 30 December 1899
+    EXPECT_DOUBLE_EQ(s->datums.item(2)->dTime, 46163);
+    EXPECT_EQ(s->highest, 20);
+    EXPECT_EQ(s->lowest, 10.5);
+    EXPECT_EQ(s->soundingfile, path);
+    // The second reading's equal temperatures give no rotation: said, and written as 0.
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "2  Finished rotating " + path +
+                  "\r\n1 reading(s) without a temperature difference: rotation written as 0");
+    // Depth, average, rotation, Z rotation, error: plain digits, three blanks between.
+    EXPECT_EQ(testing::readFile(f.results), crlf({".5   10.5   45   0   0", "1   20   0   0   0"}));
+}
+
+TEST(Csounding, AFileWithoutDateReadsNothing) {
+    SoundingFixture f;
+    std::string path =
+        f.home.write("a.sdg", crlf({"Probe P-1", "05/21/2026 09:10, 0.5,10,10,0,11,11,True"}));
+    auto s = f.make();
+    EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::NoReadings);
+    EXPECT_EQ(s->datapts(), 0);
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"0  PROBLEM: sounding data file=" + path});
+    EXPECT_FALSE(std::filesystem::exists(f.results));
+}
+
+TEST(Csounding, ALineWithoutItsCommasEndsTheReadingAndKeepsTheEarlierReadings) {
+    SoundingFixture f;
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "05/21/2026 09:12, 1.0,12,10,0,10,10,True",
+                                              "05/21/2026 09:14, 1.5;20;20;0;20;20,True",
+                                              "05/21/2026 09:16, 2.0,16,10,0,15,10,True"}));
+    auto s = f.make();
+    EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
+    ASSERT_EQ(s->datapts(), 2);
+    EXPECT_DOUBLE_EQ(s->datums.item(2)->dDepth, 1.0);
+    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"2  Finished rotating " + path});
+    EXPECT_EQ(testing::readFile(f.results),
+              crlf({".5   10.5   45   0   0", "1   10.5   -31.717474411461   0   0"}));
+}
+
+TEST(Csounding, AnUnreadableDateEndsTheReadingLikeTheEndOfTheFile) {
+    SoundingFixture f;
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "13/45/2026 09:12, 1.0,12,10,0,10,10,True"}));
+    auto s = f.make();
+    EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
+    EXPECT_EQ(s->datapts(), 1);
+}
+
+TEST(Csounding, AMissingFileIsSaidAndReadsNothing) {
+    SoundingFixture f;
+    auto s = f.make();
+    EXPECT_EQ(s->read_sounding(f.home.file("none.sdg"), f.results), SoundingRead::NotOpened);
+    EXPECT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(s->datapts(), 0);
+}
+
+TEST(SoundingTrace, PointsLieAcrossTheDrawingFromTheLowestToTheHighestAverage) {
+    SoundingFixture f;
+    std::string path =
+        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,10,10,10,True",
+                                              "05/21/2026 09:12, 1.0,30,30,30,30,30,True",
+                                              "05/21/2026 09:14, 1.5,20,20,20,20,20,True",
+                                              "05/21/2026 09:16, 2.0,20,20,20,20,20,True"}));
+    auto s = f.make();
+    s->read_sounding(path, f.results);
+    testing::RecordingCanvas canvas(400, 300);
+    drawSoundingTrace(*s, canvas);
+    auto points = canvas.sinceClear(testing::DrawOp::Point);
+    ASSERT_EQ(points.size(), 4u);
+    // A margin of 20 on each side of 400: 10 at 20, 30 at 380, 20 at 200; depth down.
+    EXPECT_DOUBLE_EQ(points[0].x1, 20);
+    EXPECT_DOUBLE_EQ(points[1].x1, 380);
+    EXPECT_DOUBLE_EQ(points[2].x1, 200);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(points[i].y1, (i + 1) / 4.0 * 300);
+        EXPECT_GE(points[i].x1, 0);
+        EXPECT_LE(points[i].x1, 400);
+    }
+}
+
+TEST(SoundingCommands, AcquireTestAndDisplayTheBundledSounding) {
+    SoundingFixture f;
+    const std::string example = std::string(VARDEX_EXAMPLES_DIR) + "/probe.sdg";
+    SoundingCommands commands(f.app);
+    const Csounding* displayed = nullptr;
+    int displays = 0;
+    commands.openDisplay = [&](const Csounding* s) {
+        displayed = s;
+        ++displays;
+    };
+
+    commands.displaySounding(); // nothing acquired yet: the display has no sounding to draw
+    EXPECT_EQ(displays, 1);
+    EXPECT_EQ(displayed, nullptr);
+
+    f.dialogs.fileAnswers = {example};
+    f.dialogs.inputAnswers = {"0", "7"};
+    commands.acquireSounding();
+    ASSERT_EQ(f.dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(f.dialogs.fileRequests[0].request.filter, filters::kSounding);
+    EXPECT_EQ(f.app.soundingFileName, example);
+    ASSERT_NE(commands.sounding(), nullptr);
+    EXPECT_EQ(commands.sounding()->datapts(), 12);
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"12  Finished rotating " + example});
+    EXPECT_TRUE(std::filesystem::exists(f.app.fs.join(f.app.config.OutputDir, "sdgx.out")));
+
+    commands.displaySounding();
+    EXPECT_EQ(displayed, commands.sounding());
+
+    // A cancelled dialog keeps the sounding; the next dialog starts at the current name.
+    const Csounding* before = commands.sounding();
+    commands.acquireSounding();
+    EXPECT_EQ(f.dialogs.fileRequests.back().request.fileName, example);
+    EXPECT_EQ(commands.sounding(), before);
+    // A file without readings keeps it too.
+    f.dialogs.fileAnswers = {f.home.write("empty.sdg", "nothing here\r\n")};
+    f.dialogs.inputAnswers = {"0", "7"};
+    commands.acquireSounding();
+    EXPECT_EQ(commands.sounding(), before);
+}
+
+TEST(SoundingCommands, TestRotationsAsksForFourTemperaturesAndShowsTheRotation) {
+    SoundingFixture f;
+    SoundingCommands commands(f.app);
+    f.dialogs.inputAnswers = {"16", "10", "15", "10"};
+    commands.testRotations();
+    ASSERT_EQ(f.dialogs.prompts.size(), 4u);
+    EXPECT_EQ(f.dialogs.prompts[0].prompt, "enter temp at ( 0 , 0 ):");
+    EXPECT_EQ(f.dialogs.prompts[1].prompt, "enter temp at ( 0 , 1 ):");
+    EXPECT_EQ(f.dialogs.prompts[2].prompt, "enter temp at ( 1 , 1 ):");
+    EXPECT_EQ(f.dialogs.prompts[3].prompt, "enter temp at ( 1 , 0 ):");
+    EXPECT_EQ(f.dialogs.prompts[3].defaultText, "0");
+    ASSERT_EQ(f.dialogs.messages.size(), 2u);
+    EXPECT_EQ(f.dialogs.messages[0].text, "matrix:\r\n 16   10\r\n 10   15");
+    EXPECT_EQ(f.dialogs.messages[1].text,
+              " 3.25  -2.75\r\n-2.75   2.25\r\n  local rotation = -42.2736890060937");
+}
+
+} // namespace
+} // namespace vardex
