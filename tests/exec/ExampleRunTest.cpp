@@ -39,7 +39,8 @@ TEST(ExampleRun, TheExampleModelRunsWithAHeatCurveAndHeldAirAndRockTemperatures)
     };
     f.run->modelSpecifications();
     EXPECT_EQ(held, (std::vector<std::string>{"Soil", "Rock"}));
-    ASSERT_TRUE(f.run->itemUsable("mnuExecute")) << ::testing::PrintToString(f.dialogs.messageTexts());
+    ASSERT_TRUE(f.run->itemUsable("mnuExecute"))
+        << ::testing::PrintToString(f.dialogs.messageTexts());
 
     f.dialogs.messages.clear();
     f.run->execute();

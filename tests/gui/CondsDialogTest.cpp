@@ -14,9 +14,8 @@ class CondsDialogTest : public QObject {
     void opensFromModelSpecificationsAndSelectedMaterialsSettleTheRun() {
         testing::RunViewFixture f;
         f.openModel();
-        testing::RunViewFixture::whenShown<gui::SourceDialog>([](gui::SourceDialog& d) {
-            d.findChild<QPushButton*>("cmdClose")->click();
-        });
+        testing::RunViewFixture::whenShown<gui::SourceDialog>(
+            [](gui::SourceDialog& d) { d.findChild<QPushButton*>("cmdClose")->click(); });
         f.view->action("mnuSource")->trigger();
         bool checked = false;
         testing::RunViewFixture::whenShown<gui::CondsDialog>([&](gui::CondsDialog& d) {
