@@ -55,6 +55,35 @@ class RunViewTest : public QObject {
         QVERIFY(f.view->menu("mnuDisplay")->menuAction()->isEnabled());
     }
 
+#ifdef VARDEX_ZOLTER
+    // The desktop pieces (QProcess starter, Qt timer) carry a whole run of the solver.
+    void executeRunsTheSolverForEveryChunk() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        f.app.config.ProgramPath = VARDEX_ZOLTER;
+        f.openModel();
+        frmRun& run = f.view->controller();
+        run.showSource = nullptr;
+        run.showConds = [](frmConds& w) {
+            w.selectMaterial(0);
+            w.selectMaterial(1);
+        };
+        f.view->action("mnuSource")->trigger();
+        f.view->action("mnuModSpecs")->trigger();
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+        f.dialogs.messages.clear();
+        f.view->action("mnuExecute")->trigger();
+        QVERIFY(f.view->progressBar()->isVisibleTo(f.view));
+        QVERIFY(f.view->statusBar()->currentMessage().startsWith("chunk 1 of 2"));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.dialogs.messages.empty(), 30000);
+        QCOMPARE(QString::fromStdString(f.dialogs.messages[0].text),
+                 QString("Completed all  2 sub-models included."));
+        QVERIFY(std::filesystem::exists(f.file("Tmax.2")));
+        QVERIFY(f.view->progressBar()->isHidden());
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+    }
+#endif
+
     void exitClosesTheWindowAndEmptiesTheModelLists() {
         testing::RunViewFixture f;
         f.openModel();
