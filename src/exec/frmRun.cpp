@@ -86,7 +86,7 @@ bool frmRun::itemUsable(const std::string& name) const {
     const MenuItemState* item = nullptr;
     for (const MenuState& menu : state_.menus)
         for (const MenuItemState& i : menu.items)
-            if (i.name == name) item = &i;
+            if (i.name == name && menu.enabled) item = &i;
     if (!item || !item->enabled) return false;
     if (name == "mnuModelDisplay") return static_cast<bool>(showModelDisplay);
     if (name == "mnuOpensounding") return static_cast<bool>(acquireSounding);

@@ -97,8 +97,8 @@ class frmRun {
     bool queryClose();
     bool runOutstanding() const { return program_ != nullptr; }
 
-    // Whether a menu item can be used now (its state and, for the display and sounding items,
-    // whether their window is there), and the tip shown for it.
+    // Whether a menu item can be used now (its state and its menu's and, for the display and
+    // sounding items, whether their window is there), and the tip shown for it.
     bool itemUsable(const std::string& name) const;
     std::string itemTip(const std::string& name) const;
 

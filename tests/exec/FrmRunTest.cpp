@@ -118,6 +118,27 @@ TEST(FrmRun, AModelThatCannotBeReadLeavesTheOpenModelAsItWas) {
     EXPECT_TRUE(f.run->itemUsable("mnuSource"));
 }
 
+TEST(FrmRun, AModelBeyondTheRunsTablesIsRefusedAndCannotBeSetUp) {
+    RunFixture f(Starter::Recording);
+    std::string text = readFile(f.modelFile);
+    text.replace(text.find("submodels=     2"), 16, "submodels=     17");
+    text.replace(text.find("1,2\r\n"), 5, "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2\r\n");
+    std::ofstream(f.modelFile, std::ios::binary) << text;
+    f.openModel();
+    EXPECT_TRUE(f.dialogs.shown("The model has 17 chunks; a run takes at most 16."));
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuModel"));
+    EXPECT_FALSE(f.run->itemUsable("mnuSource"));
+}
+
+TEST(FrmRun, ASecondModelInTheSameWindowIsNotSetUpOverTheFirst) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    f.openModel();
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuModel"));
+    EXPECT_EQ(f.run->state().status,
+              "This window has set up a model already; open it again for another.");
+}
+
 TEST(FrmRun, ExecuteWaitsUntilTheSourceAndEveryBoundaryAreSettled) {
     RunFixture f(Starter::Recording);
     f.openModel();
