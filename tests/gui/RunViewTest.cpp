@@ -2,7 +2,11 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
+
 #include "RunViewFixture.h"
+#include "support/CurrentFolder.h"
 
 using namespace vardex;
 
@@ -83,6 +87,38 @@ class RunViewTest : public QObject {
         QVERIFY(f.view->action("mnuExecute")->isEnabled());
     }
 #endif
+
+    // Closing the program while the solver runs asks; No keeps everything, Yes stops the run.
+    void closingDuringARunAsksFirst() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        std::string slow = f.file("program/slow");
+        std::ofstream(slow) << "#!/bin/sh\nexec sleep 30\n";
+        std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+        f.app.config.ProgramPath = slow;
+        f.openModel();
+        frmRun& run = f.view->controller();
+        run.showSource = nullptr;
+        run.showConds = [](frmConds& w) {
+            w.selectMaterial(0);
+            w.selectMaterial(1);
+        };
+        f.view->action("mnuSource")->trigger();
+        f.view->action("mnuModSpecs")->trigger();
+        f.view->action("mnuExecute")->trigger();
+        QVERIFY(run.runOutstanding());
+
+        f.dialogs.yesNoAnswers = {false};
+        QVERIFY(!f.window.close());
+        QVERIFY(run.runOutstanding());
+        QVERIFY(!f.runViewGone());
+        QCOMPARE(QString::fromStdString(f.dialogs.messages.back().title),
+                 QString("Run / View  Model"));
+
+        f.dialogs.yesNoAnswers = {true};
+        QVERIFY(f.window.close());
+        QVERIFY(f.runViewGone());
+    }
 
     void exitClosesTheWindowAndEmptiesTheModelLists() {
         testing::RunViewFixture f;
