@@ -43,12 +43,12 @@ class mdifrmMain {
     ModelBuilder& builder() { return builder_; }
     std::function<void()> onChanged;        // the view re-renders
     std::function<void()> onQuit;           // the process ends
+    std::string applicationName = "Vardex"; // application name of the placement store
     // Shows the execution-control window (created when it is not there yet).
     std::function<void()> showExecutionWindow;
     // Asked before the program ends, once the model's changes are settled (child windows may hold
     // work); false keeps it open.
     std::function<bool()> mayQuit;
-    std::string applicationName = "Vardex"; // application name of the placement store
 
     // The load step, run when the window is first shown.
     void load();

@@ -18,8 +18,7 @@ inline constexpr int kFallbackTimerPeriod = 1000; // ms
 
 // ((nz (ny + 4) (nx + 4) 3 / dtmax) (endtime - starttime + 6) / 32) \ 144, the dividend rounded
 // to a whole number; clamped to the bounds above.
-int runTimerPeriod(const Csubmodel& firstChunkType, double dtmax, double starttime,
-                   double endtime);
+int runTimerPeriod(const Csubmodel& firstChunkType, double dtmax, double starttime, double endtime);
 
 struct MarkerVerdict {
     bool ok = false;

@@ -86,7 +86,7 @@ bool frmRun::itemUsable(const std::string& name) const {
     const MenuItemState* item = nullptr;
     for (const MenuState& menu : state_.menus)
         for (const MenuItemState& i : menu.items)
-            if (i.name == name) item = &i;
+            if (i.name == name && menu.enabled) item = &i;
     if (!item || !item->enabled) return false;
     if (name == "mnuModelDisplay") return static_cast<bool>(showModelDisplay);
     if (name == "mnuOpensounding") return static_cast<bool>(acquireSounding);
@@ -407,10 +407,9 @@ std::string frmRun::chunkText() const {
 
 bool frmRun::pathsRefused(const std::string& tempFile) {
     const Cstartup& c = app_.config;
-    const std::string solver =
-        c.testing ? app_.fs.join(app_.fs.join(c.homeDir, "program"),
-                                 "zolter" + FileSystem::executableSuffix())
-                  : trim(c.ProgramPath);
+    const std::string solver = c.testing ? app_.fs.join(app_.fs.join(c.homeDir, "program"),
+                                                        "zolter" + FileSystem::executableSuffix())
+                                         : trim(c.ProgramPath);
     for (const std::string& path :
          {solver, tempFile, app_.fs.join(c.homeDir, kBatchFileName), app_.fs.currentFolder()}) {
         std::string problem = batchPathProblem(path);
@@ -584,8 +583,8 @@ void frmRun::runCompleted() {
 
 bool frmRun::queryClose() {
     if (!runOutstanding()) return true;
-    const std::string question = "The solver is still running (" + chunkText() + ")." +
-                                 kNewLine + "Stop it and close?";
+    const std::string question =
+        "The solver is still running (" + chunkText() + ")." + kNewLine + "Stop it and close?";
     if (!app_.dialogs.askYesNo(question, runCaptions::kMessageTitle)) return false;
     timer_.setEnabled(false);
     program_->stop();

@@ -29,13 +29,12 @@ inline constexpr const char* kFrame = "Model Execution Control Center";
 inline constexpr const char* kModfileLabel = "Model / Run File:";
 inline constexpr const char* kModelNameLabel = "Model  Description:";
 inline constexpr const char* kMessageTitle = "Run / View  Model";
-inline constexpr const char* kTimeSeriesFilter =
-    " Time Series (*.ts)| *.ts| All files (*.*)| *.*";
+inline constexpr const char* kTimeSeriesFilter = " Time Series (*.ts)| *.ts| All files (*.*)| *.*";
 inline constexpr const char* kRunFilter = " Execute files (*.rx)|*.rx|All files|*.*";
 inline constexpr std::array<const char*, 6> kParameterLabels = {
     "Maximum Iterations per Time Step", "Maximum Normalized Convergence Error ",
-    "Maximum Time Step Allowable  (h)", "Global Start Time  (h)", "Global Completion Time (h)",
-    "Number of Recording Data"};
+    "Maximum Time Step Allowable  (h)", "Global Start Time  (h)",
+    "Global Completion Time (h)",       "Number of Recording Data"};
 inline constexpr const char* kFirstMarker = "clrthred.tmp";
 } // namespace runCaptions
 
@@ -98,8 +97,8 @@ class frmRun {
     bool queryClose();
     bool runOutstanding() const { return program_ != nullptr; }
 
-    // Whether a menu item can be used now (its state and, for the display and sounding items,
-    // whether their window is there), and the tip shown for it.
+    // Whether a menu item can be used now (its state and its menu's and, for the display and
+    // sounding items, whether their window is there), and the tip shown for it.
     bool itemUsable(const std::string& name) const;
     std::string itemTip(const std::string& name) const;
 

@@ -1,5 +1,7 @@
 #include "MainWindowView.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -9,6 +11,8 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+#include "RunView.h"
 
 namespace vardex::gui {
 namespace {
@@ -236,9 +240,13 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindowView::closeChildren() {
-    mdi_->closeAllSubWindows();
-    for (QMdiSubWindow* child : mdi_->subWindowList())
-        if (!child->isHidden()) return false;
+    // A window with a solver run is asked first, so that No to it leaves every window open.
+    QList<QMdiSubWindow*> children = mdi_->subWindowList();
+    std::stable_partition(children.begin(), children.end(), [](QMdiSubWindow* child) {
+        return qobject_cast<RunView*>(child->widget()) != nullptr;
+    });
+    for (QMdiSubWindow* child : children)
+        if (!child->close()) return false;
     return true;
 }
 

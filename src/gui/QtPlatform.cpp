@@ -88,7 +88,8 @@ std::unique_ptr<StartedProgram> QtProgramStarter::startBatch(const std::string& 
     if (commands.size() == 1)
         for (const std::string& w : commands.front()) words << QString::fromStdString(w);
     else
-        words << "/bin/sh" << "-c" << QString::fromStdString(batchToShellScript(commands));
+        words << "/bin/sh"
+              << "-c" << QString::fromStdString(batchToShellScript(commands));
     process->setProgram(words.takeFirst());
     process->setArguments(words);
     process->setChildProcessModifier([] { ::setpgid(0, 0); });

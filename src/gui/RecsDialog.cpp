@@ -25,9 +25,8 @@ RecsDialog::RecsDialog(frmRecs& controller, QWidget* parent)
         grid->addWidget(new QLabel(kAxes[a], this), 0, a + 1);
         Text1_[a] = new QLineEdit(this);
         Text1_[a]->setObjectName(QString("Text1_%1").arg(a));
-        connect(Text1_[a], &QLineEdit::textEdited, this, [this, a](const QString& text) {
-            controller_.setText(a, text.toStdString());
-        });
+        connect(Text1_[a], &QLineEdit::textEdited, this,
+                [this, a](const QString& text) { controller_.setText(a, text.toStdString()); });
         grid->addWidget(Text1_[a], 1, a + 1);
     }
     column->addLayout(grid);

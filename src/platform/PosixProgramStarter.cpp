@@ -59,9 +59,9 @@ std::unique_ptr<StartedProgram> PosixProgramStarter::startBatch(const std::strin
                                                                 const std::string& workingFolder) {
     std::vector<BatchCommand> commands = readBatchFile(batchFile);
     if (commands.empty()) return notStarted("no program to call in " + batchFile);
-    std::vector<std::string> words = commands.size() == 1
-                                         ? commands.front()
-                                         : BatchCommand{"/bin/sh", "-c", batchToShellScript(commands)};
+    std::vector<std::string> words =
+        commands.size() == 1 ? commands.front()
+                             : BatchCommand{"/bin/sh", "-c", batchToShellScript(commands)};
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);

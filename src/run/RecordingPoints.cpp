@@ -68,14 +68,14 @@ void assignRecordingChunks(RecordingPoints& rec, const std::vector<const Csubmod
 }
 
 std::vector<ZoneIndex> chunkZoneIndices(const RecordingPoints& rec, int chunk, const Csubmodel& s) {
-    const double base =
-        chunk > 1 && chunk - 1 <= static_cast<int>(rec.chunkTops.size()) ? rec.chunkTops[chunk - 2]
-                                                                          : 0.0;
+    const double base = chunk > 1 && chunk - 1 <= static_cast<int>(rec.chunkTops.size())
+                            ? rec.chunkTops[chunk - 2]
+                            : 0.0;
     std::vector<ZoneIndex> indices;
     for (const RecordingPoint& p : rec.points) {
         if (p.chunk != chunk) continue;
-        indices.push_back({zoneOf(p.xyz[0], s.dx), zoneOf(p.xyz[1], s.dy),
-                           zoneOf(p.xyz[2] - base, s.dz)});
+        indices.push_back(
+            {zoneOf(p.xyz[0], s.dx), zoneOf(p.xyz[1], s.dy), zoneOf(p.xyz[2] - base, s.dz)});
     }
     return indices;
 }

@@ -103,8 +103,7 @@ void frmConds::askTimeSeriesFile() {
         changed();
         return;
     }
-    std::string path =
-        app_.dialogs.openFile({condsCaptions::kFilter, app_.config.DataDir, "", ""});
+    std::string path = app_.dialogs.openFile({condsCaptions::kFilter, app_.config.DataDir, "", ""});
     if (!path.empty()) {
         // The run set-up keeps the first five names; every record keeps its own.
         if (current_ <= 5) exec_.LbndyTSfile(current_, path);
@@ -119,8 +118,8 @@ void frmConds::askTimeSeriesFile() {
 void frmConds::initTempClicked() {
     if (!state_.guard) return;
     state_.guard = false;
-    const std::string answer = trim(app_.dialogs.input("Enter an Initial Temperature (Celsius):",
-                                                       condsCaptions::kTitle, state_.txtInitT));
+    const std::string answer = trim(app_.dialogs.input(
+        "Enter an Initial Temperature (Celsius):", condsCaptions::kTitle, state_.txtInitT));
     // With no boundary material there is no record to hold the value.
     CBoundarytype* record = currentRecord();
     if (record && isNumeric(answer)) {

@@ -11,11 +11,11 @@ namespace {
 const std::array<const char*, 3> kTModelLabels = {
     "P1 = time scaling (dimless)", "Time of Maximum Rise\r\n(`Inflection Point`, in hrs)",
     " P3 = exponent"};
-const std::array<const char*, 3> kABtLabels = {"   alpha = ", "    beta = ",
-                                               " tau = (time, in hrs)"};
-const std::array<const char*, 4> kConcreteLabels = {
-    "Heat   (kJ / kg)", "Concrete  Density", "    Concrete Placement Temperature",
-    "  Source Start Time   (Global , in hrs)"};
+const std::array<const char*, 3> kABtLabels = {
+    "   alpha = ", "    beta = ", " tau = (time, in hrs)"};
+const std::array<const char*, 4> kConcreteLabels = {"Heat   (kJ / kg)", "Concrete  Density",
+                                                    "    Concrete Placement Temperature",
+                                                    "  Source Start Time   (Global , in hrs)"};
 
 // While the window works on its own controls no handler may run.
 class InputPause {

@@ -24,8 +24,8 @@ inline constexpr const char* kFilter = " Time series (*.ts)|*.ts| All files |*.*
 } // namespace sourceCaptions
 
 struct SourceWindowState {
-    std::array<std::string, 7> txtValue;    // the value boxes 0..6
-    std::array<std::string, 7> labelValue;  // their labels
+    std::array<std::string, 7> txtValue;   // the value boxes 0..6
+    std::array<std::string, 7> labelValue; // their labels
     bool optTmodel = true, optABt = false, optTS = false;
     bool functionFrameVisible = true; // "Source Function "
     bool fileFrameVisible = false;    // "Time Series File"

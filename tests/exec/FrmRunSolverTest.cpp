@@ -12,8 +12,8 @@
 namespace vardex {
 namespace {
 
-using testing::RunFixture;
 using testing::readFile;
+using testing::RunFixture;
 
 // Lines of a history file after its count: time, centre, then one temperature per point.
 std::vector<std::vector<std::string>> historyRows(const std::string& path) {
@@ -75,8 +75,8 @@ TEST(FrmRunWithSolver, ExecuteRunsEveryChunkAndCollectsItsOutputsUnderChunkNumbe
 
     EXPECT_FALSE(f.run->state().barVisible);
     EXPECT_TRUE(f.itemEnabled("mnuExecute"));
-    EXPECT_TRUE(findMenu(const_cast<std::vector<MenuState>&>(f.run->state().menus), "mnuData")
-                    ->enabled);
+    EXPECT_TRUE(
+        findMenu(const_cast<std::vector<MenuState>&>(f.run->state().menus), "mnuData")->enabled);
     EXPECT_EQ(f.run->viewMode(), "model");
     EXPECT_FALSE(f.run->runOutstanding());
 }

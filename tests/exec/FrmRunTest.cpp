@@ -44,8 +44,8 @@ TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
     const RunWindowState& s = f.run->state();
     std::vector<std::string> captions;
     for (const MenuState& m : s.menus) captions.push_back(m.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Model", "&Display model", "&Data",
-                                                  "&Exit"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"&File", "&Model", "&Display model", "&Data", "&Exit"}));
     EXPECT_EQ(s.txtP, (std::array<std::string, 6>{"22", ".003", "3", "0", "96", "0"}));
     EXPECT_EQ(f.run->exec().itmax, 22);
     EXPECT_TRUE(f.run->itemUsable("mnuOpenModel"));
@@ -116,6 +116,27 @@ TEST(FrmRun, AModelThatCannotBeReadLeavesTheOpenModelAsItWas) {
     EXPECT_EQ(f.run->chunkCount(), 2);
     EXPECT_EQ(f.app.submodelList.count(), 2);
     EXPECT_TRUE(f.run->itemUsable("mnuSource"));
+}
+
+TEST(FrmRun, AModelBeyondTheRunsTablesIsRefusedAndCannotBeSetUp) {
+    RunFixture f(Starter::Recording);
+    std::string text = readFile(f.modelFile);
+    text.replace(text.find("submodels=     2"), 16, "submodels=     17");
+    text.replace(text.find("1,2\r\n"), 5, "1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2\r\n");
+    std::ofstream(f.modelFile, std::ios::binary) << text;
+    f.openModel();
+    EXPECT_TRUE(f.dialogs.shown("The model has 17 chunks; a run takes at most 16."));
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuModel"));
+    EXPECT_FALSE(f.run->itemUsable("mnuSource"));
+}
+
+TEST(FrmRun, ASecondModelInTheSameWindowIsNotSetUpOverTheFirst) {
+    RunFixture f(Starter::Recording);
+    f.openModel();
+    f.openModel();
+    EXPECT_FALSE(menuEnabled(*f.run, "mnuModel"));
+    EXPECT_EQ(f.run->state().status,
+              "This window has set up a model already; open it again for another.");
 }
 
 TEST(FrmRun, ExecuteWaitsUntilTheSourceAndEveryBoundaryAreSettled) {

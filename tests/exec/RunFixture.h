@@ -49,6 +49,43 @@ struct RunHome {
     std::string data(const std::string& name) const { return home + "/data/" + name; }
 };
 
+// Two types under one master list (Soil, Concrete): a base of 2 zones and a column of 3, each
+// 0.5 m thick, so the chunks span 0..1 m and 1..2.5 m; also a soil temperature series. Returns
+// the model file's path.
+inline std::string writeTowerModel(AppState& app, const RunHome& h) {
+    const std::vector<MaterialContent> materials{{"Soil", 1.5f, 1.1f, 1800.0f, 0.0f},
+                                                 {"Concrete", 2.6f, 0.92f, 2350.0f, 1.0f}};
+    writeSectionFile(
+        app, h.data("base.sec"),
+        {"base", 4, 3, 0.5f, 0.5f, {{1, 1, 1, 1}, {1, 2, 2, 1}, {1, 1, 1, 1}}, materials});
+    writeSectionFile(
+        app, h.data("column.sec"),
+        {"column", 4, 3, 0.5f, 0.5f, {{1, 2, 2, 1}, {1, 2, 2, 1}, {1, 2, 2, 1}}, materials});
+    auto profile = [&](const std::string& name, const std::string& title, int nz,
+                       const std::string& section) {
+        ProfileContent content;
+        content.name = title;
+        content.nz = nz;
+        content.nx = 4;
+        content.ny = 3;
+        content.dz = " .5 ";
+        content.layers.assign(nz, 1);
+        content.sections = {{section, 12500670}};
+        std::ofstream(h.data(name), std::ios::binary) << profileText(h.data(name), content);
+    };
+    profile("base.prf", "Base", 2, h.data("base.sec"));
+    profile("column.prf", "Column", 3, h.data("column.sec"));
+    const std::string modelFile = h.data("tower.mod");
+    std::ofstream(modelFile, std::ios::binary) << crlf(
+        {"model file=   " + modelFile, "Revised       2026-12-06 11:10:00", "modelname=    Tower",
+         "submodelfiles= 2 ", "submodels=     2 ", "[submodelprofiles]", "1,2", "[submodel]",
+         "profilename=  Base", "profile=      " + h.data("base.prf"), "color=         9868950 ",
+         "[submodel]", "profilename=  Column", "profile=      " + h.data("column.prf"),
+         "color=         14459000 "});
+    std::ofstream(h.data("soil.ts"), std::ios::binary) << crlf({"3", "0, 15", "48,20", "96, 15"});
+    return modelFile;
+}
+
 enum class Starter { Solver, Recording };
 
 struct RunFixture : RunHome {
@@ -74,50 +111,12 @@ struct RunFixture : RunHome {
 #endif
         app.startupCheck();
         cwd.emplace(home);
-        writeModel();
+        modelFile = writeTowerModel(app, *this);
         dialogs.messages.clear();
-        run = std::make_unique<frmRun>(app, starter == Starter::Solver
-                                                ? static_cast<ProgramStarter&>(inspecting)
-                                                : recording,
-                                       timer);
+        run = std::make_unique<frmRun>(
+            app, starter == Starter::Solver ? static_cast<ProgramStarter&>(inspecting) : recording,
+            timer);
         run->load();
-    }
-
-    // Two types under one master list (Soil, Concrete): a base of 2 zones and a column of 3,
-    // each 0.5 m thick, so the chunks span 0..1 m and 1..2.5 m.
-    void writeModel() {
-        const std::vector<MaterialContent> materials{{"Soil", 1.5f, 1.1f, 1800.0f, 0.0f},
-                                                     {"Concrete", 2.6f, 0.92f, 2350.0f, 1.0f}};
-        writeSectionFile(app, data("base.sec"),
-                         {"base", 4, 3, 0.5f, 0.5f, {{1, 1, 1, 1}, {1, 2, 2, 1}, {1, 1, 1, 1}},
-                          materials});
-        writeSectionFile(app, data("column.sec"),
-                         {"column", 4, 3, 0.5f, 0.5f, {{1, 2, 2, 1}, {1, 2, 2, 1}, {1, 2, 2, 1}},
-                          materials});
-        writeProfile("base.prf", "Base", 2, data("base.sec"));
-        writeProfile("column.prf", "Column", 3, data("column.sec"));
-        modelFile = data("tower.mod");
-        std::ofstream(modelFile, std::ios::binary)
-            << crlf({"model file=   " + modelFile, "Revised       2026-12-06 11:10:00",
-                     "modelname=    Tower", "submodelfiles= 2 ", "submodels=     2 ",
-                     "[submodelprofiles]", "1,2", "[submodel]", "profilename=  Base",
-                     "profile=      " + data("base.prf"), "color=         9868950 ",
-                     "[submodel]", "profilename=  Column", "profile=      " + data("column.prf"),
-                     "color=         14459000 "});
-        std::ofstream(data("soil.ts"), std::ios::binary) << crlf({"3", "0, 15", "48,20", "96, 15"});
-    }
-
-    void writeProfile(const std::string& name, const std::string& title, int nz,
-                      const std::string& section) {
-        ProfileContent content;
-        content.name = title;
-        content.nz = nz;
-        content.nx = 4;
-        content.ny = 3;
-        content.dz = " .5 ";
-        content.layers.assign(nz, 1);
-        content.sections = {{section, 12500670}};
-        std::ofstream(data(name), std::ios::binary) << profileText(data(name), content);
     }
 
     void openModel() {
@@ -154,7 +153,9 @@ struct RunFixture : RunHome {
         run->parameterClicked(5);
     }
 
-    bool itemEnabled(const std::string& name) const { return run->itemUsable(name); }
+    bool itemEnabled(const std::string& name) const {
+        return run->itemUsable(name);
+    }
 
     // Ticks until the run is over (the timer stops), with a short pause while the solver works.
     int tickUntilDone(int limit = 500) {

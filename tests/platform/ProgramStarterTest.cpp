@@ -57,9 +57,8 @@ TEST(PosixProgramStarter, RunsTheCallsInTheWorkingFolderAndKnowsTheirEnd) {
 TEST(PosixProgramStarter, AMissingProgramOrCommandFileIsNotStarted) {
     testing::TempDir dir;
     PosixProgramStarter starter;
-    auto missing =
-        starter.startBatch(dir.write("a.bat", "call \"" + dir.file("no such") + "\" x\r\n"),
-                           dir.path());
+    auto missing = starter.startBatch(
+        dir.write("a.bat", "call \"" + dir.file("no such") + "\" x\r\n"), dir.path());
     EXPECT_EQ(missing->status().state, ProgramStatus::State::NotStarted);
     EXPECT_EQ(missing->status().describe(),
               "could not be started: " + dir.file("no such") + ": No such file or directory");

@@ -67,8 +67,9 @@ TEST(FrmSource, AWordOrAZeroMakesTheCloseAnError) {
     EXPECT_EQ(f.window.state().txtValue[3], "0");
     EXPECT_FLOAT_EQ(f.exec.Src.heat, 0.0f);
     f.window.close();
-    EXPECT_EQ(f.dialogs.messageTexts(),
-              std::vector<std::string>{"A parameter is specified improperly \r\n or is unspecified."});
+    EXPECT_EQ(
+        f.dialogs.messageTexts(),
+        std::vector<std::string>{"A parameter is specified improperly \r\n or is unspecified."});
     EXPECT_FALSE(f.exec.Src.readyFlag);
     EXPECT_EQ(f.viewMode, "ERROR");
 }
@@ -100,7 +101,8 @@ TEST(FrmSource, TheABtOptionRelabelsTheFunctionBoxesAndTModelRestoresThem) {
     EXPECT_EQ(f.window.state().labelValue[2], " tau = (time, in hrs)");
     f.window.chooseTModel();
     EXPECT_FALSE(f.exec.Src.abtFlag);
-    EXPECT_EQ(f.window.state().labelValue[1], "Time of Maximum Rise\r\n(`Inflection Point`, in hrs)");
+    EXPECT_EQ(f.window.state().labelValue[1],
+              "Time of Maximum Rise\r\n(`Inflection Point`, in hrs)");
     EXPECT_EQ(f.window.state().labelValue[2], " P3 = exponent");
 }
 

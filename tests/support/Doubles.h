@@ -4,9 +4,9 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
-#include <map>
 #include <string>
 #include <vector>
 

@@ -1,0 +1,46 @@
+#include <QPushButton>
+#include <QtTest>
+
+#include "CondsDialog.h"
+#include "RunViewFixture.h"
+#include "SourceDialog.h"
+
+using namespace vardex;
+
+class CondsDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensFromModelSpecificationsAndSelectedMaterialsSettleTheRun() {
+        testing::RunViewFixture f;
+        f.openModel();
+        testing::RunViewFixture::whenShown<gui::SourceDialog>(
+            [](gui::SourceDialog& d) { d.findChild<QPushButton*>("cmdClose")->click(); });
+        f.view->action("mnuSource")->trigger();
+        bool checked = false;
+        testing::RunViewFixture::whenShown<gui::CondsDialog>([&](gui::CondsDialog& d) {
+            QCOMPARE(d.windowTitle(), QString("Material Parameters"));
+            QCOMPARE(d.list()->count(), 2);
+            QCOMPARE(d.list()->item(0)->text(), QString("Soil"));
+            QCOMPARE(d.specified()->text(), QString("Specified Temperature"));
+            QCOMPARE(d.noFlux()->text(), QString("No-Flux Boundary"));
+            QCOMPARE(d.format()->text(), QString("Cylindrical Format  ?"));
+            QVERIFY(d.format()->isChecked());
+            for (int row = 0; row < 2; ++row)
+                QTest::mouseClick(d.list()->viewport(), Qt::LeftButton, {},
+                                  d.list()->visualItemRect(d.list()->item(row)).center());
+            QVERIFY(d.noFlux()->isChecked());
+            d.format()->click();
+            d.findChild<QPushButton*>("Command1")->click();
+            checked = true;
+        });
+        f.view->action("mnuModSpecs")->trigger();
+        QVERIFY(checked);
+        QVERIFY(f.view->controller().exec().flagBndy);
+        QVERIFY(!f.view->controller().exec().concentric);
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+    }
+};
+
+QTEST_MAIN(CondsDialogTest)
+#include "CondsDialogTest.moc"

@@ -1,0 +1,134 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include "RunViewFixture.h"
+#include "support/CurrentFolder.h"
+
+using namespace vardex;
+
+class RunViewTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensFromTheMainWindowWithItsMenusAndCaptions() {
+        testing::RunViewFixture f;
+        QVERIFY(f.view);
+        QCOMPARE(f.view->windowTitle(), QString("Program control and ouput viewer"));
+        QVERIFY(!f.window.panel()->isVisible());
+        QStringList titles;
+        for (QAction* a : f.view->findChild<QMenuBar*>()->actions()) titles << a->text();
+        QCOMPARE(titles, QStringList({"&File", "&Model", "&Display model", "&Data", "&Exit"}));
+        QCOMPARE(f.view->action("mnuOpenModel")->text(), QString("Open &Model"));
+        QCOMPARE(f.view->action("mnudisplaysounding")->text(), QString("&Display sounding"));
+        QVERIFY(!f.view->action("mnuExecute")->isEnabled());
+        QVERIFY(!f.view->menu("mnuDisplay")->menuAction()->isEnabled());
+        QCOMPARE(f.view->action("mnuModelDisplay")->statusTip(),
+                 QString("Comes with the temperature display."));
+        QCOMPARE(f.view->parameterLabel(1)->text(),
+                 QString("Maximum Normalized Convergence Error "));
+        QCOMPARE(f.view->parameterBox(0)->text(), QString("22"));
+        QCOMPARE(f.view->findChild<QGroupBox*>()->title(),
+                 QString("Model Execution Control Center"));
+        QVERIFY(f.view->progressBar()->isHidden());
+
+        // A second choice of the item shows the same window.
+        f.window.action("mnupromodel")->trigger();
+        QCOMPARE(f.window.mdiArea()->subWindowList().size(), 1);
+    }
+
+    void aClickedParameterBoxAsksAndStoresItsValue() {
+        testing::RunViewFixture f;
+        f.dialogs.inputAnswers = {"1.5"};
+        QTest::mouseClick(f.view->parameterBox(2), Qt::LeftButton);
+        QCOMPARE(f.dialogs.prompts.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(f.dialogs.prompts[0].prompt),
+                 QString("Maximum Time Step Allowable  (h)"));
+        QCOMPARE(f.view->controller().exec().dtmax, 1.5);
+        QCOMPARE(f.view->parameterBox(2)->text(), QString(" 1.5"));
+    }
+
+    void openingAModelShowsItAndEnablesTheSource() {
+        testing::RunViewFixture f;
+        f.openModel();
+        QCOMPARE(f.view->findChild<QLabel*>("txtmodelName")->text(), QString("Tower"));
+        QVERIFY(f.view->action("mnuSource")->isEnabled());
+        QVERIFY(f.view->menu("mnuDisplay")->menuAction()->isEnabled());
+    }
+
+#ifdef VARDEX_ZOLTER
+    // The desktop pieces (QProcess starter, Qt timer) carry a whole run of the solver.
+    void executeRunsTheSolverForEveryChunk() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        f.app.config.ProgramPath = VARDEX_ZOLTER;
+        f.openModel();
+        frmRun& run = f.view->controller();
+        run.showSource = nullptr;
+        run.showConds = [](frmConds& w) {
+            w.selectMaterial(0);
+            w.selectMaterial(1);
+        };
+        f.view->action("mnuSource")->trigger();
+        f.view->action("mnuModSpecs")->trigger();
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+        f.dialogs.messages.clear();
+        f.view->action("mnuExecute")->trigger();
+        QVERIFY(f.view->progressBar()->isVisibleTo(f.view));
+        QVERIFY(f.view->statusBar()->currentMessage().startsWith("chunk 1 of 2"));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.dialogs.messages.empty(), 30000);
+        QCOMPARE(QString::fromStdString(f.dialogs.messages[0].text),
+                 QString("Completed all  2 sub-models included."));
+        QVERIFY(std::filesystem::exists(f.file("Tmax.2")));
+        QVERIFY(f.view->progressBar()->isHidden());
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+    }
+#endif
+
+    // Closing the program while the solver runs asks; No keeps everything, Yes stops the run.
+    void closingDuringARunAsksFirst() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        std::string slow = f.file("program/slow");
+        std::ofstream(slow) << "#!/bin/sh\nexec sleep 30\n";
+        std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+        f.app.config.ProgramPath = slow;
+        f.openModel();
+        frmRun& run = f.view->controller();
+        run.showSource = nullptr;
+        run.showConds = [](frmConds& w) {
+            w.selectMaterial(0);
+            w.selectMaterial(1);
+        };
+        f.view->action("mnuSource")->trigger();
+        f.view->action("mnuModSpecs")->trigger();
+        f.view->action("mnuExecute")->trigger();
+        QVERIFY(run.runOutstanding());
+
+        f.dialogs.yesNoAnswers = {false};
+        QVERIFY(!f.window.close());
+        QVERIFY(run.runOutstanding());
+        QVERIFY(!f.runViewGone());
+        QCOMPARE(QString::fromStdString(f.dialogs.messages.back().title),
+                 QString("Run / View  Model"));
+
+        f.dialogs.yesNoAnswers = {true};
+        QVERIFY(f.window.close());
+        QVERIFY(f.runViewGone());
+    }
+
+    void exitClosesTheWindowAndEmptiesTheModelLists() {
+        testing::RunViewFixture f;
+        f.openModel();
+        QCOMPARE(f.app.submodelList.count(), 2);
+        f.view->action("mnuExit")->trigger();
+        QTRY_VERIFY(f.runViewGone());
+        QCOMPARE(f.app.submodelList.count(), 0);
+    }
+};
+
+QTEST_MAIN(RunViewTest)
+#include "RunViewTest.moc"
