@@ -26,7 +26,9 @@ std::vector<MenuState> runMenus() {
          true,
          {{"mnuOpenModel", "Open &Model"},
           {"mnuMakeRunfile", "&Make Run file"},
-          {"mnuOpenRun", "Open &Run file", false}}},
+          {"mnuOpenRun", "Open &Run file", false},
+          {"mnuSaveSetup", "&Save run set-up", false},
+          {"mnuOpenSetup", "Open run set-&up"}}},
         {"mnuModel",
          "&Model",
          true,
@@ -38,13 +40,17 @@ std::vector<MenuState> runMenus() {
          false,
          {{"mnuDepthS", "&Depth Series", false},
           {"mnuTimeS", "&Time Series", false},
-          {"mnuModelDisplay", "&Model"}}},
+          {"mnuModelDisplay", "&Model"},
+          {"mnuHistories", "Temperature &histories", false},
+          {"mnuLimits", "Thermal &limits", false}}},
+        // Soundings need no run: the menu is there from the start (a run disables it while the
+        // solver works), or a user could never reach them.
         {"mnuData",
          "&Data",
-         false,
-         {{"mnuOpensounding", "&Acquire sounding", false},
-          {"mnuTEST", "&TEST rotations", false},
-          {"mnudisplaysounding", "&Display sounding", false}}},
+         true,
+         {{"mnuOpensounding", "&Acquire sounding"},
+          {"mnuTEST", "&TEST rotations"},
+          {"mnudisplaysounding", "&Display sounding"}}},
         {"mnuExit", "&Exit", true, {}},
     };
 }
@@ -92,12 +98,16 @@ bool frmRun::itemUsable(const std::string& name) const {
     if (name == "mnuOpensounding") return static_cast<bool>(acquireSounding);
     if (name == "mnuTEST") return static_cast<bool>(testRotations);
     if (name == "mnudisplaysounding") return static_cast<bool>(displaySounding);
+    if (name == "mnuHistories") return static_cast<bool>(showHistories);
+    if (name == "mnuLimits") return static_cast<bool>(showLimits);
     return true;
 }
 
 std::string frmRun::itemTip(const std::string& name) const {
     if (name == "mnuModelDisplay" && !showModelDisplay)
         return "Comes with the temperature display.";
+    if ((name == "mnuHistories" && !showHistories) || (name == "mnuLimits" && !showLimits))
+        return "Comes with the run's results.";
     if ((name == "mnuOpensounding" && !acquireSounding) || (name == "mnuTEST" && !testRotations) ||
         (name == "mnudisplaysounding" && !displaySounding))
         return "Comes with the soundings.";
@@ -155,20 +165,22 @@ void frmRun::openModel() {
     if (runOutstanding()) return;
     std::string path = app_.dialogs.openFile({filters::kModel, app_.config.UserDir, "", ""});
     if (path.empty()) return;
-    if (!read_modfile(path)) {
-        changed();
-        return;
-    }
+    openModelPath(path);
+    if (!state_.closed) changed();
+}
+
+bool frmRun::openModelPath(const std::string& path) {
+    if (!read_modfile(path)) return false;
     modelPath_ = path;
     app_.model.modelFileName = path;
     enableMenu("mnuModel", false);
-    align();
-    if (state_.closed) return;
+    const bool aligned = align();
+    if (state_.closed) return false;
     enableItem("mnuSource", true);
     enableItem("mnuModSpecs", false);
     exec_->flagReady = false;
     exec_->flagBndy = false;
-    changed();
+    return aligned;
 }
 
 bool frmRun::read_modfile(const std::string& path) {
@@ -271,6 +283,7 @@ void frmRun::concreteSource() {
     if (!sourceReady) exec_->flagReady = false;
     if (!exec_->flagBndy || !sourceReady) enableItem("mnuExecute", false);
     enableItem("mnuMakeRunfile", exec_->flagReady);
+    enableItem("mnuSaveSetup", exec_->flagReady);
     changed();
 }
 
@@ -302,6 +315,7 @@ void frmRun::modelSpecifications() {
         exec_->runName = app_.fs.baseName(exec_->modelfile);
     }
     enableItem("mnuMakeRunfile", exec_->flagReady);
+    enableItem("mnuSaveSetup", exec_->flagReady);
     changed();
 }
 
@@ -483,6 +497,7 @@ bool frmRun::startChunk(const std::string& tempFile, const std::string& stdoutNa
         return false;
     }
     state_.status = chunkText();
+    outcome_ = RunOutcome::Running;
     return true;
 }
 
@@ -548,10 +563,17 @@ void frmRun::collect(int run) {
         if (fs.fileExists("Tmax." + n)) fs.deleteFile("Tmax." + n);
         fs.moveFile("Tmax.out", "Tmax." + n);
     }
+    // The thermal-limit summary travels like the highest temperatures.
+    if (fs.fileExists("Summary.out")) {
+        if (fs.fileExists("Summary." + n)) fs.deleteFile("Summary." + n);
+        fs.moveFile("Summary.out", "Summary." + n);
+    }
     if (fs.fileExists(kBatchFileName)) fs.deleteFile(kBatchFileName);
 }
 
 void frmRun::runFailed(const std::string& reason) {
+    outcome_ = RunOutcome::Failed;
+    failure_ = chunkText() + ": " + reason;
     timer_.setEnabled(false);
     program_.reset();
     if (!sentinelFile_.empty() && app_.fs.fileExists(sentinelFile_))
@@ -578,7 +600,12 @@ void frmRun::runCompleted() {
     enableItem("mnuExecute", true);
     enableMenu("mnuData", true);
     viewMode_ = "model";
+    outcome_ = RunOutcome::Completed;
+    enableItem("mnuHistories", true);
+    enableItem("mnuLimits", true);
     changed();
+    // The two figures a pour is judged by, at once.
+    if (showLimits) showLimits();
 }
 
 bool frmRun::queryClose() {
@@ -589,6 +616,7 @@ bool frmRun::queryClose() {
     timer_.setEnabled(false);
     program_->stop();
     program_.reset();
+    outcome_ = RunOutcome::Stopped;
     if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
     state_.barVisible = false;
     state_.status = chunkText() + " stopped";
@@ -622,6 +650,12 @@ void frmRun::mnuTEST() {
 }
 void frmRun::mnudisplaysounding() {
     if (itemUsable("mnudisplaysounding")) displaySounding();
+}
+void frmRun::mnuHistories() {
+    if (itemUsable("mnuHistories")) showHistories();
+}
+void frmRun::mnuLimits() {
+    if (itemUsable("mnuLimits")) showLimits();
 }
 
 } // namespace vardex

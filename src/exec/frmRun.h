@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "exec/RunSetupFile.h"
+#include "exec/TemperatureHistories.h"
+#include "exec/ThermalLimits.h"
 #include "platform/Controls.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Timer.h"
@@ -37,6 +40,9 @@ inline constexpr std::array<const char*, 6> kParameterLabels = {
     "Global Completion Time (h)",       "Number of Recording Data"};
 inline constexpr const char* kFirstMarker = "clrthred.tmp";
 } // namespace runCaptions
+
+// How the last run ended.
+enum class RunOutcome { None, Running, Completed, Failed, Stopped };
 
 struct RunWindowState {
     std::vector<MenuState> menus;
@@ -73,6 +79,10 @@ class frmRun {
     std::function<void()> acquireSounding;
     std::function<void()> testRotations;
     std::function<void()> displaySounding;
+    // The run's results: the temperature histories and the thermal-limit table (shown by itself
+    // after a run completes).
+    std::function<void()> showHistories;
+    std::function<void()> showLimits;
 
     // Menu items and controls.
     void load();
@@ -87,6 +97,10 @@ class frmRun {
     void mnuTEST();             // "&TEST rotations"
     void mnudisplaysounding();  // "&Display sounding"
     void exitWindow();          // "&Exit"
+    void mnuHistories();        // "Temperature &histories"
+    void mnuLimits();           // "Thermal &limits"
+    void saveSetup();           // "&Save run set-up"
+    void openSetup();           // "Open run set-&up"
     // Parameter box k (0..5) clicked, or typed into (the typed text becomes the box's text).
     void parameterClicked(int box);
     void parameterTyped(int box, const std::string& text);
@@ -126,12 +140,29 @@ class frmRun {
     const std::string& batchFile() const { return batchFile_; }
     const std::string& sentinelFile() const { return sentinelFile_; }
 
+    // The whole set-up, to save it and to run it again without setting it up by hand.
+    RunSetup currentSetup() const;
+    // Opens the set-up's model and settles the source, the boundaries, the parameters and the
+    // recording points as the set-up windows would; false (with a message) when it cannot be
+    // used, and the window is then as freshly loaded.
+    bool applySetup(const RunSetup& setup);
+    RunOutcome outcome() const { return outcome_; }
+    const std::string& failure() const { return failure_; } // why the last run failed
+    // Limits of the thermal-limit table, saved with the set-up.
+    ThermalLimitValues limits;
+    // The collected summaries of the last run, chunk 1 first.
+    std::vector<std::string> summaryFiles() const;
+    // The collected histories with their points named by place.
+    std::vector<HistorySource> historySources() const;
+
   private:
     void changed();
     void enableItem(const std::string& name, bool enabled);
     void enableMenu(const std::string& name, bool enabled);
     bool align();
     void closeWindow();
+    // Open Model after its dialog: reads and aligns the model; false when it cannot be used.
+    bool openModelPath(const std::string& path);
     void askParameter(int box);
     void recordingPointStep();
     bool pathsRefused(const std::string& tempFile);
@@ -163,6 +194,8 @@ class frmRun {
     std::string viewMode_;
     std::string tsFilter_ = runCaptions::kTimeSeriesFilter;
     bool loading_ = false;
+    RunOutcome outcome_ = RunOutcome::None;
+    std::string failure_;
 };
 
 } // namespace vardex

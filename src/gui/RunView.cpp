@@ -7,13 +7,17 @@
 #include <QVBoxLayout>
 
 #include "CondsDialog.h"
+#include "HistoriesView.h"
 #include "RecsDialog.h"
 #include "SourceDialog.h"
+#include "TempDisplayView.h"
+#include "ThermalLimitsView.h"
+#include "exec/DisplaySource.h"
 
 namespace vardex::gui {
 
 RunView::RunView(AppState& app, QWidget* parent)
-    : QWidget(parent), controller_(app, starter_, timer_) {
+    : QWidget(parent), controller_(app, starter_, timer_), sounding_(app) {
     using namespace runCaptions;
     setWindowTitle(kCaption);
     auto* column = new QVBoxLayout(this);
@@ -59,6 +63,7 @@ RunView::RunView(AppState& app, QWidget* parent)
         RecsDialog dialog(window, this);
         dialog.exec();
     };
+    attachResultWindows(app);
     controller_.onChanged = [this] { render(); };
     controller_.onClose = [this] {
         // In the main window the frame closes; on its own the widget does.
@@ -68,6 +73,43 @@ RunView::RunView(AppState& app, QWidget* parent)
             close();
     };
     controller_.load();
+}
+
+void RunView::attachResultWindows(AppState& app) {
+    sounding_.openDisplay = [this, &app](const Csounding* sounding) {
+        DisplaySource source;
+        source.viewMode = "sounding";
+        source.sounding = sounding;
+        showTemperatureDisplay(app, app.dialogs, std::move(source), this);
+    };
+    controller_.showModelDisplay = [this, &app] {
+        const Cexec& e = controller_.exec();
+        DisplaySource source = modelDisplaySource(app, controller_.viewMode(), e.modelfile,
+                                                  e.runName, controller_.chunkTypes());
+        source.sounding = sounding_.sounding();
+        showTemperatureDisplay(app, app.dialogs, std::move(source), this);
+    };
+    controller_.acquireSounding = [this] { sounding_.acquireSounding(); };
+    controller_.testRotations = [this] { sounding_.testRotations(); };
+    controller_.displaySounding = [this] { sounding_.displaySounding(); };
+    controller_.showHistories = [this, &app] {
+        TemperatureHistories histories(app.dialogs);
+        if (!histories.load(controller_.historySources())) return;
+        HistoriesView view(histories, app.dialogs, this);
+        view.exec();
+    };
+    // Not modal: the table stays beside the window while the user looks at the results.
+    controller_.showLimits = [this, &app] {
+        auto table = std::make_unique<ThermalLimits>(app.dialogs);
+        table->limits = controller_.limits;
+        if (!table->load(controller_.summaryFiles())) return;
+        auto* view = new ThermalLimitsView(std::move(table), this);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        // The limits the user set stay with the set-up.
+        connect(view, &QDialog::finished, this,
+                [this, view] { controller_.limits = view->limits(); });
+        view->show();
+    };
 }
 
 RunView::~RunView() {
@@ -108,6 +150,10 @@ void RunView::buildMenus() {
     on("mnuOpensounding", &frmRun::mnuOpensounding);
     on("mnuTEST", &frmRun::mnuTEST);
     on("mnudisplaysounding", &frmRun::mnudisplaysounding);
+    on("mnuHistories", &frmRun::mnuHistories);
+    on("mnuLimits", &frmRun::mnuLimits);
+    on("mnuSaveSetup", &frmRun::saveSetup);
+    on("mnuOpenSetup", &frmRun::openSetup);
 }
 
 QAction* RunView::action(const std::string& itemName) const {

@@ -17,6 +17,7 @@
 #include "ClickableBox.h"
 #include "QtPlatform.h"
 #include "exec/frmRun.h"
+#include "sounding/SoundingCommands.h"
 
 namespace vardex::gui {
 
@@ -41,10 +42,13 @@ class RunView : public QWidget {
 
   private:
     void buildMenus();
+    // The windows that show a run's results and the soundings, opened from the menus.
+    void attachResultWindows(AppState& app);
 
     QtTimer timer_;
     QtProgramStarter starter_;
     frmRun controller_;
+    SoundingCommands sounding_;
     QMenuBar* menuBar_ = nullptr;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

@@ -73,6 +73,11 @@ ThermalLimitsView::ThermalLimitsView(ThermalLimits& table, QWidget* parent)
     render();
 }
 
+ThermalLimitsView::ThermalLimitsView(std::unique_ptr<ThermalLimits> table, QWidget* parent)
+    : ThermalLimitsView(*table, parent) {
+    owned_ = std::move(table);
+}
+
 bool ThermalLimitsView::marked(int row, int column) const {
     QTableWidgetItem* item = table_->item(row, column);
     return item && item->background().color() == kExceeded;

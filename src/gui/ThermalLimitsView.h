@@ -2,6 +2,8 @@
 // The thermal-limit table after a run: per chunk the peak temperature and the peak core-to-surface
 // difference with their times, against limits the user sets; exceeded limits are marked.
 
+#include <memory>
+
 #include <QDialog>
 
 #include "exec/ThermalLimits.h"
@@ -15,6 +17,9 @@ class ThermalLimitsView : public QDialog {
     Q_OBJECT
   public:
     ThermalLimitsView(ThermalLimits& table, QWidget* parent = nullptr);
+    // A table the window keeps for as long as it is open.
+    ThermalLimitsView(std::unique_ptr<ThermalLimits> table, QWidget* parent = nullptr);
+    const ThermalLimitValues& limits() const { return limits_.limits; }
 
     QTableWidget* table() const { return table_; }
     QDoubleSpinBox* temperatureLimit() const { return temperatureLimit_; }
@@ -28,6 +33,7 @@ class ThermalLimitsView : public QDialog {
   private:
     void render();
 
+    std::unique_ptr<ThermalLimits> owned_;
     ThermalLimits& limits_;
     QTableWidget* table_ = nullptr;
     QDoubleSpinBox* temperatureLimit_ = nullptr;

@@ -53,7 +53,8 @@ TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
                              "mnuExecute", "mnuDepthS", "mnuTimeS", "mnuOpensounding"})
         EXPECT_FALSE(f.run->itemUsable(item)) << item;
     EXPECT_FALSE(menuEnabled(*f.run, "mnuDisplay"));
-    EXPECT_FALSE(menuEnabled(*f.run, "mnuData"));
+    // Soundings need no run: their menu is there from the start.
+    EXPECT_TRUE(menuEnabled(*f.run, "mnuData"));
     EXPECT_FALSE(s.barVisible);
     EXPECT_EQ(f.run->viewMode(), "");
     EXPECT_TRUE(f.run->exec().concentric);
@@ -71,11 +72,12 @@ TEST(FrmRun, DisplayAndSoundingItemsWaitForTheirWindows) {
     EXPECT_EQ(f.run->itemTip("mnuModelDisplay"), "");
     f.run->mnuModelDisplay();
     EXPECT_EQ(shown, 1);
-    // The sounding items stay as the window has them: disabled.
+    // The sounding items can be reached once their windows are there.
     int rotations = 0;
+    EXPECT_FALSE(f.run->itemUsable("mnuTEST"));
     f.run->testRotations = [&] { ++rotations; };
     f.run->mnuTEST();
-    EXPECT_EQ(rotations, 0);
+    EXPECT_EQ(rotations, 1);
 }
 
 TEST(FrmRun, OpeningAModelAlignsItAndOffersTheSourceAndTheDisplay) {

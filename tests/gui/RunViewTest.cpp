@@ -1,6 +1,9 @@
 #include <QGroupBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QtTest>
+
+#include "ThermalLimitsView.h"
 
 #include <filesystem>
 #include <fstream>
@@ -26,8 +29,8 @@ class RunViewTest : public QObject {
         QCOMPARE(f.view->action("mnudisplaysounding")->text(), QString("&Display sounding"));
         QVERIFY(!f.view->action("mnuExecute")->isEnabled());
         QVERIFY(!f.view->menu("mnuDisplay")->menuAction()->isEnabled());
-        QCOMPARE(f.view->action("mnuModelDisplay")->statusTip(),
-                 QString("Comes with the temperature display."));
+        // The display is there, but there is nothing to show before a model is open.
+        QVERIFY(!f.view->action("mnuModelDisplay")->isEnabled());
         QCOMPARE(f.view->parameterLabel(1)->text(),
                  QString("Maximum Normalized Convergence Error "));
         QCOMPARE(f.view->parameterBox(0)->text(), QString("22"));
@@ -85,6 +88,13 @@ class RunViewTest : public QObject {
         QVERIFY(std::filesystem::exists(f.file("Tmax.2")));
         QVERIFY(f.view->progressBar()->isHidden());
         QVERIFY(f.view->action("mnuExecute")->isEnabled());
+        // The thermal-limit table comes up by itself, one row per chunk; the histories follow.
+        auto* limits = f.view->findChild<gui::ThermalLimitsView*>();
+        QVERIFY(limits && limits->isVisible());
+        QCOMPARE(limits->table()->rowCount(), 2);
+        QVERIFY(f.view->action("mnuHistories")->isEnabled());
+        QCOMPARE(run.historySources().size(), std::size_t(2));
+        limits->close();
     }
 #endif
 

@@ -1,0 +1,119 @@
+#include "exec/HeadlessRun.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "exec/RunSetupFile.h"
+#include "exec/ThermalLimits.h"
+#include "exec/frmRun.h"
+#include "platform/Timer.h"
+
+namespace vardex {
+namespace {
+
+// The window's timer, ticked by the loop below instead of an event loop.
+class LoopTimer : public Timer {
+  public:
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool enabled() const override { return enabled_; }
+    void onTick(std::function<void()> callback) override { tick_ = std::move(callback); }
+    void tick() {
+        if (enabled_ && tick_) tick_();
+    }
+
+  private:
+    int interval_ = 1000;
+    bool enabled_ = false;
+    std::function<void()> tick_;
+};
+
+std::string fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+void printLimits(const ThermalLimits& table, std::ostream& out) {
+    out << "chunk  peak (C)   at (h)  cell        difference (C)  at (h)\n";
+    for (const ChunkPeaks& r : table.rows()) {
+        const std::string cell = plainDigits(r.peakCell[0]) + "," + plainDigits(r.peakCell[1]) +
+                                 "," + plainDigits(r.peakCell[2]);
+        char line[160];
+        std::snprintf(line, sizeof line, "%5d  %8s%s  %7s  %-10s  %14s%s  %6s\n", r.chunk,
+                      fixed(r.peak, 2).c_str(), table.temperatureExceeded(r) ? "!" : " ",
+                      fixed(r.peakTime, 1).c_str(), cell.c_str(), fixed(r.difference, 2).c_str(),
+                      table.differenceExceeded(r) ? "!" : " ", fixed(r.differenceTime, 1).c_str());
+        out << line;
+    }
+    out << "limits: " << fixed(table.limits.maxTemperature, 1) << " C peak, "
+        << fixed(table.limits.maxDifference, 1) << " C difference"
+        << (table.anyExceeded() ? "; ! marks an exceeded limit\n" : "; none exceeded\n");
+}
+
+} // namespace
+
+int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions& options,
+                std::ostream& out) {
+    RunSetup setup;
+    try {
+        setup = readRunSetup(options.setupFile);
+    } catch (const std::exception& e) {
+        out << "vardex-run: " << options.setupFile << ": " << e.what() << '\n';
+        return 2;
+    }
+    // Relative paths mean what they meant where the program was started, not in the output folder.
+    auto anchor = [](std::string& path) {
+        if (!path.empty()) path = std::filesystem::absolute(path).string();
+    };
+    anchor(setup.modelFile);
+    anchor(setup.source.seriesFile);
+    for (BoundarySetup& b : setup.boundaries) anchor(b.seriesFile);
+    if (!options.outputFolder.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outputFolder, ec);
+        std::filesystem::current_path(options.outputFolder, ec);
+        if (ec) {
+            out << "vardex-run: cannot work in " << options.outputFolder << ": " << ec.message()
+                << '\n';
+            return 2;
+        }
+    }
+
+    LoopTimer timer;
+    frmRun run(app, starter, timer);
+    run.load();
+    if (!run.applySetup(setup)) {
+        out << "vardex-run: the set-up " << options.setupFile << " cannot be run\n";
+        return 2;
+    }
+    out << "model " << setup.modelFile << ": " << run.chunkCount() << " chunk(s)\n";
+    run.execute();
+    int reported = 0;
+    while (run.runOutstanding()) {
+        options.sleep(std::clamp(timer.interval(), 20, 500));
+        timer.tick();
+        for (; reported < run.runIndex() - 1; ++reported)
+            out << "chunk " << reported + 1 << " of " << run.chunkCount() << " done\n";
+    }
+    if (run.outcome() != RunOutcome::Completed) {
+        out << "vardex-run: the run failed: " << run.failure() << '\n';
+        return 1;
+    }
+    for (; reported < run.chunkCount(); ++reported)
+        out << "chunk " << reported + 1 << " of " << run.chunkCount() << " done\n";
+
+    ThermalLimits table(app.dialogs);
+    table.limits = setup.limits;
+    std::vector<std::string> summaries;
+    for (int c = 1; c <= run.chunkCount(); ++c) summaries.push_back("Summary." + plainDigits(c));
+    if (table.load(summaries)) printLimits(table, out);
+    out << "outputs collected in " << app.fs.currentFolder() << '\n';
+    return 0;
+}
+
+} // namespace vardex

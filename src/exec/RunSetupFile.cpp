@@ -1,0 +1,189 @@
+#include "exec/RunSetupFile.h"
+
+#include <cmath>
+#include <limits>
+
+#include "app/text/KeyReader.h"
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "app/text/TextFileWriter.h"
+
+namespace vardex {
+namespace {
+
+constexpr int kMaxPoints = 16;
+constexpr int kMaxBoundaries = 99;
+
+std::string line(const char* key, const std::string& value) {
+    return PrintLine(key).zone(value).str();
+}
+template <typename T> std::string valueLine(const char* key, T value) {
+    return PrintLine(key).zoneValue(value).str();
+}
+
+// The line holding the key; the file's last line only ends it (the key reader's rule), so the
+// writer closes the file with a line of its own.
+std::string keyLine(KeyReader& in, const char* key) {
+    std::string found = in.findline(key);
+    if (!in.isOpen()) throw ReadError(std::string("the file ends before \"") + key + "\"");
+    return found;
+}
+
+std::string keyText(KeyReader& in, const char* key) {
+    const std::string found = keyLine(in, key);
+    return trim(std::string_view(found).substr(found.find(key) + std::string_view(key).size()));
+}
+
+// Reads the value after the key strictly: the whole value must be one finite number.
+double number(KeyReader& in, const char* key) {
+    const std::string text = keyText(in, key);
+    if (!isNumeric(text)) throw ReadError(std::string("\"") + key + "\" is not a number");
+    const double value = leadingNumber(text);
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max())
+        throw ReadError(std::string("\"") + key + "\" does not fit its field");
+    return value;
+}
+
+float floatValue(KeyReader& in, const char* key) {
+    return static_cast<float>(number(in, key));
+}
+
+bool boolean(KeyReader& in, const char* key) {
+    const std::string text = keyText(in, key);
+    if (text == "True") return true;
+    if (text == "False") return false;
+    throw ReadError(std::string("\"") + key + "\" is neither True nor False");
+}
+
+int count(KeyReader& in, const char* key, int most) {
+    const double value = number(in, key);
+    if (value < 0 || value > most || value != std::floor(value))
+        throw ReadError(std::string("\"") + key + "\" is not a count from 0 to " +
+                        plainDigits(most));
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+void writeRunSetup(const std::string& path, const RunSetup& s) {
+    std::vector<std::string> lines{
+        kRunSetupHeading,
+        line("modelfile=", s.modelFile),
+        "[parameters]",
+        valueLine("itmax=", s.itmax),
+        valueLine("errmax=", s.errmax),
+        valueLine("dtmax=", s.dtmax),
+        valueLine("starttime=", s.starttime),
+        valueLine("endtime=", s.endtime),
+        valueLine("concentric=", s.concentric),
+        "[source]",
+        valueLine("timeseries=", s.source.timeSeries),
+        valueLine("abt=", s.source.abt),
+        valueLine("density=", s.source.density),
+        valueLine("heat=", s.source.heat),
+        valueLine("placement=", s.source.placement),
+        valueLine("sourcestart=", s.source.start),
+        valueLine("P1=", s.source.params[0]),
+        valueLine("P2=", s.source.params[1]),
+        valueLine("P3=", s.source.params[2]),
+        line("seriesfile=", s.source.seriesFile),
+        "[boundaries]",
+        valueLine("boundaries=", static_cast<int>(s.boundaries.size())),
+    };
+    for (const BoundarySetup& b : s.boundaries) {
+        lines.push_back("[boundary]");
+        lines.push_back(line("material=", b.material));
+        lines.push_back(valueLine("dirichlet=", b.dirichlet));
+        lines.push_back(valueLine("initTemp=", b.initTemp));
+        lines.push_back(line("seriesfile=", b.seriesFile));
+    }
+    lines.push_back("[recording]");
+    lines.push_back(line("units=", s.feet ? "feet" : "metres"));
+    lines.push_back(valueLine("points=", static_cast<int>(s.points.size())));
+    for (const auto& p : s.points)
+        lines.push_back(PrintLine("x=")
+                            .directValue(p[0])
+                            .direct("y=")
+                            .directValue(p[1])
+                            .direct("z=")
+                            .directValue(p[2])
+                            .str());
+    lines.push_back("[limits]");
+    lines.push_back(valueLine("maxtemperature=", s.limits.maxTemperature));
+    lines.push_back(valueLine("maxdifference=", s.limits.maxDifference));
+    lines.push_back("[end]"); // the key reader never matches a file's last line
+    writeLines(path, lines);
+}
+
+RunSetup readRunSetup(const std::string& path) {
+    KeyReader in(path);
+    keyLine(in, kRunSetupHeading);
+    RunSetup s;
+    s.modelFile = keyText(in, "modelfile=");
+    if (s.modelFile.empty()) throw ReadError("\"modelfile=\" names no model file");
+    keyLine(in, "[parameters]");
+    const double itmax = number(in, "itmax=");
+    if (itmax < 1 || itmax > 32767) throw ReadError("\"itmax=\" does not fit its field");
+    s.itmax = toInt16(itmax);
+    s.errmax = number(in, "errmax=");
+    s.dtmax = number(in, "dtmax=");
+    s.starttime = number(in, "starttime=");
+    s.endtime = number(in, "endtime=");
+    s.concentric = boolean(in, "concentric=");
+    keyLine(in, "[source]");
+    s.source.timeSeries = boolean(in, "timeseries=");
+    s.source.abt = boolean(in, "abt=");
+    s.source.density = floatValue(in, "density=");
+    s.source.heat = floatValue(in, "heat=");
+    s.source.placement = floatValue(in, "placement=");
+    s.source.start = floatValue(in, "sourcestart=");
+    s.source.params[0] = floatValue(in, "P1=");
+    s.source.params[1] = floatValue(in, "P2=");
+    s.source.params[2] = floatValue(in, "P3=");
+    s.source.seriesFile = keyText(in, "seriesfile=");
+    keyLine(in, "[boundaries]");
+    const int boundaries = count(in, "boundaries=", kMaxBoundaries);
+    for (int b = 0; b < boundaries; ++b) {
+        keyLine(in, "[boundary]");
+        BoundarySetup record;
+        record.material = keyText(in, "material=");
+        record.dirichlet = boolean(in, "dirichlet=");
+        record.initTemp = floatValue(in, "initTemp=");
+        record.seriesFile = keyText(in, "seriesfile=");
+        s.boundaries.push_back(record);
+    }
+    keyLine(in, "[recording]");
+    const std::string units = keyText(in, "units=");
+    if (units != "metres" && units != "feet")
+        throw ReadError("\"units=\" is neither metres nor feet");
+    s.feet = units == "feet";
+    const int points = count(in, "points=", kMaxPoints);
+    for (int p = 0; p < points; ++p) {
+        // One line "x= .. y= .. z= ..": each key is searched from the line the last one ended on.
+        std::string text = keyLine(in, "x=");
+        std::array<float, 3> xyz{};
+        const char* keys[3] = {"x=", "y=", "z="};
+        for (int a = 0; a < 3; ++a) {
+            const std::size_t at = text.find(keys[a]);
+            if (at == std::string::npos)
+                throw ReadError("a recording point without \"" + std::string(keys[a]) + "\"");
+            const std::size_t from = at + 2;
+            const std::size_t to = a < 2 ? text.find(keys[a + 1], from) : std::string::npos;
+            const std::string value =
+                trim(text.substr(from, to == std::string::npos ? std::string::npos : to - from));
+            if (!isNumeric(value))
+                throw ReadError("a recording point's coordinate is not a number");
+            const double v = leadingNumber(value);
+            if (!std::isfinite(v) || std::abs(v) > std::numeric_limits<float>::max())
+                throw ReadError("a recording point's coordinate does not fit its field");
+            xyz[std::size_t(a)] = static_cast<float>(v);
+        }
+        s.points.push_back(xyz);
+    }
+    keyLine(in, "[limits]");
+    s.limits.maxTemperature = number(in, "maxtemperature=");
+    s.limits.maxDifference = number(in, "maxdifference=");
+    return s;
+}
+
+} // namespace vardex
