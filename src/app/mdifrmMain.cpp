@@ -41,9 +41,8 @@ std::vector<MenuState> mainMenus() {
 mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
     : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
-    // The editor windows are not part of this program yet.
-    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom", "mnupromodel"})
-        findMenuItem(state_.menus, name)->enabled = false;
+    // The execution-control window is not part of this program yet.
+    findMenuItem(state_.menus, "mnupromodel")->enabled = false;
 }
 
 void mdifrmMain::changed() {
@@ -154,6 +153,30 @@ void mdifrmMain::exitProgram() {
     }
     app_.clearModelLists();
     if (onQuit) onQuit();
+}
+
+bool mdifrmMain::makeWayForEditor(bool submodelEditor) {
+    if (state_.builderActive && !state_.saved) {
+        switch (app_.dialogs.askYesNoCancel("Save the model before it is cleared?",
+                                            state_.messageTitle)) {
+        case MessageAnswer::Yes:
+            saveModel();
+            if (!state_.saved) return false;
+            break;
+        case MessageAnswer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    builder_.clearBuilder();
+    app_.clearModelLists();
+    if (submodelEditor) builder_.profileClear();
+    state_.builderActive = false;
+    state_.enableMenuItem("mnufilesaveas", false);
+    state_.panelVisible = false;
+    changed();
+    return true;
 }
 
 } // namespace vardex

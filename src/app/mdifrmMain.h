@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/EditorWindows.h"
 #include "app/MainWindowState.h"
 #include "model/ModelBuilder.h"
 #include "platform/SettingsStore.h"
@@ -57,6 +58,12 @@ class mdifrmMain {
     // "E&xit".
     void exitProgram();
 
+    // The "&Editors" items that open the three editors.
+    EditorWindows& editors() { return editors_; }
+    // Opening an editor: the builder is cleared and its panel hidden. A model built and not saved
+    // is offered for saving first; false when the user keeps it (Cancel, or a save that failed).
+    bool makeWayForEditor(bool submodelEditor);
+
     // Runs a builder action and then lets the view re-render.
     template <typename Action> void act(Action&& action) {
         action(builder_);
@@ -70,6 +77,7 @@ class mdifrmMain {
     SettingsStore& settings_;
     MainWindowState state_;
     ModelBuilder builder_;
+    EditorWindows editors_{app_, *this};
 };
 
 } // namespace vardex

@@ -51,6 +51,13 @@ MessageAnswer QtDialogs::message(const std::string& text, const std::string& tit
         QMessageBox::information(parent_, qs(title), messageText(text));
         return MessageAnswer::Ok;
     }
+    if (buttons == MessageButtons::YesNoCancel) {
+        auto answer = QMessageBox::question(
+            parent_, qs(title), messageText(text),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) return MessageAnswer::Yes;
+        return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
     auto answer = QMessageBox::question(parent_, qs(title), messageText(text),
                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

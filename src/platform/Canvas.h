@@ -3,6 +3,7 @@
 // same user coordinates through the view.
 
 #include <cstdint>
+#include <vector>
 
 namespace vardex {
 
@@ -26,6 +27,18 @@ class Canvas {
     virtual void box(double x1, double y1, double x2, double y2, std::int32_t color, int width) = 0;
     virtual void filledBox(double x1, double y1, double x2, double y2, std::int32_t color) = 0;
     virtual void point(double x, double y, std::int32_t color) = 0;
+
+    // A grid of columns by rows cells of cellWidth by cellHeight user units, its top-left corner
+    // at (left, top), the colours row by row from the top row. Drawn as one image where the
+    // drawing area can, which keeps an 80 by 80 grid fast; the fallback draws filled boxes.
+    virtual void cellGrid(double left, double top, double cellWidth, double cellHeight, int columns,
+                          int rows, const std::vector<std::int32_t>& colors) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                filledBox(left + c * cellWidth, top + r * cellHeight, left + (c + 1) * cellWidth,
+                          top + (r + 1) * cellHeight,
+                          colors[static_cast<std::size_t>(r * columns + c)]);
+    }
 };
 
 } // namespace vardex

@@ -9,8 +9,8 @@ namespace vardex {
 
 inline constexpr const char* kDefaultTitle = "Vardex";
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     std::string filter;     // pairs of description and pattern joined by "|"
@@ -40,6 +40,11 @@ class Dialogs {
     }
     bool askYesNo(const std::string& text, const std::string& title = kDefaultTitle) {
         return message(text, title, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
+    // Yes, No or Cancel; a box closed without an answer is Cancel.
+    MessageAnswer askYesNoCancel(const std::string& text,
+                                 const std::string& title = kDefaultTitle) {
+        return message(text, title, MessageButtons::YesNoCancel);
     }
 };
 

@@ -8,6 +8,12 @@ MessageAnswer ScriptedDialogs::message(const std::string& text, const std::strin
                                        MessageButtons buttons) {
     messages.push_back({text, title, buttons});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (buttons == MessageButtons::YesNoCancel) {
+        if (yesNoCancelAnswers.empty()) return MessageAnswer::Cancel;
+        MessageAnswer answer = yesNoCancelAnswers.front();
+        yesNoCancelAnswers.pop_front();
+        return answer;
+    }
     bool yes = false;
     if (!yesNoAnswers.empty()) {
         yes = yesNoAnswers.front();
