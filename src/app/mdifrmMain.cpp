@@ -145,6 +145,8 @@ void mdifrmMain::saveModelAs() {
 }
 
 void mdifrmMain::exitProgram() {
+    // An editor holding unsaved work may keep the program open.
+    if (!editors_.closeAll()) return;
     if (!state_.saved) saveModelAs();
     if (!state_.modelFilePath.empty()) {
         // The dialogs start in a folder, so the model file's folder is kept, not the file.

@@ -44,6 +44,7 @@ double CanvasWidget::scaleHeight() const {
 void CanvasWidget::clear(std::int32_t background) {
     background_ = background;
     ops_.clear();
+    images_.clear();
     update();
 }
 
@@ -66,6 +67,23 @@ void CanvasWidget::filledBox(double x1, double y1, double x2, double y2, std::in
 
 void CanvasWidget::point(double x, double y, std::int32_t color) {
     add({Op::Point, x, y, x, y, color, 3});
+}
+
+void CanvasWidget::cellGrid(double left, double top, double cellWidth, double cellHeight,
+                            int columns, int rows, const std::vector<std::int32_t>& colors) {
+    if (columns <= 0 || rows <= 0) return;
+    QImage image(columns, rows, QImage::Format_RGB32);
+    for (int r = 0; r < rows; ++r) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
+        for (int c = 0; c < columns; ++c) {
+            const std::int32_t color = colors[static_cast<std::size_t>(r * columns + c)];
+            line[c] = qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+        }
+    }
+    images_.push_back(std::move(image));
+    Op op{Op::Image, left, top, left + columns * cellWidth, top + rows * cellHeight, 0, 0};
+    op.image = static_cast<int>(images_.size()) - 1;
+    add(op);
 }
 
 void CanvasWidget::setAspectRatio(double ratio) {
@@ -115,6 +133,10 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
             break;
         case Op::Point:
             painter.drawEllipse(a, 1.5, 1.5);
+            break;
+        case Op::Image:
+            painter.drawImage(QRectF(a, b).normalized(),
+                              images_[static_cast<std::size_t>(op.image)]);
             break;
         }
     }

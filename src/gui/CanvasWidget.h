@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include <QImage>
 #include <QWidget>
 
 #include "platform/Canvas.h"
@@ -24,6 +25,9 @@ class CanvasWidget : public QWidget, public Canvas {
     void box(double x1, double y1, double x2, double y2, std::int32_t color, int width) override;
     void filledBox(double x1, double y1, double x2, double y2, std::int32_t color) override;
     void point(double x, double y, std::int32_t color) override;
+    // One image of columns by rows pixels, scaled onto the cells without smoothing.
+    void cellGrid(double left, double top, double cellWidth, double cellHeight, int columns,
+                  int rows, const std::vector<std::int32_t>& colors) override;
 
     // Mouse events in user coordinates (button: 1 left, 2 right).
     std::function<void(double x, double y, int button)> onMouseDown;
@@ -51,10 +55,11 @@ class CanvasWidget : public QWidget, public Canvas {
 
   private:
     struct Op {
-        enum Kind { Line, Box, FilledBox, Point } kind;
+        enum Kind { Line, Box, FilledBox, Point, Image } kind;
         double x1, y1, x2, y2;
         std::int32_t color;
         int width;
+        int image = -1; // index into images_ for an Image
     };
     void add(const Op& op);
 
@@ -62,6 +67,7 @@ class CanvasWidget : public QWidget, public Canvas {
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     std::int32_t background_ = 16777215;
     std::vector<Op> ops_;
+    std::vector<QImage> images_;
     double aspect_ = 0;
     double lineWidthUnit_ = 0;
 };

@@ -40,6 +40,7 @@ MainWindowView::MainWindowView(mdifrmMain& controller, QWidget* parent)
     layout->addWidget(mdi_, 1);
     setCentralWidget(central);
     statusBar(); // sbStatusBar: present, never written
+    connectEditors();
 
     controller_.onChanged = [this] { render(); };
     render();
@@ -227,7 +228,23 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindowView::connectEditors() {
+    editorViews_ = std::make_unique<EditorViews>(controller_.editors(), mdi_);
+    EditorWindows& editors = controller_.editors();
+    connect(action("mnuproMaterials"), &QAction::triggered, this,
+            [&editors] { editors.openMaterialsEditor(); });
+    connect(action("mnusection"), &QAction::triggered, this,
+            [&editors] { editors.openSectionEditor(); });
+    connect(action("mnuProGeom"), &QAction::triggered, this,
+            [&editors] { editors.openSubmodelEditor(); });
+}
+
 void MainWindowView::closeEvent(QCloseEvent* event) {
+    // An editor holding unsaved work may keep the program open.
+    if (!controller_.editors().closeAll()) {
+        event->ignore();
+        return;
+    }
     QRect g = geometry();
     controller_.unload({double(g.left()), double(g.top()), double(g.width()), double(g.height())},
                        isMinimized());
