@@ -97,7 +97,7 @@ QWidget* SectionEditorView::buildGrid() {
 QWidget* SectionEditorView::buildControls() {
     SectionEditor& c = controller_;
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(300);
+    panel->setFixedWidth(380);
     auto* column = new QVBoxLayout(panel);
 
     auto* counts = new QFormLayout();

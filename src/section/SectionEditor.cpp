@@ -520,8 +520,8 @@ void SectionEditor::mouseDown(double x, double y, DragShape shape) {
     if (shape != DragShape::Zones && (!window_.objectFillsEnabled || !window_.fillGroupEnabled))
         shape = DragShape::Zones;
     dragShape_ = shape;
-    dragX_ = x;
-    dragY_ = y;
+    dragX_ = lastX_ = x;
+    dragY_ = lastY_ = y;
     dragging_ = true;
     if (shape == DragShape::Zones) pointwise_.mousePressed(x, y, canvas);
     changed();
@@ -529,10 +529,18 @@ void SectionEditor::mouseDown(double x, double y, DragShape shape) {
 
 void SectionEditor::mouseMove(double x, double y) {
     if (!dragging_) return;
-    if (dragShape_ == DragShape::Zones)
-        pointwise_.mouseMoved(x, y, grid_ ? *grid_ : noCanvas);
-    else
+    if (dragShape_ == DragShape::Zones) {
+        // A quick stroke reports few positions: the zones passed over in between are painted too.
+        const int steps =
+            static_cast<int>(std::ceil(2 * std::max(std::fabs(x - lastX_), std::fabs(y - lastY_))));
+        for (int n = 1; n <= steps; ++n)
+            pointwise_.mouseMoved(lastX_ + (x - lastX_) * n / steps,
+                                  lastY_ + (y - lastY_) * n / steps, grid_ ? *grid_ : noCanvas);
+        lastX_ = x;
+        lastY_ = y;
+    } else {
         drawDragOutline(x, y);
+    }
 }
 
 void SectionEditor::drawDragOutline(double x, double y) {
@@ -556,10 +564,11 @@ void SectionEditor::drawDragOutline(double x, double y) {
 void SectionEditor::mouseUp(double x, double y) {
     if (!dragging_) return;
     dragging_ = false;
-    if (dragShape_ == DragShape::Zones)
+    if (dragShape_ == DragShape::Zones) {
         pointwise_.mouseReleased();
-    else
+    } else {
         finishDrag(x, y);
+    }
     changed();
 }
 

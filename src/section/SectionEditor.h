@@ -142,7 +142,8 @@ class SectionEditor : private PainterView {
     PointwiseFill pointwise_;
     Canvas* grid_ = nullptr;
     DragShape dragShape_ = DragShape::Zones;
-    double dragX_ = 0, dragY_ = 0;
+    double dragX_ = 0, dragY_ = 0; // where the drag began
+    double lastX_ = 0, lastY_ = 0; // the last pointer position of a stroke
     bool dragging_ = false;
 };
 

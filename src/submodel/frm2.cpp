@@ -503,16 +503,22 @@ void frm2::mouseDown(double, double y) {
     if (app_.paletteList.empty()) return;
     armed_ = true;
     busy_ = true;
+    lastY_ = y;
     paintAt(y);
 }
 
 void frm2::mouseMove(double, double y) {
-    if (armed_) paintAt(y);
+    if (!armed_) return;
+    // A quick stroke reports few positions: the layers passed over in between are painted too.
+    const double step = kLayerHeight / 2;
+    const int steps = static_cast<int>(std::ceil(std::fabs(y - lastY_) / step));
+    for (int n = 1; n <= steps; ++n) paintAt(lastY_ + (y - lastY_) * n / steps);
+    lastY_ = y;
 }
 
-void frm2::mouseUp(double, double y) {
+void frm2::mouseUp(double x, double y) {
     if (!armed_) return;
-    paintAt(y);
+    mouseMove(x, y);
     armed_ = false;
     busy_ = false;
     changed();

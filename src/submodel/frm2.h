@@ -151,6 +151,7 @@ class frm2 {
     bool fieldChanged_ = false;
     bool modified_ = false;
     bool armed_ = false;
+    double lastY_ = 0; // the last pointer position of a stroke
 };
 
 } // namespace vardex

@@ -137,6 +137,19 @@ TEST(SectionEditor, FinishedNeedsASectionNameAndKeepsAnUnsavedSectionWithoutFile
     EXPECT_EQ(f.app.config.materialfile, f.mts);
 }
 
+TEST(SectionEditor, AQuickStrokePaintsTheZonesPassedOver) {
+    EditorFixture f;
+    f.fill(1);
+    f.editor.materialChosen(0);
+    f.editor.mouseDown(1.2, 1.2);
+    f.editor.mouseMove(9.8, 9.8);
+    f.editor.mouseUp(9.8, 9.8);
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(f.zone(k, k), 1) << k;
+    EXPECT_EQ(f.zone(2, 1), 2);
+    // The zones are drawn as the pointer passes, then the grid is redrawn once.
+    EXPECT_EQ(f.grid.sinceClear(DrawOp::CellGrid).size(), 1u);
+}
+
 TEST(SectionEditor, FormMaterialsArePaintedOnlyPointwise) {
     EditorFixture f;
     f.fill(1);

@@ -138,10 +138,16 @@ TEST(frm2, PointingPaintsTheLayerUnderThePointer) {
     EXPECT_DOUBLE_EQ(band.y2, 20);
     EXPECT_EQ(band.color, rgb(255, 0, 0));
     f.editor.mouseDown(5, 5);
-    f.editor.mouseMove(5, 45); // below the stack: nothing
     f.editor.mouseUp(5, 5);
     EXPECT_EQ(f.editor.layer(1), 1);
-    EXPECT_EQ(f.editor.layer(4), 0);
+    EXPECT_EQ(f.editor.layer(3), 0);
+
+    // One quick stroke from the top to below the stack paints every layer it passed.
+    f.addSection("Footing", rgb(0, 0, 255));
+    f.editor.mouseDown(5, 1);
+    f.editor.mouseMove(5, 60);
+    f.editor.mouseUp(5, 60);
+    for (int z = 1; z <= 4; ++z) EXPECT_EQ(f.editor.layer(z), 2) << z;
 }
 
 TEST(frm2, RemovingASectionMovesTheLaterSlotsDownAndRenumbersTheLayers) {
