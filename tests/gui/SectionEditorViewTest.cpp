@@ -60,6 +60,19 @@ class SectionEditorViewTest : public QObject {
         QCOMPARE(controller.section().values.value(1, 2), 2);
         QVERIFY(controller.section().unsaved);
         QVERIFY(grid->operationCount() > 0);
+
+        // Closing the child window over the painting asks; Cancel keeps both.
+        QMdiSubWindow* window = f.view.editorViews()->window(EditorKind::Section);
+        f.dialogs.yesNoCancelAnswers = {MessageAnswer::Cancel};
+        window->close();
+        QApplication::processEvents();
+        QVERIFY(f.view.editorViews()->window(EditorKind::Section));
+        QVERIFY(f.main.editors().section());
+        f.dialogs.yesNoCancelAnswers = {MessageAnswer::No};
+        window->close();
+        QApplication::processEvents();
+        QVERIFY(!f.view.editorViews()->window(EditorKind::Section));
+        QVERIFY(!f.main.editors().section());
     }
 
   private:
