@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace vardex::gui {
@@ -20,6 +21,53 @@ DragShape shapeOfModifiers() {
     if (modifiers & Qt::ControlModifier) return DragShape::Cylinder;
     return DragShape::Zones;
 }
+
+// The grid at the section's proportions with its axis labels beside it: x labels along the top,
+// y labels down the left, each at its eighth of the section.
+class GridArea : public QWidget {
+  public:
+    GridArea(QWidget* parent, CanvasWidget* grid, QLabel* corner, std::array<QLabel*, 9>& x,
+             std::array<QLabel*, 9>& y)
+        : QWidget(parent), grid_(grid), corner_(corner), x_(x), y_(y) {}
+
+    void setRatio(double ratio) {
+        if (ratio > 0 && ratio != ratio_) {
+            ratio_ = ratio;
+            place();
+        }
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+
+  private:
+    void place() {
+        constexpr int kLeft = 48, kTop = 22, kRight = 24; // room for the labels
+        const int room = std::max(1, width() - kLeft - kRight);
+        const int roomHeight = std::max(1, height() - kTop);
+        int w = room, h = static_cast<int>(room / ratio_);
+        if (h > roomHeight) {
+            h = roomHeight;
+            w = static_cast<int>(h * ratio_);
+        }
+        grid_->setGeometry(kLeft, kTop, w, h);
+        corner_->setGeometry(0, 0, kLeft, kTop);
+        for (int k = 0; k < 9; ++k) {
+            QLabel* lx = x_[static_cast<std::size_t>(k)];
+            QLabel* ly = y_[static_cast<std::size_t>(k)];
+            lx->adjustSize();
+            ly->adjustSize();
+            lx->move(kLeft + w * k / 8 - lx->width() / 2, 0);
+            ly->move(kLeft - ly->width() - 4, kTop + h * k / 8 - ly->height() / 2);
+        }
+    }
+
+    CanvasWidget* grid_;
+    QLabel* corner_;
+    std::array<QLabel*, 9>& x_;
+    std::array<QLabel*, 9>& y_;
+    double ratio_ = 1;
+};
 
 void setChecked(QRadioButton* button, bool checked) {
     button->setAutoExclusive(false);
@@ -61,36 +109,31 @@ SectionEditorView::~SectionEditorView() {
 
 QWidget* SectionEditorView::buildGrid() {
     auto* area = new QWidget(this);
-    auto* layout = new QGridLayout(area);
-    layout->addWidget(new QLabel(kCorner, area), 0, 0);
-    auto* xAxis = new QHBoxLayout();
-    auto* yAxis = new QVBoxLayout();
-    for (int k = 0; k < 9; ++k) {
-        lblX_[static_cast<std::size_t>(k)] = new QLabel(area);
-        lblX_[static_cast<std::size_t>(k)]->setObjectName(QString("lblX%1").arg(k));
-        lblY_[static_cast<std::size_t>(k)] = new QLabel(area);
-        lblY_[static_cast<std::size_t>(k)]->setObjectName(QString("lblY%1").arg(k));
-        xAxis->addWidget(lblX_[static_cast<std::size_t>(k)]);
-        yAxis->addWidget(lblY_[static_cast<std::size_t>(k)]);
-        if (k < 8) {
-            xAxis->addStretch(1);
-            yAxis->addStretch(1);
-        }
-    }
-    layout->addLayout(xAxis, 0, 1);
-    layout->addLayout(yAxis, 1, 0);
-    grid_ = new CanvasWidget(area);
+    auto* column = new QVBoxLayout(area);
+    grid_ = new CanvasWidget();
     grid_->setObjectName("picGrid");
-    grid_->setMinimumSize(400, 400);
+    auto* corner = new QLabel(kCorner);
+    for (std::size_t k = 0; k < 9; ++k) {
+        lblX_[k] = new QLabel();
+        lblX_[k]->setObjectName(QString("lblX%1").arg(k));
+        lblY_[k] = new QLabel();
+        lblY_[k]->setObjectName(QString("lblY%1").arg(k));
+    }
+    auto* gridArea = new GridArea(area, grid_, corner, lblX_, lblY_);
+    gridArea_ = gridArea;
+    gridArea->setMinimumSize(440, 420);
+    for (QWidget* w : std::initializer_list<QWidget*>{grid_, corner}) w->setParent(gridArea);
+    for (std::size_t k = 0; k < 9; ++k) {
+        lblX_[k]->setParent(gridArea);
+        lblY_[k]->setParent(gridArea);
+    }
     SectionEditor& c = controller_;
     grid_->onMouseDown = [&c](double x, double y, int) { c.mouseDown(x, y, shapeOfModifiers()); };
     grid_->onMouseMove = [&c](double x, double y, int) { c.mouseMove(x, y); };
     grid_->onMouseUp = [&c](double x, double y, int) { c.mouseUp(x, y); };
-    layout->addWidget(grid_, 1, 1);
-    auto* hint = new QLabel("Drag: paint zones    Shift+drag: box    Ctrl+drag: cylinder", area);
-    layout->addWidget(hint, 2, 1);
-    layout->setRowStretch(1, 1);
-    layout->setColumnStretch(1, 1);
+    column->addWidget(gridArea, 1);
+    column->addWidget(
+        new QLabel("Drag: paint zones    Shift+drag: box    Ctrl+drag: cylinder", area));
     return area;
 }
 
@@ -186,9 +229,9 @@ void SectionEditorView::render() {
         lblY_[k]->setText(qs(s.lblY[k].caption));
         lblY_[k]->setVisible(s.lblY[k].visible);
     }
-    if (section.nx > 0 && section.ny > 0)
-        grid_->setAspectRatio(static_cast<double>(section.nx) * section.dx /
-                              std::max(1e-9, static_cast<double>(section.ny) * section.dy));
+    if (section.nx > 0 && section.ny > 0 && section.dx > 0 && section.dy > 0)
+        static_cast<GridArea*>(gridArea_)->setRatio(static_cast<double>(section.nx) * section.dx /
+                                                    (static_cast<double>(section.ny) * section.dy));
     txtNX_->setText(qs(s.txtNX));
     txtNY_->setText(qs(s.txtNY));
     {

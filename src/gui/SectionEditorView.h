@@ -38,6 +38,7 @@ class SectionEditorView : public QWidget {
     SectionEditor& controller_;
     std::unique_ptr<EditorMenus> menus_;
     CanvasWidget* grid_ = nullptr;
+    QWidget* gridArea_ = nullptr; // keeps the grid at the section's proportions
     std::array<QLabel*, 9> lblX_{};
     std::array<QLabel*, 9> lblY_{};
     QLineEdit* txtNX_ = nullptr;
