@@ -38,6 +38,11 @@ inline constexpr const char* kRemoveSection = "Remove from Pallette";
 inline constexpr const char* kEmptySlot = "                <empty>";
 } // namespace submodelCaptions
 
+namespace submodelFormats {
+inline constexpr const char* kLengthFormat = "##0.0##"; // LX, LY, ZLength and depth labels
+inline constexpr const char* kSizeFormat = "#.000#";    // DX, DY, DZ after an edit
+} // namespace submodelFormats
+
 // Picture units across the stack and per vertical zone.
 inline constexpr double kStackWidth = 10;
 inline constexpr double kLayerHeight = 10;
