@@ -30,15 +30,17 @@ void EditorWindows::closed(EditorKind kind) {
 
 void EditorWindows::openMaterialsEditor() {
     retired_.clear();
-    if (!main_.makeWayForEditor(false)) return;
-    if (!materials_) {
-        materials_ = std::make_unique<MaterialsEditor>(app_);
-        materials_->onClosed = [this] { closed(EditorKind::Materials); };
+    // An editor already open comes to the front as it is: clearing the shared lists under an
+    // open editor would take what it shows (the composites of a section, the sub-models).
+    if (materials_) {
         if (onShow) onShow(EditorKind::Materials);
-        materials_->windowOpens();
-    } else if (onShow) {
-        onShow(EditorKind::Materials);
+        return;
     }
+    if (!main_.makeWayForEditor(false)) return;
+    materials_ = std::make_unique<MaterialsEditor>(app_);
+    materials_->onClosed = [this] { closed(EditorKind::Materials); };
+    if (onShow) onShow(EditorKind::Materials);
+    materials_->windowOpens();
 }
 
 void EditorWindows::showSection(const char* mode) {
@@ -57,7 +59,7 @@ void EditorWindows::showSection(const char* mode) {
 }
 
 void EditorWindows::openSectionEditor() {
-    if (!main_.makeWayForEditor(false)) return;
+    if (!section_ && !main_.makeWayForEditor(false)) return;
     showSection("section only");
 }
 
@@ -67,16 +69,16 @@ void EditorWindows::openSectionEditorFromSubmodel() {
 
 void EditorWindows::openSubmodelEditor() {
     retired_.clear();
-    if (!main_.makeWayForEditor(true)) return;
-    if (!submodel_) {
-        submodel_ = std::make_unique<frm2>(app_);
-        submodel_->onClosed = [this] { closed(EditorKind::Submodel); };
-        submodel_->onOpenSectionEditor = [this] { openSectionEditorFromSubmodel(); };
+    if (submodel_) {
         if (onShow) onShow(EditorKind::Submodel);
-        submodel_->windowOpens();
-    } else if (onShow) {
-        onShow(EditorKind::Submodel);
+        return;
     }
+    if (!main_.makeWayForEditor(true)) return;
+    submodel_ = std::make_unique<frm2>(app_);
+    submodel_->onClosed = [this] { closed(EditorKind::Submodel); };
+    submodel_->onOpenSectionEditor = [this] { openSectionEditorFromSubmodel(); };
+    if (onShow) onShow(EditorKind::Submodel);
+    submodel_->windowOpens();
     if (app_.lastSubmodelNx * app_.lastSubmodelNz < 10)
         app_.dialogs.inform(std::string("Please Open a sub-model file,  or ") + kNewLine +
                                 "Enter the number of Z-zones, and either a DZ or" + kNewLine +

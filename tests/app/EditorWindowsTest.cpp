@@ -4,6 +4,8 @@
 
 #include "app/mdifrmMain.h"
 #include "materials/MaterialsEditor.h"
+#include "section/SectionEditor.h"
+#include "submodel/Ccomp.h"
 #include "submodel/frm2.h"
 #include "support/MainWindowFixture.h"
 
@@ -95,6 +97,19 @@ TEST(EditorWindows, ExitWaitsForAnEditorHoldingUnsavedWork) {
     f.main.exitProgram();
     EXPECT_TRUE(quit);
     EXPECT_EQ(f.editors.materials(), nullptr);
+}
+
+TEST(EditorWindows, ChoosingAnOpenEditorAgainKeepsTheCompositesOfItsSection) {
+    Fixture f;
+    f.editors.openSectionEditor(); // no materials file: asks, and closes on Cancel
+    EXPECT_EQ(f.editors.section(), nullptr);
+    f.dialogs.fileAnswers = {f.home.write("site.mts", "x\r\nlistcount= 0\r\n")};
+    f.editors.openSectionEditor();
+    ASSERT_NE(f.editors.section(), nullptr);
+    f.app.compositeList.add(std::make_shared<Ccomp>());
+    f.editors.openSectionEditor();
+    EXPECT_EQ(f.app.compositeList.count(), 1);
+    EXPECT_EQ(f.shown.back(), EditorKind::Section);
 }
 
 TEST(EditorWindows, TheSubmodelEditorOpensTheSectionEditorWithoutClearingItsLists) {
