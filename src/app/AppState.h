@@ -42,6 +42,8 @@ class AppState {
     std::shared_ptr<Cgeom> sectionGeometry; // the section record being loaded or edited
 
     std::int16_t selectedSubmodel = 0;
+    std::string currentMaterialsFile; // the materials file the editors work with
+    std::string currentSectionFile;
     std::string currentSubmodelFile;
     std::string currentSubmodelName;
     std::int16_t lastSubmodelNx = 0;

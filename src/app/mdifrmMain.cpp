@@ -85,12 +85,6 @@ std::vector<MenuState> mainMenus() {
 mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
     : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
-    // The editor windows are not part of this program yet.
-    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"}) {
-        MenuItemState* item = findMenuItem(state_.menus, name);
-        item->enabled = false;
-        item->tip = "Not available yet: this window comes in a later version of Vardex.";
-    }
 }
 
 void mdifrmMain::changed() {
@@ -239,7 +233,9 @@ void mdifrmMain::rememberModelFolder() {
 bool mdifrmMain::closeRequested() {
     if (quitting_) return true;
     if (!unsavedChangesSettled()) return false;
-    // Child windows may hold work of their own (a run in progress): they are asked next.
+    // Child windows may hold work of their own (an editor's unsaved file, a run in progress):
+    // they are asked next.
+    if (!editors_.closeAll()) return false;
     if (mayQuit && !mayQuit()) return false;
     quitting_ = true;
     rememberModelFolder();
@@ -260,6 +256,30 @@ void mdifrmMain::openExecutionWindow() {
 void mdifrmMain::exitProgram() {
     if (!closeRequested()) return;
     if (onQuit) onQuit();
+}
+
+bool mdifrmMain::makeWayForEditor(bool submodelEditor) {
+    if (state_.builderActive && !state_.saved) {
+        switch (app_.dialogs.askYesNoCancel("Save the model before it is cleared?",
+                                            state_.messageTitle)) {
+        case MessageAnswer::Yes:
+            saveModel();
+            if (!state_.saved) return false;
+            break;
+        case MessageAnswer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    builder_.clearBuilder();
+    app_.clearModelLists();
+    if (submodelEditor) builder_.profileClear();
+    state_.builderActive = false;
+    state_.enableMenuItem("mnufilesaveas", false);
+    state_.panelVisible = false;
+    changed();
+    return true;
 }
 
 } // namespace vardex

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/EditorWindows.h"
 #include "app/MainWindowState.h"
 #include "model/ModelBuilder.h"
 #include "platform/SettingsStore.h"
@@ -73,6 +74,12 @@ class mdifrmMain {
     // "Model &Execution/output".
     void openExecutionWindow();
 
+    // The "&Editors" items that open the three editors.
+    EditorWindows& editors() { return editors_; }
+    // Opening an editor: the builder is cleared and its panel hidden. A model built and not saved
+    // is offered for saving first; false when the user keeps it (Cancel, or a save that failed).
+    bool makeWayForEditor(bool submodelEditor);
+
     // Runs a builder action and then lets the view re-render.
     template <typename Action> void act(Action&& action) {
         action(builder_);
@@ -90,6 +97,7 @@ class mdifrmMain {
     MainWindowState state_;
     ModelBuilder builder_;
     bool quitting_ = false; // the user has agreed to end the program
+    EditorWindows editors_{app_, *this};
 };
 
 } // namespace vardex

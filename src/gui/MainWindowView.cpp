@@ -45,6 +45,7 @@ MainWindowView::MainWindowView(mdifrmMain& controller, QWidget* parent)
     layout->addWidget(mdi_, 1);
     setCentralWidget(central);
     statusBar(); // sbStatusBar: present, never written
+    connectEditors();
 
     controller_.onChanged = [this] { render(); };
     // A child window with a run outstanding may refuse to close.
@@ -237,6 +238,17 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::connectEditors() {
+    editorViews_ = std::make_unique<EditorViews>(controller_.editors(), mdi_);
+    EditorWindows& editors = controller_.editors();
+    connect(action("mnuproMaterials"), &QAction::triggered, this,
+            [&editors] { editors.openMaterialsEditor(); });
+    connect(action("mnusection"), &QAction::triggered, this,
+            [&editors] { editors.openSectionEditor(); });
+    connect(action("mnuProGeom"), &QAction::triggered, this,
+            [&editors] { editors.openSubmodelEditor(); });
 }
 
 bool MainWindowView::closeChildren() {

@@ -2,6 +2,7 @@
 // The Qt view of the main window: menus, the model-builder panel and the area for child windows.
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 
 #include "CanvasWidget.h"
+#include "EditorViews.h"
 #include "app/mdifrmMain.h"
 
 namespace vardex::gui {
@@ -32,6 +34,7 @@ class MainWindowView : public QMainWindow {
     QLineEdit* modelNameBox() const { return txtmodelName_; }
     CanvasWidget* modelCanvas() const { return picModel_; }
     QMdiArea* mdiArea() const { return mdi_; }
+    EditorViews* editorViews() const { return editorViews_.get(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +45,8 @@ class MainWindowView : public QMainWindow {
     bool closeChildren();
     void buildMenus();
     void buildPanel();
+    // The "&Editors" items that open the three editors in child windows.
+    void connectEditors();
     QLineEdit* addBox(QLayout* layout, const char* caption, bool readOnly = true);
 
     mdifrmMain& controller_;
@@ -61,6 +66,7 @@ class MainWindowView : public QMainWindow {
     QLabel* lblModfile_ = nullptr;
     QLabel* lblPz_[5] = {};
     CanvasWidget* picModel_ = nullptr;
+    std::unique_ptr<EditorViews> editorViews_;
 };
 
 } // namespace vardex::gui

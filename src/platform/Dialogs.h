@@ -41,6 +41,11 @@ class Dialogs {
     bool askYesNo(const std::string& text, const std::string& title = kDefaultTitle) {
         return message(text, title, MessageButtons::YesNo) == MessageAnswer::Yes;
     }
+    // Yes, No or Cancel; a box closed without an answer is Cancel.
+    MessageAnswer askYesNoCancel(const std::string& text,
+                                 const std::string& title = kDefaultTitle) {
+        return message(text, title, MessageButtons::YesNoCancel);
+    }
 };
 
 // The line break used inside message texts.

@@ -129,15 +129,5 @@ TEST(MainWindow, ExitWithoutChangesRemembersTheModelFolderEmptiesTheListsAndQuit
     EXPECT_TRUE(f.main.closeRequested());
 }
 
-TEST(MainWindow, WindowsNotYetAvailableSayWhyTheirItemsAreGrey) {
-    MainFixture f;
-    std::vector<MenuState> menus = f.main.state().menus;
-    for (const char* name : {"mnuproMaterials", "mnusection", "mnuProGeom"}) {
-        const MenuItemState* item = findMenuItem(menus, name);
-        EXPECT_FALSE(item->enabled) << name;
-        EXPECT_NE(item->tip.find("Not available yet"), std::string::npos) << name;
-    }
-}
-
 } // namespace
 } // namespace vardex

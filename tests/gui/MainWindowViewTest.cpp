@@ -91,12 +91,12 @@ class MainWindowViewTest : public QObject {
         f.view.action("mnuNewModel")->trigger();
         f.dialogs.inputAnswers.push_back("Unsaved");
         f.main.modelNameClicked();
-        f.dialogs.threeWayAnswers = {MessageAnswer::Cancel};
+        f.dialogs.yesNoCancelAnswers = {MessageAnswer::Cancel};
         QVERIFY(!f.view.close());
         QVERIFY(f.view.isVisible());
         QCOMPARE(f.dialogs.messages.back().text, std::string("Save changes to the model?"));
         QCOMPARE(f.view.modelNameBox()->text(), QString("Unsaved"));
-        f.dialogs.threeWayAnswers = {MessageAnswer::No};
+        f.dialogs.yesNoCancelAnswers = {MessageAnswer::No};
         QVERIFY(f.view.close());
     }
 

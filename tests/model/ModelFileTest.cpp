@@ -313,7 +313,7 @@ TEST_P(ClosingWithUnsavedChanges, AsksYesNoCancelFirst) {
     f.main.modelNameClicked();
     const std::string fileBefore = f.home.read("shaft.mod");
     f.dialogs.messages.clear();
-    f.dialogs.threeWayAnswers = {c.answer};
+    f.dialogs.yesNoCancelAnswers = {c.answer};
     bool quit = false;
     f.main.onQuit = [&] { quit = true; };
 

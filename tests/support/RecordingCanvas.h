@@ -9,10 +9,13 @@
 namespace vardex::testing {
 
 struct DrawOp {
-    enum Kind { Scale, Clear, Line, Box, FilledBox, Point } kind;
+    enum Kind { Scale, Clear, Line, Box, FilledBox, Point, CellGrid } kind;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::int32_t color = 0;
     int width = 0;
+    // A cell grid: its columns and rows and the colours row by row; x2, y2 hold the cell size.
+    int columns = 0, rows = 0;
+    std::vector<std::int32_t> cells;
 };
 
 class RecordingCanvas : public Canvas {
@@ -29,6 +32,8 @@ class RecordingCanvas : public Canvas {
     void box(double x1, double y1, double x2, double y2, std::int32_t color, int width) override;
     void filledBox(double x1, double y1, double x2, double y2, std::int32_t color) override;
     void point(double x, double y, std::int32_t color) override;
+    void cellGrid(double left, double top, double cellWidth, double cellHeight, int columns,
+                  int rows, const std::vector<std::int32_t>& colors) override;
 
     // Operations of one kind since the last clear.
     std::vector<DrawOp> sinceClear(DrawOp::Kind kind) const;

@@ -9,9 +9,9 @@ MessageAnswer ScriptedDialogs::message(const std::string& text, const std::strin
     messages.push_back({text, title, buttons});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     if (buttons == MessageButtons::YesNoCancel) {
-        if (threeWayAnswers.empty()) return MessageAnswer::Cancel;
-        MessageAnswer answer = threeWayAnswers.front();
-        threeWayAnswers.pop_front();
+        if (yesNoCancelAnswers.empty()) return MessageAnswer::Cancel;
+        MessageAnswer answer = yesNoCancelAnswers.front();
+        yesNoCancelAnswers.pop_front();
         return answer;
     }
     bool yes = false;

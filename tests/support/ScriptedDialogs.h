@@ -31,7 +31,7 @@ class ScriptedDialogs : public Dialogs {
   public:
     // Scripts, consumed in order.
     std::deque<bool> yesNoAnswers;
-    std::deque<MessageAnswer> threeWayAnswers; // Yes / No / Cancel questions; unscripted: Cancel
+    std::deque<MessageAnswer> yesNoCancelAnswers; // unscripted: Cancel
     std::deque<std::string> inputAnswers;
     std::deque<std::string> fileAnswers; // for open and save dialogs alike
     std::deque<std::optional<std::int32_t>> colorAnswers;

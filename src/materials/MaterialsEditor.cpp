@@ -1,0 +1,361 @@
+#include "materials/MaterialsEditor.h"
+
+#include <cmath>
+
+#include "app/AppState.h"
+#include "app/Filters.h"
+#include "app/text/NumberText.h"
+#include "app/text/PrintForm.h"
+#include "materials/MaterialsFile.h"
+
+namespace vardex {
+namespace {
+
+constexpr const char* kListTitle = "Materials";
+constexpr const char* kMaterialTitle = "Material";
+
+// A value as the boxes show it: "0.5", "2400", "-0.3".
+std::string boxText(float value) {
+    std::string text = plainDigits(value);
+    if (text.starts_with('.')) return "0" + text;
+    if (text.starts_with("-.")) return "-0" + text.substr(1);
+    return text;
+}
+
+std::vector<MenuState> materialsMenus() {
+    return {{"mnuFile",
+             "&File",
+             true,
+             {{"mnuNew", "&New"},
+              {"mnuOpen", "&Open"},
+              {"mnuSave", "&Save"},
+              {"mnuSaveAs", "Save &As"},
+              {"mnuClose", "&Close"}}},
+            {"mnuHelp", "&Help", true, {}}};
+}
+
+} // namespace
+
+MaterialsEditor::MaterialsEditor(AppState& app) : app_(app) {
+    state_.menus = materialsMenus();
+}
+
+void MaterialsEditor::changed() {
+    if (onChanged) onChanged();
+}
+
+Material* MaterialsEditor::selectedMaterial() {
+    if (state_.selected < 1 || state_.selected > count()) return nullptr;
+    return &state_.list.materials[static_cast<std::size_t>(state_.selected - 1)];
+}
+
+void MaterialsEditor::windowOpens() {
+    state_.open = true;
+    state_.editsPending = false;
+    state_.unsaved = false;
+    readFile(app_.config.materialfile);
+    state_.geometryEnabled = false;
+    state_.selected = 1;
+    changed();
+}
+
+bool MaterialsEditor::readFile(const std::string& path) {
+    // A fresh list replaces the shown one only when the whole file was read.
+    MaterialsEditorList fresh;
+    if (!read_MaterialList(app_, fresh, path)) return false;
+    state_.list = std::move(fresh);
+    state_.cboMaterials.items.clear();
+    for (const Material& m : state_.list.materials) state_.cboMaterials.items.push_back(m.name);
+    if (count() > 0) showMaterial(1);
+    return true;
+}
+
+void MaterialsEditor::showMaterial(int k) {
+    if (count() == 0) {
+        menuOpen();
+        return;
+    }
+    if (k == 99 || k < 1 || k > count()) k = 1;
+    state_.selected = k;
+    state_.cboMaterials.listIndex = k - 1;
+    const Material& m = state_.list.materials[static_cast<std::size_t>(k - 1)];
+    state_.txtConductivity = boxText(m.conductivity);
+    state_.txtSpecificHeat = boxText(m.specificHeat);
+    state_.txtDensity = boxText(m.density);
+    state_.txtHeat = boxText(m.heatProduction);
+    state_.txtSize = boxText(std::fabs(m.characteristicSize));
+    const bool form = m.characteristicSize != 0.0f;
+    state_.optFill = !form;
+    state_.optForm = form;
+    state_.sizeEnabled = form;
+    state_.geometryVisible = form;
+    if (form) {
+        state_.optHorizontal = m.characteristicSize < 0.0f;
+        state_.optVertical = m.characteristicSize > 0.0f;
+    }
+    state_.shpColor = m.color;
+    state_.listEnabled = true;
+    state_.geometryEnabled = true;
+}
+
+void MaterialsEditor::listSelected(int position) {
+    if (position < 0 || position >= count()) return;
+    state_.editsPending = false;
+    showMaterial(position + 1);
+    changed();
+}
+
+void MaterialsEditor::listTextEdited() {
+    state_.radiusVisible = false;
+    state_.radiusEnabled = false;
+    state_.editsPending = true;
+    Material* m = selectedMaterial();
+    std::string answer = app_.dialogs.input("Enter / change the material label:", kListTitle,
+                                            m ? m->name : std::string());
+    if (!answer.empty() && m) {
+        m->name = answer;
+        state_.cboMaterials.items[static_cast<std::size_t>(state_.selected - 1)] = answer;
+        state_.cboMaterials.listIndex = state_.selected - 1;
+        // A new label is a change of the file like any other.
+        state_.unsaved = true;
+    }
+    changed();
+}
+
+void MaterialsEditor::addMaterial() {
+    const int n = count() + 1;
+    if (n > kMaterialSlots) {
+        app_.dialogs.inform("A materials file holds at most 99 materials.", kMaterialTitle);
+        return;
+    }
+    std::string name = app_.dialogs.input(
+        "   Enter a unique material name for entry #" + std::to_string(n), kMaterialTitle, "");
+    // A cancelled name adds nothing.
+    if (name.empty()) return;
+    state_.list.materials.push_back({name, kNewMaterialColor});
+    state_.cboMaterials.items.push_back(name);
+    state_.unsaved = true;
+    Material& m = state_.list.materials.back();
+    for (auto [prompt, field] : {std::pair{"Enter a thermal conductivity", &m.conductivity},
+                                 {"Enter a specific Heat,  Cp ", &m.specificHeat},
+                                 {"Enter a material density: kg/cubic m", &m.density},
+                                 {"Enter a heat production / unit mass", &m.heatProduction}}) {
+        std::string answer = app_.dialogs.input(prompt, kMaterialTitle, "");
+        if (!isNumeric(answer)) break;
+        *field = static_cast<float>(leadingNumber(answer));
+    }
+    state_.optFill = true;
+    state_.optForm = false;
+    showMaterial(n);
+    changed();
+}
+
+void MaterialsEditor::recordPropertyChange() {
+    Material* m = selectedMaterial();
+    if (!m) return;
+    if (state_.editsPending) {
+        m->conductivity = static_cast<float>(leadingNumber(state_.txtConductivity));
+        m->specificHeat = static_cast<float>(leadingNumber(state_.txtSpecificHeat));
+        m->density = static_cast<float>(leadingNumber(state_.txtDensity));
+        // Heat production is a relative value not above 2.
+        if (leadingNumber(state_.txtHeat) > 2.0) state_.txtHeat = "1";
+        m->heatProduction = static_cast<float>(leadingNumber(state_.txtHeat));
+        if (state_.optForm) {
+            m->characteristicSize = static_cast<float>(leadingNumber(state_.txtSize));
+            if (state_.optHorizontal) m->characteristicSize = -std::fabs(m->characteristicSize);
+        }
+        std::string answer =
+            app_.dialogs.input(std::string("Replacement name for material  (<CR> to keep)") +
+                                   kNewLine + kNewLine + m->name,
+                               "Material Name", "");
+        if (!answer.empty()) {
+            m->name = answer;
+            state_.cboMaterials.items[static_cast<std::size_t>(state_.selected - 1)] = answer;
+        }
+    }
+    showMaterial(state_.selected);
+    state_.editsPending = false;
+    state_.unsaved = true;
+    changed();
+}
+
+void MaterialsEditor::setMaterialColor() {
+    Material* m = selectedMaterial();
+    if (!m) return;
+    if (std::optional<std::int32_t> color = app_.dialogs.chooseColor(m->color)) {
+        m->color = *color;
+        state_.shpColor = *color;
+        state_.editsPending = true;
+        state_.unsaved = true;
+    }
+    changed();
+}
+
+void MaterialsEditor::fillClicked(bool on) {
+    if (on) {
+        state_.sizeEnabled = false;
+        if (Material* m = selectedMaterial()) m->characteristicSize = 0.0f;
+        if (count() > 0) showMaterial(state_.selected);
+    } else {
+        state_.sizeEnabled = true;
+    }
+    state_.optFill = on;
+    state_.editsPending = true;
+    changed();
+}
+
+void MaterialsEditor::formClicked(bool on) {
+    state_.optForm = on;
+    state_.optFill = !on;
+    state_.sizeEnabled = on;
+    state_.geometryVisible = on;
+    state_.editsPending = true;
+    changed();
+}
+
+void MaterialsEditor::horizontalClicked() {
+    Material* m = selectedMaterial();
+    if (!m) return;
+    if (m->characteristicSize == 0.0f) {
+        std::string answer =
+            app_.dialogs.input("enter a characteristic width", boxText(m->characteristicSize), "");
+        if (isNumeric(answer)) m->characteristicSize = static_cast<float>(leadingNumber(answer));
+    }
+    m->characteristicSize = -std::fabs(m->characteristicSize);
+    state_.txtSize = boxText(std::fabs(m->characteristicSize));
+    state_.optHorizontal = true;
+    state_.optVertical = false;
+    state_.radiusVisible = true;
+    state_.radiusEnabled = true;
+    state_.txtRadius =
+        app_.dialogs.input("Enter the form's radius of curvature (m)", "Radius", "0");
+    state_.editsPending = true;
+    changed();
+}
+
+void MaterialsEditor::verticalClicked() {
+    Material* m = selectedMaterial();
+    if (!m) return;
+    m->characteristicSize = std::fabs(m->characteristicSize);
+    state_.txtSize = boxText(m->characteristicSize);
+    state_.optVertical = true;
+    state_.optHorizontal = false;
+    state_.editsPending = true;
+    changed();
+}
+
+void MaterialsEditor::propertyBoxChanged(MaterialBox box, const std::string& text) {
+    switch (box) {
+    case MaterialBox::Conductivity:
+        state_.txtConductivity = text;
+        break;
+    case MaterialBox::SpecificHeat:
+        state_.txtSpecificHeat = text;
+        break;
+    case MaterialBox::Density:
+        state_.txtDensity = text;
+        break;
+    case MaterialBox::HeatProduction:
+        state_.txtHeat = text;
+        break;
+    }
+    state_.editsPending = true;
+}
+
+void MaterialsEditor::sizeBoxChanged(const std::string& text) {
+    state_.txtSize = text;
+    state_.editsPending = true;
+}
+
+void MaterialsEditor::sizeBoxLeft() {
+    if (!state_.editsPending) return;
+    if (Material* m = selectedMaterial())
+        m->characteristicSize = static_cast<float>(leadingNumber(state_.txtSize));
+    changed();
+}
+
+bool MaterialsEditor::saveTo(const std::string& path) {
+    if (!SaveFile(app_, path, state_.list.materials)) return false;
+    state_.unsaved = false;
+    return true;
+}
+
+void MaterialsEditor::rememberFile(const std::string& path) {
+    app_.config.materialfile = app_.fs.absolutePath(path);
+    app_.config.DataDir = app_.fs.parentFolder(app_.config.materialfile);
+}
+
+void MaterialsEditor::saveFileClicked() {
+    if (!state_.list.fileName.empty()) saveTo(state_.list.fileName);
+    changed();
+}
+
+bool MaterialsEditor::settleUnsaved() {
+    if (!state_.editsPending && !state_.unsaved) return true;
+    switch (app_.dialogs.askYesNoCancel("Save your changes to the materials file?", kListTitle)) {
+    case MessageAnswer::Yes:
+        if (state_.editsPending) recordPropertyChange();
+        menuSave();
+        return !state_.unsaved;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MaterialsEditor::menuOpen() {
+    if (!settleUnsaved()) return;
+    std::string path =
+        app_.dialogs.openFile({filters::kMaterials, app_.config.DataDir, state_.list.fileName, ""});
+    // A cancelled dialog keeps the file in use.
+    if (path.empty()) return;
+    if (app_.fs.fileExists(path) && readFile(path)) {
+        app_.currentMaterialsFile = path;
+        rememberFile(path);
+        state_.editsPending = false;
+        state_.unsaved = false;
+    }
+    changed();
+}
+
+void MaterialsEditor::menuSave() {
+    if (!state_.list.fileName.empty()) app_.currentMaterialsFile = state_.list.fileName;
+    if (!state_.list.fileName.empty() && !app_.currentMaterialsFile.empty()) {
+        if (saveTo(app_.currentMaterialsFile)) rememberFile(app_.currentMaterialsFile);
+    } else {
+        menuSaveAs();
+    }
+    changed();
+}
+
+void MaterialsEditor::menuSaveAs() {
+    std::string path =
+        app_.dialogs.saveFile({filters::kMaterials, app_.config.DataDir, state_.list.fileName, ""});
+    if (path.empty()) {
+        app_.dialogs.inform("This file name selection is not useful.");
+    } else if (saveTo(path)) {
+        state_.list.fileName = path;
+        rememberFile(path);
+    }
+    changed();
+}
+
+bool MaterialsEditor::menuClose() {
+    if (!state_.open) return true;
+    if (!settleUnsaved()) {
+        changed();
+        return false;
+    }
+    app_.currentMaterialsFile.clear();
+    state_.open = false;
+    changed();
+    if (onClosed) onClosed();
+    return true;
+}
+
+void MaterialsEditor::menuHelp() {
+    app_.dialogs.inform("There is no help for you here");
+}
+
+} // namespace vardex
