@@ -210,10 +210,9 @@ bool mdifrmMain::saveModelAs() {
     return written;
 }
 
-bool mdifrmMain::unsavedChangesSettled() {
+bool mdifrmMain::unsavedChangesSettled(const std::string& question) {
     if (state_.saved) return true;
-    switch (app_.dialogs.message("Save changes to the model?", state_.messageTitle,
-                                 MessageButtons::YesNoCancel)) {
+    switch (app_.dialogs.askYesNoCancel(question, state_.messageTitle)) {
     case MessageAnswer::Yes:
         return saveModel();
     case MessageAnswer::No:
@@ -232,7 +231,7 @@ void mdifrmMain::rememberModelFolder() {
 
 bool mdifrmMain::closeRequested() {
     if (quitting_) return true;
-    if (!unsavedChangesSettled()) return false;
+    if (!unsavedChangesSettled("Save changes to the model?")) return false;
     // Child windows may hold work of their own (an editor's unsaved file, a run in progress):
     // they are asked next.
     if (!editors_.closeAll()) return false;
@@ -244,12 +243,8 @@ bool mdifrmMain::closeRequested() {
 }
 
 void mdifrmMain::openExecutionWindow() {
-    builder_.clearBuilder();
-    app_.clearModelLists();
-    state_.builderActive = false;
-    state_.enableMenuItem("mnufilesaveas", false);
-    state_.panelVisible = false;
-    changed();
+    // The same clearing as for an editor: a model built and not saved is offered for saving.
+    if (!makeWayForEditor(false)) return;
     if (showExecutionWindow) showExecutionWindow();
 }
 
@@ -259,21 +254,11 @@ void mdifrmMain::exitProgram() {
 }
 
 bool mdifrmMain::makeWayForEditor(bool submodelEditor) {
-    if (state_.builderActive && !state_.saved) {
-        switch (app_.dialogs.askYesNoCancel("Save the model before it is cleared?",
-                                            state_.messageTitle)) {
-        case MessageAnswer::Yes:
-            saveModel();
-            if (!state_.saved) return false;
-            break;
-        case MessageAnswer::No:
-            break;
-        default:
-            return false;
-        }
-    }
+    if (!unsavedChangesSettled("Save the model before it is cleared?")) return false;
     builder_.clearBuilder();
     app_.clearModelLists();
+    // Nothing of the model is left to save.
+    state_.saved = true;
     if (submodelEditor) builder_.profileClear();
     state_.builderActive = false;
     state_.enableMenuItem("mnufilesaveas", false);

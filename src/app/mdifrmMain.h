@@ -89,7 +89,7 @@ class mdifrmMain {
   private:
     void changed();
     // With unsaved changes asks whether to save them: true when the program may end.
-    bool unsavedChangesSettled();
+    bool unsavedChangesSettled(const std::string& question);
     void rememberModelFolder();
 
     AppState& app_;

@@ -1,7 +1,7 @@
 #pragma once
 // A run set-up saved whole, so a model can be run again without setting it up by hand: the model
 // file, the solver parameters, the heat source, every boundary record with its series file, the
-// recording points and the thermal limits. Its layout is in docs/run-setup-file.md.
+// recording points and the thermal limits. Its layout is described in the README.
 
 #include <array>
 #include <cstdint>

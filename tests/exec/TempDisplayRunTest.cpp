@@ -106,12 +106,14 @@ TEST(TempDisplayRun, TheFieldsOfATwoChunkSolverRunAreShownChunkByChunk) {
     // The last chunk is the one shown, in its middle layer.
     EXPECT_EQ(window.state().txtnx, "4");
     EXPECT_EQ(window.state().txtLayer, "2");
-    EXPECT_EQ(picture.sinceClear(testing::DrawOp::FilledBox).size(), 16u);
+    ASSERT_EQ(picture.sinceClear(testing::DrawOp::CellGrid).size(), 1u);
+    EXPECT_EQ(picture.sinceClear(testing::DrawOp::CellGrid)[0].cells.size(), 16u);
 
     window.cboChunk_Click(0);
     EXPECT_EQ(window.state().txtnx, "5");
     EXPECT_EQ(window.state().VScroll1.max, 2);
-    EXPECT_EQ(picture.sinceClear(testing::DrawOp::FilledBox).size(), 15u);
+    ASSERT_EQ(picture.sinceClear(testing::DrawOp::CellGrid).size(), 1u);
+    EXPECT_EQ(picture.sinceClear(testing::DrawOp::CellGrid)[0].cells.size(), 15u);
 }
 
 } // namespace

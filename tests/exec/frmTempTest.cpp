@@ -34,7 +34,8 @@ struct TempFixture : testing::AppFixture {
     // Colours of the cells drawn since the picture was last cleared, row by row.
     std::vector<std::int32_t> cells() const {
         std::vector<std::int32_t> colours;
-        for (const DrawOp& op : picture.sinceClear(DrawOp::FilledBox)) colours.push_back(op.color);
+        for (const DrawOp& op : picture.sinceClear(DrawOp::CellGrid))
+            colours.insert(colours.end(), op.cells.begin(), op.cells.end());
         return colours;
     }
 };
@@ -68,12 +69,15 @@ TEST(FrmTemp, AHandCheckedFieldGetsItsLevelsLabelsAndColours) {
     EXPECT_EQ(classes[4].color, rgb(42, 42, 241));
     EXPECT_EQ(f.scale.ops[1].kind, DrawOp::Clear);
     EXPECT_EQ(f.scale.ops[1].color, rgb(20, 20, 250));
-    // Cells fill the picture's scale of nx by ny.
-    auto boxes = f.picture.sinceClear(DrawOp::FilledBox);
-    EXPECT_EQ(boxes[3].x1, 1);
-    EXPECT_EQ(boxes[3].y1, 1);
-    EXPECT_EQ(boxes[3].x2, 2);
-    EXPECT_EQ(boxes[3].y2, 2);
+    // Cells fill the picture's scale of nx by ny: one grid of 2 by 2 unit cells from (0, 0).
+    auto grids = f.picture.sinceClear(DrawOp::CellGrid);
+    ASSERT_EQ(grids.size(), 1u);
+    EXPECT_EQ(grids[0].x1, 0);
+    EXPECT_EQ(grids[0].y1, 0);
+    EXPECT_EQ(grids[0].x2, 1); // cell width
+    EXPECT_EQ(grids[0].y2, 1); // cell height
+    EXPECT_EQ(grids[0].columns, 2);
+    EXPECT_EQ(grids[0].rows, 2);
     EXPECT_EQ(w->state().Text1, "pier");
 }
 
