@@ -35,6 +35,8 @@ RunSetup frmRun::currentSetup() const {
     s.source.seriesFile = e.Src.timeSeriesFile;
     for (const auto& b : e.Boundx)
         s.boundaries.push_back({b->matlName, b->flagDirichlet, b->initValue, b->bndyTSfile});
+    // Coordinates are kept in metres; the units are how the window shows them.
+    s.feet = rec_.usUnits;
     for (const RecordingPoint& p : rec_.points) s.points.push_back(p.xyz);
     s.limits = limits;
     return s;

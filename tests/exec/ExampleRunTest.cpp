@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "exec/RunFixture.h"
+#include "exec/HeadlessRun.h"
 #include "support/Examples.h"
 
 namespace vardex {
@@ -39,6 +40,16 @@ TEST(ExampleRun, TheExampleModelRunsWithAHeatCurveAndHeldAirAndRockTemperatures)
     };
     f.run->modelSpecifications();
     EXPECT_EQ(held, (std::vector<std::string>{"Soil", "Rock"}));
+    // The footing's core, the column's core and a point nearer the column's face.
+    f.run->showRecs = [](frmRecs& w) {
+        for (const auto& p : {std::array<const char*, 3>{"1.5", "1.5", ".75"},
+                              std::array<const char*, 3>{"1.5", "1.5", "3.5"},
+                              std::array<const char*, 3>{".9", "1.5", "3.5"}}) {
+            for (int a = 0; a < 3; ++a) w.setText(a, p[static_cast<std::size_t>(a)]);
+            w.createPoint();
+        }
+    };
+    f.run->parameterClicked(5);
     ASSERT_TRUE(f.run->itemUsable("mnuExecute"))
         << ::testing::PrintToString(f.dialogs.messageTexts());
 
@@ -54,6 +65,17 @@ TEST(ExampleRun, TheExampleModelRunsWithAHeatCurveAndHeldAirAndRockTemperatures)
     double highest = 0;
     for (double t; tmax >> t;) highest = std::max(highest, t);
     EXPECT_GT(highest, f.run->exec().Src.placementTemp + 5);
+
+    // The bundled set-up of the same run, without windows, collects the same files.
+    std::ostringstream out;
+    const std::string folder = f.file("from the set-up");
+    HeadlessRunOptions options{f.data("pier.vrs"), folder, [](int) {
+                                   std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                               }};
+    ASSERT_EQ(runHeadless(f.app, f.posix, options, out), 0) << out.str();
+    for (const char* name : {"pier.1", "pier.2", "pier.3", "TSeries.1", "TSeries.2", "TSeries.3",
+                             "Summary.1", "Summary.2", "Summary.3"})
+        EXPECT_EQ(testing::readFile(folder + "/" + name), testing::readFile(f.file(name))) << name;
 }
 
 } // namespace
