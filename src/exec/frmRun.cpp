@@ -594,8 +594,6 @@ void frmRun::runCompleted() {
     state_.barValue = state_.barMax;
     state_.barVisible = false;
     state_.status = "Completed " + plainDigits(chunkCount_) + " of " + plainDigits(chunkCount_);
-    app_.dialogs.inform("Completed all " + shown(chunkCount_) + " sub-models included.",
-                        runCaptions::kMessageTitle);
     if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
     enableItem("mnuExecute", true);
     enableMenu("mnuData", true);
@@ -603,7 +601,10 @@ void frmRun::runCompleted() {
     outcome_ = RunOutcome::Completed;
     enableItem("mnuHistories", true);
     enableItem("mnuLimits", true);
+    // The window shows the finished run behind the message.
     changed();
+    app_.dialogs.inform("Completed all " + shown(chunkCount_) + " sub-models included.",
+                        runCaptions::kMessageTitle);
     // The two figures a pour is judged by, at once.
     if (showLimits) showLimits();
 }

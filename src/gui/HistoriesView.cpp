@@ -1,12 +1,14 @@
 #include "HistoriesView.h"
 
 #include <cmath>
+#include <iterator>
 
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPen>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
@@ -17,7 +19,7 @@ namespace vardex::gui {
 HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), histories_(histories), dialogs_(dialogs) {
     setWindowTitle(TemperatureHistories::kTitle);
-    resize(900, 600);
+    resize(1150, 620);
 
     auto* chart = new QChart;
     auto* time = new QValueAxis;
@@ -28,9 +30,15 @@ HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, 
     chart->addAxis(temperature, Qt::AlignLeft);
     double tMin = 0, tMax = 1, yMin = 0, yMax = 1;
     bool first = true;
+    // More colours than the chart's theme has, so that every point keeps its own.
+    static const QColor kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd",
+                                      "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf",
+                                      "#393b79", "#637939", "#8c6d31", "#843c39", "#7b4173"};
+    int index = 0;
     for (const HistorySeries& s : histories_.series()) {
         auto* line = new QLineSeries;
         line->setName(QString::fromStdString(s.label));
+        line->setPen(QPen(kColours[index++ % std::size(kColours)], 2));
         for (std::size_t i = 0; i < s.time.size(); ++i) {
             line->append(s.time[i], s.temperature[i]);
             if (first) {
@@ -50,7 +58,9 @@ HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, 
     time->setRange(tMin, tMax > tMin ? tMax : tMin + 1);
     temperature->setRange(std::floor(yMin - 1), std::ceil(yMax + 1));
     temperature->applyNiceNumbers();
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the chart, one point a line, so that every label shows its whole place.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setShowToolTips(true);
 
     chartView_ = new QChartView(chart, this);
     chartView_->setRenderHint(QPainter::Antialiasing);
