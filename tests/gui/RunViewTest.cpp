@@ -3,6 +3,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "TempDisplayView.h"
 #include "ThermalLimitsView.h"
 
 #include <filesystem>
@@ -95,6 +96,23 @@ class RunViewTest : public QObject {
         QVERIFY(f.view->action("mnuHistories")->isEnabled());
         QCOMPARE(run.historySources().size(), std::size_t(2));
         limits->close();
+
+        // "&Display model" -> "&Model" shows the run's last chunk; the scroll bar steps layers.
+        bool drawn = false;
+        QTimer::singleShot(0, [&] {
+            auto* display = qobject_cast<gui::TempDisplayView*>(QApplication::activeModalWidget());
+            QVERIFY(display);
+            QVERIFY(QTest::qWaitForWindowExposed(display));
+            QCOMPARE(display->chunkBox()->count(), 2);
+            QCOMPARE(display->scrollBar()->maximum(), 3); // the column chunk's three layers
+            QVERIFY(display->picture()->operationCount() > 0);
+            display->scrollBar()->setValue(1);
+            QCOMPARE(display->controller().shown()->layer, 1);
+            drawn = true;
+            display->close();
+        });
+        f.view->action("mnuModelDisplay")->trigger();
+        QVERIFY(drawn);
     }
 #endif
 
