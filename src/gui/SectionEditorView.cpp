@@ -31,10 +31,9 @@ class GridArea : public QWidget {
         : QWidget(parent), grid_(grid), corner_(corner), x_(x), y_(y) {}
 
     void setRatio(double ratio) {
-        if (ratio > 0 && ratio != ratio_) {
-            ratio_ = ratio;
-            place();
-        }
+        if (ratio > 0) ratio_ = ratio;
+        // Also when only the labels' texts changed: each is sized to its text again.
+        place();
     }
 
   protected:
@@ -229,9 +228,11 @@ void SectionEditorView::render() {
         lblY_[k]->setText(qs(s.lblY[k].caption));
         lblY_[k]->setVisible(s.lblY[k].visible);
     }
-    if (section.nx > 0 && section.ny > 0 && section.dx > 0 && section.dy > 0)
-        static_cast<GridArea*>(gridArea_)->setRatio(static_cast<double>(section.nx) * section.dx /
-                                                    (static_cast<double>(section.ny) * section.dy));
+    const bool sized = section.nx > 0 && section.ny > 0 && section.dx > 0 && section.dy > 0;
+    static_cast<GridArea*>(gridArea_)->setRatio(
+        sized ? static_cast<double>(section.nx) * section.dx /
+                    (static_cast<double>(section.ny) * section.dy)
+              : 0);
     txtNX_->setText(qs(s.txtNX));
     txtNY_->setText(qs(s.txtNY));
     {

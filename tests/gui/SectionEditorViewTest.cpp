@@ -36,6 +36,9 @@ class SectionEditorViewTest : public QObject {
         // 4 zones of 0.25 m: the last x label is the section's width.
         QCOMPARE(editor->findChild<QLabel*>("lblX8")->text(), QString("1.00"));
         QCOMPARE(editor->findChild<QLabel*>("lblX4")->text(), QString("0.50"));
+        // Each label is as wide as its text, not cut to the text it had before.
+        QLabel* eighth = editor->findChild<QLabel*>("lblX4");
+        QVERIFY(eighth->width() >= eighth->fontMetrics().horizontalAdvance(eighth->text()));
     }
 
     void aDragOnTheGridReachesThePainter() {
