@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "app/Filters.h"
 #include "app/text/NumberFormat.h"
@@ -233,8 +234,9 @@ void ModelBuilder::lengthEstimate() {
                             "Model");
         std::string answer = app_.dialogs.input("Enter a rough total Model Length", "Model",
                                                 plainDigits(model_.totalLength));
-        if (isNumeric(answer))
-            model_.totalLength = static_cast<float>(std::abs(leadingNumber(answer)));
+        std::optional<double> value = numericValue(answer);
+        if (value && std::fabs(*value) <= std::numeric_limits<float>::max())
+            model_.totalLength = static_cast<float>(std::fabs(*value));
         if (model_.totalLength <= 0) model_.totalLength = 8;
     }
     window_.txtModLength = formatNumber(model_.totalLength, "##0.0#");
