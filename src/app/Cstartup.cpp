@@ -137,8 +137,9 @@ void Cstartup::write_startup() {
     if (testing) return;
     try {
         writeLines(iniFile, configurationLines());
-    } catch (const std::exception&) {
-        // Writing the configuration is best effort; the program goes on.
+    } catch (const std::exception& error) {
+        // The program goes on, but the user learns that the settings were not kept.
+        dialogs_.inform(error.what());
     }
 }
 
