@@ -19,15 +19,16 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
 cmake --build build-asan --parallel "$(nproc 2>/dev/null || echo 2)" \
     --target "${targets[@]/#/fuzz_}"
 
-findings=build-asan/fuzz-findings
+findings=$PWD/build-asan/fuzz-findings
 mkdir -p "$findings"
 failed=()
 for t in "${targets[@]}"; do
-    corpus=build-asan/fuzz-corpus/$t
+    # Absolute paths: the targets work in a folder of their own.
+    corpus=$PWD/build-asan/fuzz-corpus/$t
     mkdir -p "$corpus"
     log=$findings/$t.log
     echo "== $t: $seconds s"
-    if nice -n 10 "build-asan/tests/fuzz/fuzz_$t" "$corpus" "tests/fuzz/corpus/$t" \
+    if nice -n 10 "build-asan/tests/fuzz/fuzz_$t" "$corpus" "$PWD/tests/fuzz/corpus/$t" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
         -artifact_prefix="$findings/$t-" -print_final_stats=1 >"$log" 2>&1; then
         grep -E "^stat::number_of_executed_units" "$log" | sed "s/^/   $t /"

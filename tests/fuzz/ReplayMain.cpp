@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 int main(int argc, char** argv) {
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        const fs::path given(argv[i]);
+        // Absolute: a target may change the current folder.
+        const fs::path given = fs::absolute(argv[i]);
         if (fs::is_directory(given)) {
             for (const auto& entry : fs::directory_iterator(given))
                 if (entry.is_regular_file()) inputs.push_back(entry.path());
