@@ -2,7 +2,7 @@
 # Makes sure the Debian packages the build needs are present. Sourced by test.sh and run.sh.
 # clang and its runtime libraries build the sanitizer pass and the libFuzzer targets.
 vardex_packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-    qt6-base-dev libgl-dev)
+    qt6-base-dev qt6-charts-dev libgl-dev)
 
 vardex_ensure_packages() {
     local missing=()
