@@ -31,7 +31,8 @@ const std::string& workFolder() {
     static const testing::TempDir folder;
     static const bool ready = [] {
         copyExamples(folder.path());
-        std::ofstream(folder.file("wall.ts"), std::ios::binary) << "3\r\n0, 20\r\n48, 25\r\n200, 15\r\n";
+        std::ofstream(folder.file("wall.ts"), std::ios::binary)
+            << "3\r\n0, 20\r\n48, 25\r\n200, 15\r\n";
         fs::create_directories(folder.file("home"));
         fs::current_path(folder.path());
         return true;
