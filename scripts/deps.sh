@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages the build needs are present. Sourced by test.sh and run.sh.
-vardex_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev qt6-charts-dev libgl-dev)
+# clang and its runtime libraries build the sanitizer pass and the libFuzzer targets.
+vardex_packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
+    qt6-base-dev qt6-charts-dev libgl-dev)
 
 vardex_ensure_packages() {
     local missing=()

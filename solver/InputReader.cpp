@@ -28,9 +28,12 @@ std::vector<std::string> words(std::string_view line) {
 double toNumber(std::string_view text, const std::string& what) {
     if (!vardex::isNumeric(text))
         throw InputFault(what + " is not a number: \"" + vardex::trim(text) + "\"");
-    const double v = vardex::leadingNumber(text);
-    if (!std::isfinite(v)) throw InputFault(what + " is not a finite number");
-    return v;
+    try {
+        return vardex::leadingNumber(text);
+    } catch (const vardex::ReadError&) {
+        // Beyond the range of a double.
+        throw InputFault(what + " is not a finite number");
+    }
 }
 
 int toWhole(double v, const std::string& what) {
@@ -337,9 +340,17 @@ std::vector<CellIndex> parseRecordingPoints(std::string_view text, const SolverI
     }
     // More points than cells cannot be meant; the cap also keeps the count a sane integer.
     const double cells = double(in.nx) * in.ny * in.nz;
-    const int count = int(std::clamp(vardex::leadingNumber(first[0]), 0.0, std::min(cells, 1e6)));
-    auto index = [](const std::string& w) {
-        return int(std::clamp(vardex::roundHalfEven(vardex::leadingNumber(w)), -1.0, 1e9));
+    auto number = [](const std::string& w) {
+        try {
+            return vardex::leadingNumber(w);
+        } catch (const vardex::ReadError&) {
+            throw InputFault("the recording index file holds " + w +
+                             ", which is not a finite number");
+        }
+    };
+    const int count = int(std::clamp(number(first[0]), 0.0, std::min(cells, 1e6)));
+    auto index = [&](const std::string& w) {
+        return int(std::clamp(vardex::roundHalfEven(number(w)), -1.0, 1e9));
     };
     for (int p = 1; p <= count; ++p) {
         std::vector<std::string> w;

@@ -23,6 +23,12 @@ bool readBoolean(const std::string& text) {
     throw ReadError("Type mismatch");
 }
 
+// The default zone sizes become a new section's 32-bit sizes.
+double zoneSize(double value) {
+    toFloat32(value);
+    return value;
+}
+
 } // namespace
 
 std::vector<std::string> platformHomeCandidates() {
@@ -69,8 +75,8 @@ void Cstartup::read_startup() {
         file.findline("param");
         nx = toInt16(file.getkeyvalue("nx="));
         ny = toInt16(file.getkeyvalue("ny="));
-        dx = file.getkeyvalue("dx=");
-        dy = file.getkeyvalue("dy=");
+        dx = zoneSize(file.getkeyvalue("dx="));
+        dy = zoneSize(file.getkeyvalue("dy="));
         testing = readBoolean(file.getkeystring("testing="));
         file.findline("[");
         materialfile = file.getkeystring("materialfile=");
@@ -131,8 +137,9 @@ void Cstartup::write_startup() {
     if (testing) return;
     try {
         writeLines(iniFile, configurationLines());
-    } catch (const std::exception&) {
-        // Writing the configuration is best effort; the program goes on.
+    } catch (const std::exception& error) {
+        // The program goes on, but the user learns that the settings were not kept.
+        dialogs_.inform(error.what());
     }
 }
 

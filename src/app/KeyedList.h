@@ -13,6 +13,14 @@ template <typename T> class KeyedList {
   public:
     using Ptr = std::shared_ptr<T>;
 
+  private:
+    // Declared before the iterator that names it.
+    struct Entry {
+        Ptr item;
+        std::string key;
+    };
+
+  public:
     int count() const { return static_cast<int>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
 
@@ -54,8 +62,7 @@ template <typename T> class KeyedList {
     // Iteration over the entries' references, in order.
     class const_iterator {
       public:
-        explicit const_iterator(typename std::vector<typename KeyedList::Entry>::const_iterator it)
-            : it_(it) {}
+        explicit const_iterator(typename std::vector<Entry>::const_iterator it) : it_(it) {}
         const Ptr& operator*() const { return it_->item; }
         const_iterator& operator++() {
             ++it_;
@@ -64,16 +71,12 @@ template <typename T> class KeyedList {
         bool operator!=(const const_iterator& other) const { return it_ != other.it_; }
 
       private:
-        typename std::vector<typename KeyedList::Entry>::const_iterator it_;
+        typename std::vector<Entry>::const_iterator it_;
     };
     const_iterator begin() const { return const_iterator(entries_.begin()); }
     const_iterator end() const { return const_iterator(entries_.end()); }
 
   private:
-    struct Entry {
-        Ptr item;
-        std::string key;
-    };
     std::vector<Entry> entries_;
 };
 

@@ -12,7 +12,7 @@ PromptAnswer promptvalue(Dialogs& dialogs, const std::string& prompt, const std:
         std::string answer = dialogs.input(prompt, shownTitle, defaultText);
         if (!numeric) return {false, 0, answer};
         if (answer.empty()) return {true, 0, answer};
-        if (isNumeric(answer)) return {true, leadingNumber(answer), answer};
+        if (std::optional<double> value = numericValue(answer)) return {true, *value, answer};
         dialogs.inform("Not a proper value--try again");
     }
 }

@@ -1,8 +1,5 @@
 #include "materials/MaterialLines.h"
 
-#include <cmath>
-#include <limits>
-
 #include "app/text/PrintForm.h"
 
 namespace vardex {
@@ -30,31 +27,40 @@ bool nextKeyString(KeyReader& file, std::string_view key, std::string& text) {
     return true;
 }
 
-// A 32-bit float field refuses what it cannot hold, as the runtime's conversion does.
-float toFloat(double value) {
-    if (std::fabs(value) > std::numeric_limits<float>::max()) throw ReadError("Overflow");
-    return static_cast<float>(value);
+// Converts the text into the field, or records it as skipped when allowed.
+template <typename Field, typename Convert>
+void store(const std::string& text, Field& field, Convert convert, const char* property,
+           std::vector<std::string>* skipped) {
+    try {
+        field = convert(leadingNumber(text));
+    } catch (const ReadError&) {
+        if (!skipped) throw;
+        skipped->push_back(std::string(property) + " " + text);
+    }
 }
 
-bool nextKeyValue(KeyReader& file, std::string_view key, float& value) {
+bool nextKeyValue(KeyReader& file, std::string_view key, float& value, const char* property,
+                  std::vector<std::string>* skipped) {
     std::string text;
     if (!nextKeyString(file, key, text)) return false;
-    value = toFloat(leadingNumber(text));
+    store(text, value, toFloat32, property, skipped);
     return true;
 }
 
 } // namespace
 
-bool readMaterialLines(KeyReader& file, const MaterialKeys& keys, Material& m) {
+bool readMaterialLines(KeyReader& file, const MaterialKeys& keys, Material& m,
+                       std::vector<std::string>* skipped) {
     if (!nextKeyString(file, keys.name, m.name)) return false;
     std::string color;
     if (!nextKeyString(file, keys.color, color)) return false;
-    m.color = toInt32(leadingNumber(color));
-    return nextKeyValue(file, keys.conductivity, m.conductivity) &&
-           nextKeyValue(file, keys.specificHeat, m.specificHeat) &&
-           nextKeyValue(file, keys.density, m.density) &&
-           nextKeyValue(file, keys.heatProduction, m.heatProduction) &&
-           nextKeyValue(file, keys.characteristicSize, m.characteristicSize);
+    store(color, m.color, toInt32, "colour", skipped);
+    return nextKeyValue(file, keys.conductivity, m.conductivity, "conductivity", skipped) &&
+           nextKeyValue(file, keys.specificHeat, m.specificHeat, "specific heat", skipped) &&
+           nextKeyValue(file, keys.density, m.density, "density", skipped) &&
+           nextKeyValue(file, keys.heatProduction, m.heatProduction, "heat production", skipped) &&
+           nextKeyValue(file, keys.characteristicSize, m.characteristicSize, "characteristic size",
+                        skipped);
 }
 
 } // namespace vardex

@@ -36,7 +36,10 @@ inline constexpr MaterialKeys kEditorKeys{"=", "=", "=", "=", "=", "=", "="};
 
 // Reads the seven values in order, storing each as it is found; the colour is rounded, halves to
 // even. Returns false when a key search met the last line of the file first: the values from
-// there on are left as they were. Conversion failures throw ReadError.
-bool readMaterialLines(KeyReader& file, const MaterialKeys& keys, Material& material);
+// there on are left as they were. A value that does not fit its field throws ReadError, unless
+// `skipped` is given: then that property keeps what it held, its name and text are added to
+// `skipped` ("density 1E+40") and reading goes on.
+bool readMaterialLines(KeyReader& file, const MaterialKeys& keys, Material& material,
+                       std::vector<std::string>* skipped = nullptr);
 
 } // namespace vardex

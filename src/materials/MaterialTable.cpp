@@ -17,16 +17,28 @@ void MaterialTable::Lm_name(int k, const std::string& name) {
 void MaterialTable::read_Matfile(const std::string& path) {
     if (path.empty() || path == kSectionfileData) return;
     int headings = 0;
+    // A statement whose value does not fit its field is skipped and reading goes on; the values
+    // skipped are reported once the file has been read.
+    std::vector<std::string> skipped;
     try {
         KeyReader file(path);
         // The count is on the first line holding "=" ("listcount=").
-        int count = toInt16(requireKeyValue(file, "="));
+        std::string countText = requireKeyString(file, "=");
+        int count = 0;
+        try {
+            count = toInt16(leadingNumber(countText));
+        } catch (const ReadError&) {
+            skipped.push_back("listcount " + countText);
+        }
         for (int i = 1; i <= count && i <= kMaterialSlots; ++i) {
             requireLine(file, "[Material]");
             headings = i;
             materialCount_ = static_cast<std::int16_t>(i);
-            if (!readMaterialLines(file, kMaterialsFileKeys, slots_[i]))
-                throw ReadError("Input past end of file");
+            std::vector<std::string> skippedHere;
+            bool complete = readMaterialLines(file, kMaterialsFileKeys, slots_[i], &skippedHere);
+            for (const std::string& value : skippedHere)
+                skipped.push_back("material " + std::to_string(i) + " " + value);
+            if (!complete) throw ReadError("Input past end of file");
         }
     } catch (const std::exception&) {
         app_.dialogs.inform(std::to_string(headings) + "  bad path or file " + kNewLine + path);
@@ -34,6 +46,11 @@ void MaterialTable::read_Matfile(const std::string& path) {
     }
     app_.config.DataPath = app_.fs.absolutePath(path);
     app_.config.DataDir = app_.fs.parentFolder(app_.config.DataPath);
+    if (!skipped.empty()) {
+        std::string text = "Values that do not fit their fields were not read:";
+        for (const std::string& value : skipped) text += kNewLine + value;
+        app_.dialogs.inform(text + kNewLine + path);
+    }
 }
 
 } // namespace vardex

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 
 #include "app/Filters.h"
 #include "app/text/NumberFormat.h"
@@ -249,8 +250,9 @@ void ModelBuilder::lengthEstimate() {
                             "Model");
         std::string answer = app_.dialogs.input("Enter a rough total Model Length", "Model",
                                                 plainDigits(model_.totalLength));
-        if (isNumeric(answer))
-            model_.totalLength = static_cast<float>(std::abs(leadingNumber(answer)));
+        std::optional<double> value = numericValue(answer);
+        if (value && std::fabs(*value) <= std::numeric_limits<float>::max())
+            model_.totalLength = static_cast<float>(std::fabs(*value));
         if (model_.totalLength <= 0) model_.totalLength = 8;
     }
     window_.txtModLength = formatNumber(model_.totalLength, "##0.0#");

@@ -30,6 +30,9 @@ void CBoundarytype::read_bndyTS(AppState& app, double starttime, double endtime)
         // A series longer than the slots is unreadable from the first point that has no slot.
         missing = readSeriesPoints(input, std::min(announced, kMaxPoints), series_);
         if (missing == 0 && announced > kMaxPoints) missing = kMaxPoints + 1;
+        // A slope extended beyond the range of the 32-bit points makes the last point unusable.
+        if (missing == 0 && !extendShortSeries(starttime, endtime))
+            missing = static_cast<int>(series_.size());
     } catch (const std::exception&) {
         missing = 1;
     }
@@ -41,13 +44,12 @@ void CBoundarytype::read_bndyTS(AppState& app, double starttime, double endtime)
         return;
     }
     loaded = true;
-    extendShortSeries(starttime, endtime);
 }
 
-void CBoundarytype::extendShortSeries(double starttime, double endtime) {
+bool CBoundarytype::extendShortSeries(double starttime, double endtime) {
     int n = static_cast<int>(series_.size());
     // An empty series has nothing to extend; the solver then holds the initial temperature.
-    if (n == 0 || n >= 4 || endtime < series_.back().time) return;
+    if (n == 0 || n >= 4 || endtime < series_.back().time) return true;
     const SeriesPoint first = series_.front();
     const SeriesPoint last = series_.back();
     double slope =
@@ -55,11 +57,17 @@ void CBoundarytype::extendShortSeries(double starttime, double endtime) {
     double t0 = starttime - 1.0;
     double tEnd = std::max(1.1 * endtime, 168.0);
     double step = roundHalfEven(std::abs(tEnd - t0) / 3.0);
-    series_.clear();
-    for (int m = 0; m <= 3; ++m)
-        series_.push_back({static_cast<float>(t0 + m * step),
-                           static_cast<float>(first.value + m * step * slope)});
+    std::vector<SeriesPoint> extended;
+    try {
+        for (int m = 0; m <= 3; ++m)
+            extended.push_back(
+                {toFloat32(t0 + m * step), toFloat32(first.value + m * step * slope)});
+    } catch (const ReadError&) {
+        return false;
+    }
+    series_ = std::move(extended);
     bndyTSpoints = 4;
+    return true;
 }
 
 } // namespace vardex

@@ -36,7 +36,8 @@ class CBoundarytype {
     float g_tsTemp(int k) const;
 
   private:
-    void extendShortSeries(double starttime, double endtime);
+    // False when the extended points do not fit their 32-bit fields; the series is then kept.
+    bool extendShortSeries(double starttime, double endtime);
     std::vector<SeriesPoint> series_;
 };
 

@@ -52,7 +52,7 @@ void Cexec::read_exec() {
         modelfile = text("odelfile=");
         starttime = number("starttime=");
         endtime = number("ndtime=");
-        alpha = static_cast<float>(number("alpha="));
+        alpha = toFloat32(number("alpha="));
         dtmax = number("dtmax=");
         errmax = number("errmax=");
         itmax = toInt16(number("itmax="));

@@ -8,8 +8,8 @@ int readSeriesPoints(ListInput& input, int count, std::vector<SeriesPoint>& poin
     for (int k = 1; k <= count; ++k) {
         if (input.atEnd()) return k;
         try {
-            float time = static_cast<float>(input.readNumber());
-            float value = static_cast<float>(input.readNumber());
+            float time = toFloat32(input.readNumber());
+            float value = toFloat32(input.readNumber());
             points.push_back({time, value});
         } catch (const ReadError&) {
             return k;

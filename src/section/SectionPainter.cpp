@@ -1,5 +1,8 @@
 #include "section/SectionPainter.h"
 
+#include <cmath>
+#include <limits>
+
 #include "app/AppState.h"
 #include "app/text/NumberText.h"
 #include "app/text/PrintForm.h"
@@ -63,11 +66,13 @@ void SectionPainter::finishFill() {
 std::optional<float> SectionPainter::askNumber(const std::string& prompt, float defaultValue) {
     const std::string defaultText = plainDigits(defaultValue);
     const std::string answer = app_.dialogs.input(prompt, section_.sectionName, defaultText);
-    if (!isNumeric(answer)) return std::nullopt;
+    // A number too large for the 32-bit field is no answer either.
+    std::optional<double> value = numericValue(answer);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
     // Seven digits do not always read back as the same 32-bit value; a default accepted as shown
     // keeps its own, so a box of the section's size never sticks out of the section.
     if (answer == defaultText) return defaultValue;
-    return static_cast<float>(leadingNumber(answer));
+    return static_cast<float>(*value);
 }
 
 bool SectionPainter::askCentre() {

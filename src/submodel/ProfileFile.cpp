@@ -13,9 +13,9 @@ ProfileHeader readProfileHeader(KeyReader& file, const std::string& nameKey) {
     h.nx = toInt16(file.getkeyvalue("nx="));
     h.ny = toInt16(file.getkeyvalue("ny="));
     h.nz = toInt16(file.getkeyvalue("nz="));
-    h.dx = static_cast<float>(file.getkeyvalue("dx="));
-    h.dy = static_cast<float>(file.getkeyvalue("dy="));
-    h.dz = static_cast<float>(file.getkeyvalue("dz="));
+    h.dx = toFloat32(file.getkeyvalue("dx="));
+    h.dy = toFloat32(file.getkeyvalue("dy="));
+    h.dz = toFloat32(file.getkeyvalue("dz="));
     h.sectionCount = toInt16(file.getkeyvalue("files="));
     file.findline("submodel");
     if (h.nz > kMaxLayers) throw ReadError("more layers than a sub-model holds");

@@ -226,5 +226,22 @@ TEST(Cstartup, HalvesOfTheGridCountsRoundToEven) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST(Cstartup, AZoneSizeThatDoesNotFitASectionIsAReadFailureNotZeroOrInfinity) {
+    for (const char* dx : {" 1E+400", " 1E+39", " -1D999"}) {
+        TempDir home;
+        home.write(
+            "Vardex.ini",
+            configurationFile(
+                {{"nx=", " 20"}, {"ny=", " 20"}, {"dx=", dx}, {"dy=", " .5"}, {"testing=", " 0"}}));
+        ScriptedDialogs dialogs;
+        Cstartup config(FileSystem(), dialogs, {home.path()});
+        EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"initialization file problem"})
+            << dx;
+        EXPECT_EQ(config.nx, 20);   // read before the failure
+        EXPECT_EQ(config.dx, 0.04); // the default stays
+        EXPECT_EQ(config.dy, 0.04);
+    }
+}
+
 } // namespace
 } // namespace vardex

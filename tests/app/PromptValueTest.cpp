@@ -11,12 +11,13 @@ using testing::ScriptedDialogs;
 
 TEST(PromptValue, NumericDefaultRepeatsUntilTheAnswerIsNumeric) {
     ScriptedDialogs d;
-    d.inputAnswers = {"abc", "2.5"};
+    d.inputAnswers = {"abc", "1E+400", "2.5"};
     PromptAnswer a = promptvalue(d, "Enter", "T", "1.5");
     EXPECT_TRUE(a.isNumber);
     EXPECT_EQ(a.number, 2.5);
-    EXPECT_EQ(d.prompts.size(), 2u);
-    EXPECT_EQ(d.messageTexts(), std::vector<std::string>{"Not a proper value--try again"});
+    // A number beyond the range of a double is no answer either.
+    EXPECT_EQ(d.prompts.size(), 3u);
+    EXPECT_EQ(d.messageTexts(), std::vector<std::string>(2, "Not a proper value--try again"));
     EXPECT_EQ(d.prompts[1].defaultText, "1.5");
 }
 

@@ -142,6 +142,37 @@ TEST(ReadMatfile, StoresAtMost99Materials) {
     EXPECT_EQ(f.app.config.DataPath, path);
 }
 
+TEST(ReadMatfile, AValueThatDoesNotFitItsFieldIsSkippedAndTheRestOfTheFileIsRead) {
+    Fixture f;
+    f.table.Lm_color(2, 99);
+    std::string path = f.home.write(
+        "huge.mts", head(3) +
+                        block("first", {"a= 1 ", "b= 2 ", "density= 1E+40 ", "d= 4 ", "e= 0 "}) +
+                        crlf({"[Material]", "material name=second", "material color= 1E+12 ",
+                              "a= 5 ", "b= 6 ", "c= 1E+400 ", "d= 8 ", "e= -.3 ", "     "}) +
+                        block("third", {"a= 9 ", "b= 10 ", "c= 11 ", "d= 12 ", "e= 0 "}));
+    f.table.read_Matfile(path);
+    // Every later material and every other property is read.
+    ASSERT_EQ(f.table.m_count(), 3);
+    EXPECT_EQ(f.table.m_Sp(1), 2.0);
+    EXPECT_EQ(f.table.m_Rho(1), 0.0); // unread: the slot keeps what it held
+    EXPECT_EQ(f.table.m_heat(1), 4.0);
+    EXPECT_EQ(f.table.m_color(2), 99);
+    EXPECT_EQ(f.table.m_Sig(2), 5.0);
+    EXPECT_EQ(f.table.m_Rho(2), 0.0);
+    EXPECT_EQ(f.table.m_size(2), static_cast<double>(-0.3f));
+    EXPECT_EQ(f.table.m_name(3), "third");
+    EXPECT_EQ(f.table.m_Rho(3), 11.0);
+    EXPECT_EQ(f.app.config.DataPath, path);
+    // One message names each value left unread and the file; none of a file ending early.
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"Values that do not fit their fields were not read:\r\n"
+                                       "material 1 density 1E+40\r\n"
+                                       "material 2 colour 1E+12\r\n"
+                                       "material 2 density 1E+400\r\n" +
+                                       path});
+}
+
 TEST(ReadMatfile, ASecondReadOverwritesOnlyItsOwnSlots) {
     Fixture f;
     std::string three = f.home.file("three.mts");

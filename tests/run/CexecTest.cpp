@@ -116,5 +116,23 @@ TEST(Cexec, PutBoundsCopiesAChunkRowOfTheFaceTable) {
     EXPECT_THROW(e.letRecLocus(51, 1, 1), std::out_of_range);
 }
 
+TEST(Cexec, ANumberThatDoesNotFitItsFieldIsABadRunFile) {
+    for (const auto& [key, value] :
+         std::vector<std::pair<std::string, std::string>>{{"alpha= .63", "alpha= 1E+39"},
+                                                          {"endtime= 96", "endtime= 1E+400"},
+                                                          {"itmax= 22.5", "itmax= 40000"}}) {
+        ExecFixture f;
+        Cexec e(f.app);
+        std::string text = runFile("NNNNNN", {});
+        text.replace(text.find(key), key.size(), value);
+        e.execfile = f.dir.write("run.rx", text);
+        e.read_exec();
+        EXPECT_EQ(f.dialogs.messageTexts(),
+                  std::vector<std::string>{"bad run file to read: " + e.execfile})
+            << value;
+        EXPECT_EQ(e.faceFlag(1), "I") << value; // reading stopped before the faces
+    }
+}
+
 } // namespace
 } // namespace vardex

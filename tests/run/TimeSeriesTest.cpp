@@ -147,5 +147,35 @@ TEST(GenericSeries, PointsWithOrWithoutBlankAfterTheCommaReadAlike) {
     EXPECT_FALSE(s.read_TSfile(f.app, f.dir.file("none.ts")));
 }
 
+TEST(TimeSeries, APointThatDoesNotFitAFloatIsUnreadableInEverySeries) {
+    for (const char* point : {"12, 1E+39", "1E+400, 3", "-4E+38,1"}) {
+        SeriesFixture f;
+        Csourceheat src;
+        src.timeSeriesFile = f.dir.write("heat.ts", crlf({"3", "0, 0", point, "48, 260.5"}));
+        EXPECT_FALSE(src.read_sourceTS(f.app)) << point;
+        EXPECT_EQ(src.numberOfPoints, 1) << point;
+
+        CBoundarytype bound;
+        bound.bndyTSfile = src.timeSeriesFile;
+        bound.read_bndyTS(f.app, 0, 96);
+        EXPECT_FALSE(bound.loaded) << point;
+        EXPECT_EQ(bound.bndyTSpoints, 1) << point;
+
+        Cdataseries data;
+        EXPECT_FALSE(data.read_TSfile(f.app, src.timeSeriesFile)) << point;
+        EXPECT_EQ(data.points, 1) << point;
+        EXPECT_EQ(f.dialogs.messages.size(), 3u) << point;
+    }
+}
+
+TEST(BoundarySeries, AnExtensionBeyondTheRangeOfAFloatIsUnreadable) {
+    SeriesFixture f;
+    CBoundarytype bound;
+    bound.bndyTSfile = f.dir.write("two.ts", crlf({"2", "0, 10", "1, 3E+38"}));
+    bound.read_bndyTS(f.app, 0, 96);
+    EXPECT_FALSE(bound.loaded);
+    EXPECT_EQ(f.dialogs.messages.size(), 1u);
+}
+
 } // namespace
 } // namespace vardex

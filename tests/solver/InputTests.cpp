@@ -94,6 +94,54 @@ TEST(TempFile, MalformedValuesAreFaults) {
     EXPECT_THROW(parseTempText(huge, w), InputFault);
 }
 
+// The fault's reason, or an empty text when the text reads.
+std::string faultOf(const std::string& text) {
+    std::vector<std::string> w;
+    try {
+        parseTempText(text, w);
+    } catch (const InputFault& fault) {
+        return fault.what();
+    }
+    return {};
+}
+
+TEST(TempFile, ANumberBeyondTheRangeOfADoubleIsNotAFiniteNumberWhereverItStands) {
+    const std::string text = tempFileText(sample());
+    // The text with the value after the last occurrence of the key replaced.
+    auto withValue = [&](const std::string& key, const std::string& value) {
+        std::string bad = text;
+        const std::size_t at = bad.rfind(key);
+        const std::size_t end = bad.find('\r', at);
+        bad.replace(at, (end == std::string::npos ? bad.size() : end) - at, key + value);
+        return bad;
+    };
+    // Key lines of every part of the file, up to its very last key.
+    for (const std::string key : {"dx=", "ConcreteRho=", "sourceP2=", "initTemp=",
+                                  "materialdensity=", "density=", "heat production="}) {
+        const std::string reason = faultOf(withValue(key, " 1E+400 "));
+        EXPECT_NE(reason.find("not a finite number"), std::string::npos) << key << ": " << reason;
+        EXPECT_NE(reason.find(key), std::string::npos) << reason;
+    }
+    // The largest double still reads.
+    EXPECT_EQ(faultOf(withValue("initTemp=", " 1.7E+308 ")), "");
+    std::string point = text;
+    point.replace(point.find(" 12.5 "), 6, " 12.5E+999 ");
+    EXPECT_NE(faultOf(point).find("point 2 of the heat-source series is not a finite number"),
+              std::string::npos)
+        << faultOf(point);
+    std::string times = text;
+    times.replace(times.find(" 50 "), 4, " -5E+309 ");
+    EXPECT_NE(faultOf(times).find("endtime in [times] is not a finite number"), std::string::npos)
+        << faultOf(times);
+}
+
+TEST(RecordingPoints, ANumberBeyondTheRangeOfADoubleIsAFault) {
+    const SolverInput in = sample();
+    std::vector<std::string> w;
+    EXPECT_THROW(parseRecordingPoints(" 1E+400 \n 1  2  3 \n", in, w), InputFault);
+    EXPECT_THROW(parseRecordingPoints(" 1 \n 1  2E+999  3 \n", in, w), InputFault);
+}
+
 TEST(RecordingPoints, ReadsPrintedIndicesAndDropsPointsOutsideTheGrid) {
     const SolverInput in = sample();
     std::vector<std::string> w;

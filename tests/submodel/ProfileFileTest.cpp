@@ -127,7 +127,8 @@ TEST(ProfileFile, AColourOnTheVeryLastLineIsLostButItsSectionKept) {
     std::string a = testing::writeSectionFile(f.app, f.home.file("a.sec"), {});
     testing::ProfileContent content;
     content.sections = {{a, 255}};
-    std::string path = f.home.write("old.prf", testing::profileText(f.home.file("old.prf"), content));
+    std::string path =
+        f.home.write("old.prf", testing::profileText(f.home.file("old.prf"), content));
     ProfileSectionChoices choices;
     ProfileRead read = readProfile(f.app, path, "name=", &choices);
     ASSERT_EQ(read.sectionsRead, 1);
@@ -208,6 +209,25 @@ TEST(ProfileFile, AFileEndingBeforeItsLayersIsAReadError) {
         f.home.write("cut.prf", crlf({"x", "submodelname=A", "nx= 1", "ny= 1", "nz= 2"}));
     EXPECT_THROW(readProfile(f.app, path, "modelname=", nullptr), ReadError);
     EXPECT_THROW(readProfile(f.app, f.home.file("none.prf"), "modelname=", nullptr), ReadError);
+}
+
+TEST(ProfileFile, ZoneSizesBeyondAFloatOrADoubleAreReadErrorsNotInfinity) {
+    ProfileFixture f;
+    testing::ProfileContent fits;
+    fits.dz = " 3.402823E+38 ";
+    auto read = readProfile(f.app, f.home.write("fits.prf", testing::profileText("x", fits)),
+                            "modelname=", nullptr);
+    EXPECT_EQ(read.record->dz, 3.402823e38f);
+
+    for (const char* value : {" 1E+39 ", " -4E+38 ", " 1E+400 ", " -1D999 "}) {
+        for (int axis = 0; axis < 3; ++axis) {
+            testing::ProfileContent content;
+            (axis == 0 ? content.dx : axis == 1 ? content.dy : content.dz) = value;
+            std::string path = f.home.write("big.prf", testing::profileText("x", content));
+            EXPECT_THROW(readProfile(f.app, path, "modelname=", nullptr), ReadError)
+                << value << " on axis " << axis;
+        }
+    }
 }
 
 } // namespace

@@ -36,11 +36,14 @@ std::size_t numberPrefix(std::string_view s) {
     return mantissaEnd;
 }
 
+// A value too small for a double underflows towards 0, which is its nearest value; one too
+// large has no nearest value.
 double parseNumber(std::string text) {
     for (char& c : text)
         if (c == 'd' || c == 'D') c = 'E';
     double value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    if (!std::isfinite(value)) throw ReadError("Overflow: " + text);
+    return value;
 }
 
 } // namespace
@@ -59,6 +62,15 @@ bool isNumeric(std::string_view text) {
     std::string t = trim(text);
     while (!t.empty() && isBlank(t.back())) t.pop_back();
     return !t.empty() && numberPrefix(t) == t.size();
+}
+
+std::optional<double> numericValue(std::string_view text) {
+    if (!isNumeric(text)) return std::nullopt;
+    try {
+        return leadingNumber(text);
+    } catch (const ReadError&) {
+        return std::nullopt;
+    }
 }
 
 double roundHalfEven(double value) {
@@ -84,6 +96,12 @@ std::int32_t toInt32(double value) {
         r > std::numeric_limits<std::int32_t>::max())
         throw ReadError("Overflow");
     return static_cast<std::int32_t>(r);
+}
+
+float toFloat32(double value) {
+    if (std::isnan(value)) throw ReadError("Overflow");
+    if (std::fabs(value) > std::numeric_limits<float>::max()) throw ReadError("Overflow");
+    return static_cast<float>(value);
 }
 
 std::string trimLeft(std::string_view text) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vardex {
 namespace {
 
@@ -20,7 +22,27 @@ TEST(LeadingNumber, NoNumberGivesZero) {
     EXPECT_EQ(leadingNumber("abc"), 0);
     EXPECT_EQ(leadingNumber("."), 0);
     EXPECT_EQ(leadingNumber("-"), 0);
-    EXPECT_EQ(leadingNumber("1E999"), 0); // overflow is not a number
+}
+
+TEST(LeadingNumber, ANumberBeyondTheRangeOfADoubleIsAReadErrorNotZero) {
+    EXPECT_THROW(leadingNumber("1E999"), ReadError);
+    EXPECT_THROW(leadingNumber(" 1E+400 "), ReadError);
+    EXPECT_THROW(leadingNumber("-2.5D400 kg"), ReadError);
+    EXPECT_THROW(leadingNumber(std::string(400, '9')), ReadError);
+    EXPECT_DOUBLE_EQ(leadingNumber("1.7E+308"), 1.7e308);
+    EXPECT_DOUBLE_EQ(leadingNumber("-1.7E+308"), -1.7e308);
+    // Too small a value has 0 as its nearest value.
+    EXPECT_EQ(leadingNumber("1E-400"), 0);
+    // An exponent that is not part of the number does not count.
+    EXPECT_DOUBLE_EQ(leadingNumber("1E+"), 1);
+}
+
+TEST(NumericValue, ATypedAnswerIsANumberOnlyWhenItFitsADouble) {
+    EXPECT_EQ(numericValue(" 2.5 "), 2.5);
+    EXPECT_EQ(numericValue("-1E+308"), -1e308);
+    EXPECT_EQ(numericValue("1E+400"), std::nullopt);
+    EXPECT_EQ(numericValue("2.5 m"), std::nullopt);
+    EXPECT_EQ(numericValue(""), std::nullopt);
 }
 
 TEST(IsNumeric, WholeTextMustBeANumber) {
@@ -54,6 +76,16 @@ TEST(CheckedConversion, OutOfRangeIsAReadErrorNotAWrap) {
     EXPECT_THROW(toInt16(std::numeric_limits<double>::quiet_NaN()), ReadError);
     EXPECT_EQ(toInt32(100000.5), 100000);
     EXPECT_THROW(toInt32(3e9), ReadError);
+}
+
+TEST(CheckedConversion, AFloatFieldRefusesWhatItCannotHold) {
+    EXPECT_EQ(toFloat32(0.1), 0.1f);
+    EXPECT_EQ(toFloat32(-3.4e38), -3.4e38f);
+    EXPECT_EQ(toFloat32(1e-50), 0.0f);
+    EXPECT_THROW(toFloat32(3.5e38), ReadError);
+    EXPECT_THROW(toFloat32(-1e40), ReadError);
+    EXPECT_THROW(toFloat32(std::numeric_limits<double>::infinity()), ReadError);
+    EXPECT_THROW(toFloat32(std::numeric_limits<double>::quiet_NaN()), ReadError);
 }
 
 TEST(Trim, BlanksAndTabsAtTheEnds) {
