@@ -123,8 +123,8 @@ std::optional<WindowPlacement> mdifrmMain::storedPlacement() const {
     for (int i = 0; i < 4; ++i) {
         std::optional<std::string> text =
             settings_.load(applicationName, "Settings", kPlacementKeys[i]);
-        if (!text || !isNumeric(*text)) return std::nullopt;
-        values[i] = leadingNumber(*text);
+        if (!text || !isTypedNumber(*text)) return std::nullopt;
+        values[i] = typedNumber(*text);
     }
     if (values[2] < 1 || values[3] < 1) return std::nullopt;
     return WindowPlacement{values[0], values[1], values[2], values[3]};

@@ -49,7 +49,7 @@ std::optional<double> lastSimulatedHour(const std::string& logPath) {
         const std::size_t unit = line.find(" h", at + 3);
         if (unit == std::string::npos) continue;
         const std::string number = trim(line.substr(at + 3, unit - at - 3));
-        if (isNumeric(number)) hour = leadingNumber(number);
+        if (isTypedNumber(number)) hour = typedNumber(number);
     }
     return hour;
 }

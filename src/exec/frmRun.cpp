@@ -364,9 +364,9 @@ void frmRun::askParameter(int box) {
         const std::string answer = app_.dialogs.input(runCaptions::kParameterLabels[box],
                                                       "Enter Parameter Value", state_.txtP[box]);
         // Neither a number answered nor a number in the box: the value stays as it was.
-        std::string text = isNumeric(answer) ? answer : state_.txtP[box];
-        const bool numeric = isNumeric(text);
-        const double value = numeric ? leadingNumber(text) : 0.0;
+        std::string text = isTypedNumber(answer) ? answer : state_.txtP[box];
+        const bool numeric = isTypedNumber(text);
+        const double value = numeric ? typedNumber(text) : 0.0;
         switch (box) {
         case 0:
             try {

@@ -21,7 +21,7 @@ std::vector<MenuState> tempMenus() {
 }
 
 std::int16_t askGrid(Dialogs& dialogs, const char* prompt) {
-    return toInt16(leadingNumber(dialogs.input(prompt, kTempTitle, "")));
+    return toInt16(typedNumber(dialogs.input(prompt, kTempTitle, "")));
 }
 
 } // namespace

@@ -141,8 +141,8 @@ void MaterialsEditor::addMaterial() {
                                  {"Enter a material density: kg/cubic m", &m.density},
                                  {"Enter a heat production / unit mass", &m.heatProduction}}) {
         std::string answer = app_.dialogs.input(prompt, kMaterialTitle, "");
-        if (!isNumeric(answer)) break;
-        *field = static_cast<float>(leadingNumber(answer));
+        if (!isTypedNumber(answer)) break;
+        *field = static_cast<float>(typedNumber(answer));
     }
     state_.optFill = true;
     state_.optForm = false;
@@ -154,14 +154,14 @@ void MaterialsEditor::recordPropertyChange() {
     Material* m = selectedMaterial();
     if (!m) return;
     if (state_.editsPending) {
-        m->conductivity = static_cast<float>(leadingNumber(state_.txtConductivity));
-        m->specificHeat = static_cast<float>(leadingNumber(state_.txtSpecificHeat));
-        m->density = static_cast<float>(leadingNumber(state_.txtDensity));
+        m->conductivity = static_cast<float>(typedNumber(state_.txtConductivity));
+        m->specificHeat = static_cast<float>(typedNumber(state_.txtSpecificHeat));
+        m->density = static_cast<float>(typedNumber(state_.txtDensity));
         // Heat production is a relative value not above 2.
-        if (leadingNumber(state_.txtHeat) > 2.0) state_.txtHeat = "1";
-        m->heatProduction = static_cast<float>(leadingNumber(state_.txtHeat));
+        if (typedNumber(state_.txtHeat) > 2.0) state_.txtHeat = "1";
+        m->heatProduction = static_cast<float>(typedNumber(state_.txtHeat));
         if (state_.optForm) {
-            m->characteristicSize = static_cast<float>(leadingNumber(state_.txtSize));
+            m->characteristicSize = static_cast<float>(typedNumber(state_.txtSize));
             if (state_.optHorizontal) m->characteristicSize = -std::fabs(m->characteristicSize);
         }
         std::string answer =
@@ -219,7 +219,7 @@ void MaterialsEditor::horizontalClicked() {
     if (m->characteristicSize == 0.0f) {
         std::string answer =
             app_.dialogs.input("enter a characteristic width", boxText(m->characteristicSize), "");
-        if (isNumeric(answer)) m->characteristicSize = static_cast<float>(leadingNumber(answer));
+        if (isTypedNumber(answer)) m->characteristicSize = static_cast<float>(typedNumber(answer));
     }
     m->characteristicSize = -std::fabs(m->characteristicSize);
     state_.txtSize = boxText(std::fabs(m->characteristicSize));
@@ -270,7 +270,7 @@ void MaterialsEditor::sizeBoxChanged(const std::string& text) {
 void MaterialsEditor::sizeBoxLeft() {
     if (!state_.editsPending) return;
     if (Material* m = selectedMaterial())
-        m->characteristicSize = static_cast<float>(leadingNumber(state_.txtSize));
+        m->characteristicSize = static_cast<float>(typedNumber(state_.txtSize));
     changed();
 }
 

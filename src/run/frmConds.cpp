@@ -122,9 +122,9 @@ void frmConds::initTempClicked() {
         "Enter an Initial Temperature (Celsius):", condsCaptions::kTitle, state_.txtInitT));
     // With no boundary material there is no record to hold the value.
     CBoundarytype* record = currentRecord();
-    if (record && isNumeric(answer)) {
+    if (record && isTypedNumber(answer)) {
         state_.txtInitT = answer;
-        record->initValue = static_cast<float>(leadingNumber(answer));
+        record->initValue = static_cast<float>(typedNumber(answer));
     }
     state_.guard = true;
     changed();

@@ -48,13 +48,13 @@ void frmRecs::selectPoint(int listIndex) {
 void frmRecs::createPoint() {
     if (busy_) return;
     for (const std::string& text : state_.Text1)
-        if (!isNumeric(text)) return;
+        if (!isTypedNumber(text)) return;
     if (rec_.count() >= kMaxRecordingPoints) {
         app_.dialogs.inform("At most 16 recording points can be stored; delete one first.");
         return;
     }
     std::array<float, 3> typed{};
-    for (int a = 0; a < 3; ++a) typed[a] = static_cast<float>(leadingNumber(state_.Text1[a]));
+    for (int a = 0; a < 3; ++a) typed[a] = static_cast<float>(typedNumber(state_.Text1[a]));
     // Points are kept in metres; only what is typed in feet is converted, once.
     RecordingPoint p;
     for (int a = 0; a < 3; ++a)

@@ -125,11 +125,11 @@ void frmSource::editValue(int box) {
     if (box < 0 || box > 6) throw std::out_of_range("Subscript out of range");
     if (!state_.inputEnabled) return;
     InputPause pause(state_.inputEnabled);
-    const float x = static_cast<float>(leadingNumber(state_.txtValue[box]));
+    const float x = static_cast<float>(typedNumber(state_.txtValue[box]));
     const std::string answer =
         app_.dialogs.input("Enter Parameter Value", "Parameter Value", plainDigits(x));
     // A cancelled or non-numeric answer stores 0, which the close check reports.
-    const float value = isNumeric(answer) ? static_cast<float>(leadingNumber(answer)) : 0.0f;
+    const float value = isTypedNumber(answer) ? static_cast<float>(typedNumber(answer)) : 0.0f;
     state_.txtValue[box] = plainDigits(value);
     Csourceheat& src = exec_.Src;
     switch (box) {
@@ -161,7 +161,7 @@ void frmSource::close() {
         error = !src.read_sourceTS(app_);
     } else {
         double product = 1;
-        for (int k = 0; k <= 5; ++k) product *= leadingNumber(state_.txtValue[k]);
+        for (int k = 0; k <= 5; ++k) product *= typedNumber(state_.txtValue[k]);
         error = product == 0;
     }
     if (src.placementTemp == 0) error = true;

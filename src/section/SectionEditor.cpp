@@ -31,8 +31,8 @@ std::vector<MenuState> sectionMenus() {
 
 // An answer of the geometry dialog: numeric answers replace the value, others keep it.
 bool takeNumber(const std::string& answer, double& value) {
-    if (!isNumeric(answer)) return false;
-    value = leadingNumber(answer);
+    if (!isTypedNumber(answer)) return false;
+    value = typedNumber(answer);
     return true;
 }
 

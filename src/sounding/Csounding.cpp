@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kFirstNumericColumn = 18; // character 19
 
 double answerNumber(Dialogs& dialogs, const char* prompt, const char* defaultText) {
-    return leadingNumber(dialogs.input(prompt, kDefaultTitle, defaultText));
+    return typedNumber(dialogs.input(prompt, kDefaultTitle, defaultText));
 }
 
 double fieldNumber(const std::string& field) {

@@ -27,7 +27,7 @@ void SoundingCommands::acquireSounding() {
 void SoundingCommands::testRotations() {
     auto datum = std::make_shared<CsdgDatum>();
     auto ask = [&](const char* prompt) {
-        return leadingNumber(app_.dialogs.input(prompt, kDefaultTitle, "0"));
+        return typedNumber(app_.dialogs.input(prompt, kDefaultTitle, "0"));
     };
     datum->dTemp1 = ask("enter temp at ( 0 , 0 ):");
     datum->dTemp2 = ask("enter temp at ( 0 , 1 ):");

@@ -27,12 +27,12 @@ void frm2::setBox(SubmodelBox box, const std::string& text) {
 }
 
 double frm2::boxValue(SubmodelBox box) const {
-    return leadingNumber(window_.box(box));
+    return typedNumber(window_.box(box));
 }
 
 std::int16_t frm2::askCount(const std::string& prompt, std::int16_t value) {
     std::string answer = app_.dialogs.input(prompt, window_.messageTitle, "");
-    return isNumeric(answer) ? toCount(leadingNumber(answer)) : value;
+    return isTypedNumber(answer) ? toCount(typedNumber(answer)) : value;
 }
 
 void frm2::boxEdited(SubmodelBox box, const std::string& text) {
@@ -84,7 +84,7 @@ void frm2::applyBox(SubmodelBox box) {
                 app_.dialogs.input(x ? "Enter a positive definite X-length of the sub-model "
                                      : "Enter a positive definite Y-length of the sub-model ",
                                    window_.messageTitle, "");
-            if (isNumeric(answer)) length = static_cast<float>(leadingNumber(answer));
+            if (isTypedNumber(answer)) length = static_cast<float>(typedNumber(answer));
         }
         float& size = x ? dx_ : dy_;
         if (count >= 1) size = length / static_cast<float>(count);
@@ -137,7 +137,7 @@ void frm2::applyBox(SubmodelBox box) {
         if (zLength_ <= 0) {
             std::string answer = app_.dialogs.input(
                 "Enter a positive definite Height of the sub-model ", window_.messageTitle, "");
-            if (isNumeric(answer)) zLength_ = static_cast<float>(leadingNumber(answer));
+            if (isTypedNumber(answer)) zLength_ = static_cast<float>(typedNumber(answer));
         }
         setBox(box, formatNumber(zLength_, kLengthFormat));
         std::int16_t n = toCount(boxValue(SubmodelBox::Layers));
@@ -160,7 +160,7 @@ void frm2::refreshPage() {
     if (boxValue(SubmodelBox::ZLength) == 0) {
         std::string answer =
             app_.dialogs.input("Enter a value for vertical model length", window_.messageTitle, "");
-        zLength_ = static_cast<float>(roundHalfEven(leadingNumber(answer)));
+        zLength_ = static_cast<float>(roundHalfEven(typedNumber(answer)));
         setBox(SubmodelBox::ZLength, formatNumber(zLength_, kLengthFormat));
         if (nz_ > 0) dz_ = zLength_ / static_cast<float>(nz_);
         setBox(SubmodelBox::DZ, plainDigits(dz_));
@@ -171,12 +171,12 @@ void frm2::refreshPage() {
         std::string answer = app_.dialogs.input(x ? "Enter a value for X- model length"
                                                   : "Enter a value for Y- model length",
                                                 window_.messageTitle, "");
-        if (!isNumeric(answer)) {
+        if (!isTypedNumber(answer)) {
             changed();
             return;
         }
-        (x ? xLength_ : yLength_) = static_cast<float>(leadingNumber(answer));
-        setBox(box, formatNumber(leadingNumber(answer), kLengthFormat));
+        (x ? xLength_ : yLength_) = static_cast<float>(typedNumber(answer));
+        setBox(box, formatNumber(typedNumber(answer), kLengthFormat));
     }
     drawPicture();
     refreshWindow();

@@ -191,6 +191,13 @@ TEST(FrmRun, ParameterBoxesAskWithTheirLabelAndKeepTheirValueOnAWord) {
     f.run->parameterClicked(1); // cancelled: the box's number stays
     EXPECT_EQ(f.run->exec().errmax, 0.003);
     EXPECT_EQ(f.dialogs.prompts.at(2).prompt, "Maximum Normalized Convergence Error ");
+
+    // A mistyped exponent is no number either: the value stays, nothing breaks.
+    f.dialogs.inputAnswers = {"1E+400", "1E+39"};
+    f.run->parameterClicked(4);
+    EXPECT_EQ(f.run->exec().endtime, 96.0);
+    f.run->parameterClicked(4);
+    EXPECT_EQ(f.run->exec().endtime, 96.0);
 }
 
 TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {

@@ -73,6 +73,24 @@ std::optional<double> numericValue(std::string_view text) {
     }
 }
 
+double typedNumber(std::string_view text) {
+    try {
+        const double value = leadingNumber(text);
+        return std::abs(value) <= std::numeric_limits<float>::max() ? value : 0.0;
+    } catch (const ReadError&) {
+        return 0.0;
+    }
+}
+
+bool isTypedNumber(std::string_view text) {
+    if (!isNumeric(text)) return false;
+    try {
+        return std::abs(leadingNumber(text)) <= std::numeric_limits<float>::max();
+    } catch (const ReadError&) {
+        return false;
+    }
+}
+
 double roundHalfEven(double value) {
     if (!std::isfinite(value)) return value;
     double floor = std::floor(value);

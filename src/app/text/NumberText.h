@@ -28,6 +28,13 @@ bool isNumeric(std::string_view text);
 // For answers typed by the user, where a number that does not fit is simply not an answer.
 std::optional<double> numericValue(std::string_view text);
 
+// The leading-number rule for what a user typed into a box or a prompt. A number that does not
+// fit a 32-bit float (a mistyped exponent) counts as no number: it reads as 0, never as infinity
+// and never as an error, and isTypedNumber says it is not a number, so the window's own rule for
+// a non-number answer applies.
+double typedNumber(std::string_view text);
+bool isTypedNumber(std::string_view text);
+
 // Nearest integer, halves to the even neighbour.
 double roundHalfEven(double value);
 

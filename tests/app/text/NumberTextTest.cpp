@@ -45,6 +45,17 @@ TEST(NumericValue, ATypedAnswerIsANumberOnlyWhenItFitsADouble) {
     EXPECT_EQ(numericValue(""), std::nullopt);
 }
 
+TEST(TypedNumber, ATypedNumberBeyondAFloatIsNoNumberNeverAnErrorOrInfinity) {
+    EXPECT_EQ(typedNumber(" 2.5 m"), 2.5); // the leading-number rule
+    EXPECT_EQ(typedNumber("1E+39"), 0.0);
+    EXPECT_EQ(typedNumber("1E+400"), 0.0);
+    EXPECT_EQ(typedNumber("-3E+38"), -3e38);
+    EXPECT_TRUE(isTypedNumber("3E+38"));
+    EXPECT_FALSE(isTypedNumber("1E+39"));
+    EXPECT_FALSE(isTypedNumber("1E+400"));
+    EXPECT_FALSE(isTypedNumber("2.5 m"));
+}
+
 TEST(IsNumeric, WholeTextMustBeANumber) {
     EXPECT_TRUE(isNumeric(" 1.5 "));
     EXPECT_TRUE(isNumeric(".5"));

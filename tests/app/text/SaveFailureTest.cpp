@@ -18,6 +18,8 @@
 #include "submodel/ProfileFile.h"
 #include "support/AppFixture.h"
 #include "support/ModelTypes.h"
+#include "support/ProfileText.h"
+#include "support/RecordingCanvas.h"
 
 namespace vardex {
 namespace {
@@ -27,7 +29,9 @@ namespace fs = std::filesystem;
 // A home folder with a model of one type, aligned, ready for every writer.
 struct SaveFixture : testing::AppFixture {
     std::unique_ptr<Cexec> exec;
+    std::string builderProfile = home.file("builder.prf"); // a profile the model builder reads
     SaveFixture() {
+        home.write("builder.prf", testing::profileText(builderProfile, testing::ProfileContent{}));
         exec = std::make_unique<Cexec>(app); // empties the sub-model list first, as it does
         testing::addType(app, home.path(), testing::TypeContent{});
         app.currentSubmodelName = "Type";
@@ -91,8 +95,19 @@ const Writer kWriters[] = {
      }},
     {"Model", "a.mod",
      [](SaveFixture& f, const std::string& path) {
+         // A model that can be opened again: the fixture's type and one chunk of it.
+         f.app.clearModelLists();
          MainWindowState window;
          ModelBuilder builder(f.app, window);
+         testing::RecordingCanvas drawing(180, 990);
+         builder.attachDrawing(&drawing);
+         f.dialogs.fileAnswers = {f.builderProfile};
+         f.dialogs.colorAnswers = {255};
+         f.dialogs.inputAnswers = {"10"};
+         builder.addType();
+         builder.mouseUp(0, 495);
+         if (f.app.chunkList.size() != 1) return std::string("no model to save");
+         f.dialogs.messages.clear();
          builder.write_modfile(path);
          return f.shown();
      }},
