@@ -57,7 +57,6 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
-    double applyA(const double* x, double* y) const; // y = A x, returns x . y
     double applyDirection(const float* z, double beta, double* q);
     double boundaryValue(std::size_t record, double t) const;
 
@@ -66,18 +65,19 @@ class Simulation {
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    Array<double> cap_, gsum_, heatW_; // padded
+    Array<double> cap_, gsum_, heatW_; // padded; heatW_ empty without a heat source
     struct Fixed {
         std::size_t cell;
         double g;
         std::size_t record;
     };
     std::vector<Fixed> fixed_;
-    Array<double> T_, tmax_, trend_, x_, r_, p_, pNext_, q_, diag_;
+    Array<double> T_, tmax_, trend_, x_, r_, p_, q_, diag_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;
     double released_ = 0.0;
+    double highest_ = -1e300; // highest temperature at the end of the last step
     int totalIterations_ = 0;
     double shift_ = 0.0;
     double capTotal_ = 0.0, heldTotal_ = 0.0;
