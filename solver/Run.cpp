@@ -175,7 +175,7 @@ int runZolter(const std::vector<std::string>& args) {
             }
             history += "\r\n";
             ++timePoints;
-            summary.record(sim.time(), sim.field());
+            summary.record(sim.time(), sim.fieldStart(), sim.fieldStrides());
         };
         record();
         sim.run([&](const StepReport& r) {

@@ -164,8 +164,9 @@ double Simulation::boundaryValue(std::size_t record, double t) const {
 }
 
 // The next search direction p = z + beta p, formed in place a plane ahead of q = A p, which is
-// computed in the same pass; returns p . q.
-double Simulation::applyDirection(const float* z, double beta, double* q) {
+// computed in the same pass; returns p . q. The previous direction's step x += alpha p is taken
+// here too, while p is read anyway.
+double Simulation::applyDirection(const float* z, double beta, double alpha, double* q) {
     const Shape& s = shape_;
     const Level& f0 = mg_->finest();
     const float* gx = f0.gx.data();
@@ -173,16 +174,21 @@ double Simulation::applyDirection(const float* z, double beta, double* q) {
     const float* gz = f0.gz.data();
     const double* dg = diag_.data();
     double* pd = p_.data();
+    double* x = x_.data();
     const long sy = long(s.sy()), sz = long(s.sz());
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
     std::array<double, Workers::kMaxThreads> part{};
     auto prepare = [&](int k, int) {
         for (int j = 0; j < ny; ++j) {
             const long row = long(s.at(0, j, k));
-            if (beta == 0.0)
+            if (beta == 0.0) {
                 for (long p = row; p < row + nx; ++p) pd[p] = double(z[p]);
-            else
-                for (long p = row; p < row + nx; ++p) pd[p] = double(z[p]) + beta * pd[p];
+                continue;
+            }
+            for (long p = row; p < row + nx; ++p) {
+                x[p] += alpha * pd[p];
+                pd[p] = double(z[p]) + beta * pd[p];
+            }
         }
     };
     auto compute = [&](int k, int t) {
@@ -299,7 +305,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // relative to the temperature span, is within errmax.
     double* pp = p_.data();
     double* q = q_.data();
-    double rz = 0.0, imbalance = 0.0;
+    double rz = 0.0, imbalance = 0.0, alpha = 0.0;
     bool converged = false;
     for (int it = 0;; ++it) {
         mg_->apply();
@@ -334,15 +340,15 @@ bool Simulation::tryStep(double dt, int& iterations) {
         if (it >= tc_.itmax || !std::isfinite(zmax)) break;
         const double beta = it == 0 ? 0.0 : rzNew / rz;
         rz = rzNew;
-        const double pq = applyDirection(z, beta, q);
+        const double pq = applyDirection(z, beta, alpha, q);
         if (!(pq > 0.0)) break;
-        const double alpha = rz / pq;
+        // x moves by alpha p when the next direction is formed, or at the end of the step.
+        alpha = rz / pq;
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
             for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
                     for (long p = row; p < row + nx; ++p) {
-                        x[p] += alpha * pp[p];
                         r[p] -= alpha * q[p];
                         mr[p] = float(r[p]);
                     }
@@ -368,7 +374,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
                 const long row = long(s.at(0, j, k));
                 for (long p = row; p < row + nx; ++p) {
                     const double heat = hw ? hw[p] * dq : 0.0;
-                    const double v = x[p] + shiftT;
+                    const double v = (alpha != 0.0 ? x[p] + alpha * pp[p] : x[p]) + shiftT;
                     trw[p] = v - Tw[p] - heat / cap[p];
                     Tw[p] = v;
                     tm[p] = std::max(tm[p], v);

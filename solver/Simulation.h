@@ -3,6 +3,8 @@
 // theta-scheme in time, each step's linear system solved by multigrid-preconditioned conjugate
 // gradients.
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,6 +48,11 @@ class Simulation {
     double highestSoFar(int i, int j, int k) const { return tmax_[shape_.at(i, j, k)]; }
     // Fields in output order (i fastest, then j, then k).
     std::vector<double> field() const;
+    // The field in place: cell (0, 0, 0) and the distance between neighbours along x, y and z.
+    const double* fieldStart() const { return T_.data() + shape_.at(0, 0, 0); }
+    std::array<std::ptrdiff_t, 3> fieldStrides() const {
+        return {1, std::ptrdiff_t(shape_.sy()), std::ptrdiff_t(shape_.sz())};
+    }
     std::vector<double> highestField() const;
     // Sum of heat capacity times temperature, J (relative to 0 C).
     double heatContent() const;
@@ -57,7 +64,7 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
-    double applyDirection(const float* z, double beta, double* q);
+    double applyDirection(const float* z, double beta, double alpha, double* q);
     double boundaryValue(std::size_t record, double t) const;
 
     const SolverInput& in_;
