@@ -13,6 +13,14 @@
 #include <sys/mman.h>
 #endif
 
+// The hottest sweeps are compiled twice, for plain x86-64 and for AVX2 with FMA, and the loader
+// picks the one the processor runs (the program itself stays plain x86-64).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+#define ZOLTER_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define ZOLTER_VECTOR_CLONES
+#endif
+
 namespace zolter {
 
 template <typename T> struct HugePageAllocator {

@@ -391,7 +391,7 @@ void Multigrid::solveCoarsest() {
 // whole into a buffer (contiguous, so it vectorises) and only the cells of the colour are stored.
 // With first set, x is taken as zero: the cells become b / diag without reading their
 // neighbours, so x need not be cleared beforehand.
-static void smoothPlane(Level& lv, int k, int color, bool first) {
+ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool first) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const int nx = sh.n[0], ny = sh.n[1];
@@ -452,7 +452,7 @@ void Multigrid::smooth(Level& lv, int color, bool first, bool restrictAfter) {
 }
 
 // The residual b - A x of one grid line.
-static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
+ZOLTER_VECTOR_CLONES static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const float* __restrict x = lv.x.data();
