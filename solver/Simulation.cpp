@@ -98,8 +98,6 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         }
 
         bool anyHeat = false;
-        for (const Material& mat : in.materials) anyHeat = anyHeat || mat.heatProduction > 0.0;
-        if (anyHeat) heatW_.assign(s.padded(), 0.0);
         std::size_t cell = 0;
         for (int k = 0; k < s.n[2]; ++k)
             for (int j = 0; j < s.n[1]; ++j)
@@ -114,6 +112,9 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     const std::size_t p = s.at(i, j, k);
                     cap_[p] = c.cap[cell];
                     if (mat.heatProduction > 0.0) {
+                        // Only a grid with heat-producing cells has the per-cell heat array.
+                        if (!anyHeat) heatW_.assign(s.padded(), 0.0);
+                        anyHeat = true;
                         heatW_[p] = mat.heatProduction * volume;
                         T_[p] = in.hydration.placement;
                     } else {
