@@ -3,6 +3,8 @@
 // difference from a tightly converged solution of the same discretisation.
 //
 // zolter_bench [cells per side, default 80] [errmax, default 5e-5] [repeats, default 3] [quick]
+// zolter_bench tempfile PATH [cells per side] [errmax] [itmax]   writes the reference cube's
+//     temp file only, for timing the program end to end (bench/side_by_side.sh)
 //
 // Each case runs `repeats` times and the fastest run is reported (the least disturbed by other
 // work on the machine); "quick" runs the reference cube only.
@@ -141,6 +143,14 @@ double largestDifference(const std::vector<double>& a, const std::vector<double>
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "tempfile") {
+        const int n = argc > 3 ? std::atoi(argv[3]) : 80;
+        SolverInput cube = referenceCube(std::max(n, 2), argc > 4 ? std::atof(argv[4]) : 1e-4);
+        if (argc > 5) cube.times.itmax = std::atoi(argv[5]);
+        std::ofstream out(argv[2], std::ios::binary);
+        out << tempFileText(cube);
+        return out ? 0 : 1;
+    }
     const int n = argc > 1 ? std::atoi(argv[1]) : 80;
     const double errmax = argc > 2 ? std::atof(argv[2]) : 5e-5;
     if (n < 2) {

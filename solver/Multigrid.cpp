@@ -391,7 +391,7 @@ void Multigrid::solveCoarsest() {
 // whole into a buffer (contiguous, so it vectorises) and only the cells of the colour are stored.
 // With first set, x is taken as zero: the cells become b / diag without reading their
 // neighbours, so x need not be cleared beforehand.
-static void smoothPlane(Level& lv, int k, int color, bool first) {
+ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool first) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const int nx = sh.n[0], ny = sh.n[1];
@@ -426,8 +426,10 @@ static void smoothPlane(Level& lv, int k, int color, bool first) {
 // One full red-black sweep, colour `color` first. The second colour follows one plane behind
 // the first, so each plane is still in cache when it is visited again; the result is the same
 // as two separate half-sweeps. The second colour of the first and last plane of each thread's
-// slice needs its neighbour slices' first colour, so it waits for a second pass.
-void Multigrid::smooth(Level& lv, int color, bool first) {
+// slice needs its neighbour slices' first colour, so it waits for a second pass. With restrictAfter
+// set, the residual of each plane is formed and restricted along x two planes behind, once the
+// plane and both its neighbours are final, instead of in a pass of its own.
+void Multigrid::smooth(Level& lv, int color, bool first, bool restrictAfter) {
     const int nz = lv.shape.n[2];
     const bool par = lv.shape.cells() > kParallelCells;
     const int other = 1 - color;
@@ -435,16 +437,22 @@ void Multigrid::smooth(Level& lv, int color, bool first) {
         for (int k = k0; k < k1; ++k) {
             smoothPlane(lv, k, color, first);
             if (k - 1 > k0) smoothPlane(lv, k - 1, other, false);
+            if (restrictAfter && k - 2 >= k0 + 2) restrictPlane(lv, k - 2);
         }
     });
     Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
         smoothPlane(lv, k0, other, false);
         if (k1 - 1 > k0) smoothPlane(lv, k1 - 1, other, false);
     });
+    if (!restrictAfter) return;
+    Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
+        for (int k = k0; k < k1; ++k)
+            if (k < k0 + 2 || k > k1 - 3) restrictPlane(lv, k);
+    });
 }
 
 // The residual b - A x of one grid line.
-static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
+ZOLTER_VECTOR_CLONES static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
     const Shape& sh = lv.shape;
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const float* __restrict x = lv.x.data();
@@ -461,10 +469,23 @@ static void residualRow(const Level& lv, int j, int k, float* __restrict out) {
     }
 }
 
+// The residual of one plane, formed a line at a time and restricted along x at once.
+void Multigrid::restrictPlane(Level& fine, int k) {
+    const int fny = fine.shape.n[1];
+    const int cnx = fine.toCoarse[0].coarsened ? (fine.shape.n[0] + 1) / 2 : fine.shape.n[0];
+    for (int j = 0; j < fny; ++j) {
+        float r[kMaxLine];
+        residualRow(fine, j, k, r);
+        float* out = fine.tmpA.data() +
+                     (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
+        restrictRow(fine.toCoarse[0], r, out, cnx);
+    }
+}
+
+// Restriction of the residual along y and z; along x it is done by restrictPlane.
 void Multigrid::restrictTo(Level& fine, Level& coarse) {
     const Shape& fs = fine.shape;
     const Shape& cs = coarse.shape;
-    const auto& tx = fine.toCoarse[0];
     const auto& ty = fine.toCoarse[1];
     const auto& tz = fine.toCoarse[2];
     const int fny = fs.n[1], fnz = fs.n[2];
@@ -472,17 +493,6 @@ void Multigrid::restrictTo(Level& fine, Level& coarse) {
     float* A = fine.tmpA.data(); // cnx * fny * fnz
     float* B = fine.tmpB.data(); // cnx * cny * fnz
     const bool par = fs.cells() > kParallelCells;
-    Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
-        for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < fny; ++j) {
-                // The residual is formed a line at a time and restricted along x at once.
-                float r[kMaxLine];
-                residualRow(fine, j, k, r);
-                float* out =
-                    A + (std::size_t(k) * std::size_t(fny) + std::size_t(j)) * std::size_t(cnx);
-                restrictRow(tx, r, out, cnx);
-            }
-    });
     Workers::shared().forRange(fnz, par, [&](int k0, int k1, int) {
         for (int k = k0; k < k1; ++k)
             for (int J = 0; J < cny; ++J) {
@@ -570,11 +580,11 @@ void Multigrid::vcycle(std::size_t l) {
         solveCoarsest();
         return;
     }
-    for (int s = 0; s < sweeps_; ++s) smooth(lv, 0, s == 0);
+    for (int s = 0; s < sweeps_; ++s) smooth(lv, 0, s == 0, s + 1 == sweeps_);
     restrictTo(lv, levels_[l + 1]);
     vcycle(l + 1);
     prolongAdd(levels_[l + 1], lv);
-    for (int s = 0; s < sweeps_; ++s) smooth(lv, 1, false);
+    for (int s = 0; s < sweeps_; ++s) smooth(lv, 1, false, false);
 }
 
 void Multigrid::apply() {

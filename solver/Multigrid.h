@@ -110,7 +110,8 @@ class Multigrid {
 
   private:
     void vcycle(std::size_t l);
-    void smooth(Level& lv, int color, bool first);
+    void smooth(Level& lv, int color, bool first, bool restrictAfter);
+    void restrictPlane(Level& fine, int k);
     void restrictTo(Level& fine, Level& coarse);
     void prolongAdd(Level& coarse, Level& fine);
     void solveCoarsest();

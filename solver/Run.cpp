@@ -69,7 +69,7 @@ void writeTextAtomically(const std::string& path, const std::string& text) {
     }
 }
 
-void writeField(const std::string& path, const Shape& shape, const std::vector<double>& values) {
+std::string fieldText(const Shape& shape, const std::vector<double>& values) {
     std::string text;
     text.reserve(values.size() * 10 + 64);
     std::size_t c = 0;
@@ -81,7 +81,11 @@ void writeField(const std::string& path, const Shape& shape, const std::vector<d
             }
             text += "\r\n";
         }
-    writeTextAtomically(path, text);
+    return text;
+}
+
+void writeField(const std::string& path, const Shape& shape, const std::vector<double>& values) {
+    writeTextAtomically(path, fieldText(shape, values));
 }
 
 int runZolter(const std::vector<std::string>& args) {
@@ -175,7 +179,7 @@ int runZolter(const std::vector<std::string>& args) {
             }
             history += "\r\n";
             ++timePoints;
-            summary.record(sim.time(), sim.field());
+            summary.record(sim.time(), sim.fieldStart(), sim.fieldStrides());
         };
         record();
         sim.run([&](const StepReport& r) {
@@ -195,12 +199,13 @@ int runZolter(const std::vector<std::string>& args) {
             log.line("warning: \"modelfile=\" names no file; the field is written to \"model\"");
             name = "model";
         }
-        const std::vector<double> field = sim.field();
-        writeField(name, sim.shape(), field);
+        // The field's text is formed once for both of its files.
+        const std::string field = fieldText(sim.shape(), sim.field());
+        writeTextAtomically(name, field);
         if (!in.output.empty()) {
             const fs::path out(in.output);
             if (out.has_parent_path()) fs::create_directories(out.parent_path());
-            writeField(in.output, sim.shape(), field);
+            writeTextAtomically(in.output, field);
         } else {
             log.line("warning: \"output=\" is empty; no copy of the field written");
         }

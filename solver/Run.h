@@ -13,7 +13,9 @@ namespace zolter {
 int runZolter(const std::vector<std::string>& args);
 
 // A field in the cross-section layout: nz blocks of ny lines of nx blank-separated numbers.
-// Written to a temporary name beside the target and renamed, so it is complete or absent.
+// writeField writes it to a temporary name beside the target and renames it, so it is complete
+// or absent.
+std::string fieldText(const Shape& shape, const std::vector<double>& values);
 void writeField(const std::string& path, const Shape& shape, const std::vector<double>& values);
 void writeTextAtomically(const std::string& path, const std::string& text);
 

@@ -21,6 +21,50 @@ constexpr int kMaxHalvings = 12;
 constexpr std::array<std::pair<int, int>, 6> kFaces{
     {{1, 0}, {0, 0}, {1, 1}, {0, 1}, {2, 0}, {2, 1}}};
 
+// One pass over the planes that calls prepare(k, part) on every plane and compute(k, part) on every
+// plane once planes k - 1, k and k + 1 are prepared: each plane is prepared just ahead of the
+// plane computed, while the arrays of both are in cache. The first and last plane of each thread's
+// slice are prepared beforehand, because the neighbouring slices read them.
+template <typename Prepare, typename Compute>
+void forPlanesAhead(int nz, bool par, const Prepare& prepare, const Compute& compute) {
+    Workers& workers = Workers::shared();
+    workers.forRange(nz, par, [&](int k0, int k1, int t) {
+        prepare(k0, t);
+        if (k1 - 1 > k0) prepare(k1 - 1, t);
+    });
+    workers.forRange(nz, par, [&](int k0, int k1, int t) {
+        for (int k = k0; k < k1; ++k) {
+            if (k + 1 < k1 - 1) prepare(k + 1, t);
+            compute(k, t);
+        }
+    });
+}
+
+// One grid row of r = b - A x for the step's first guess x, with b the theta-scheme's right-hand
+// side; mr is r in single precision for the multigrid. A free function with unaliased arrays, so
+// the compiler vectorises it.
+template <bool Heat>
+void firstResidualRow(const double* __restrict T, const double* __restrict x,
+                      const double* __restrict cap, const double* __restrict gs,
+                      const double* __restrict dg, const double* __restrict hw,
+                      const float* __restrict gx, const float* __restrict gy,
+                      const float* __restrict gz, long row, int nx, long sy, long sz, double sh,
+                      double rho, double dq, double* __restrict r, float* __restrict mr) {
+    for (long p = row; p < row + nx; ++p) {
+        const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
+                          gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] - gz[p] * T[p + sz] -
+                          gz[p - sz] * T[p - sz];
+        double b = cap[p] * sh * T[p] - rho * lt;
+        if constexpr (Heat) b += hw[p] * dq * sh;
+        const double ax = dg[p] * x[p] - gx[p] * x[p + 1] - gx[p - 1] * x[p - 1] -
+                          gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
+                          gz[p - sz] * x[p - sz];
+        const double v = b - ax;
+        r[p] = v;
+        mr[p] = float(v);
+    }
+}
+
 } // namespace
 
 Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings)
@@ -32,76 +76,82 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     const double volume = in.dx * in.dy * in.dz;
     const std::array<double, 3> area{in.dy * in.dz, in.dx * in.dz, in.dx * in.dy};
 
-    Conductances c;
-    c.shape = s;
-    c.cap.assign(n, 0.0);
-    for (int d = 0; d < 3; ++d) {
-        c.hm[d].assign(n, 0.0); // hp and the face conductances follow from hm
-    }
-    for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
-
     cap_.assign(s.padded(), 0.0);
-    gsum_.assign(s.padded(), 0.0);
-    heatW_.assign(s.padded(), 0.0);
     T_.assign(s.padded(), 0.0);
+    gsum_.assign(s.padded(), 0.0);
+    // The conductances only build the operator and its coarse levels: they are freed before the
+    // working arrays are taken, which then reuse their memory.
+    {
+        Conductances c;
+        c.shape = s;
+        c.cap.assign(n, 0.0);
+        for (int d = 0; d < 3; ++d) {
+            c.hm[d].assign(n, 0.0); // hp and the face conductances follow from hm
+        }
+        for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
 
-    // First boundary record of each material: its initial temperature and whether it is held.
-    std::vector<int> recordOf(in.materials.size() + 1, -1);
-    for (std::size_t b = in.boundaries.size(); b-- > 0;) {
-        const int m = in.boundaries[b].material;
-        if (m >= 1 && m <= int(in.materials.size())) recordOf[std::size_t(m)] = int(b);
-    }
+        // First boundary record of each material: its initial temperature and whether it is held.
+        std::vector<int> recordOf(in.materials.size() + 1, -1);
+        for (std::size_t b = in.boundaries.size(); b-- > 0;) {
+            const int m = in.boundaries[b].material;
+            if (m >= 1 && m <= int(in.materials.size())) recordOf[std::size_t(m)] = int(b);
+        }
 
-    bool anyHeat = false;
-    std::size_t cell = 0;
-    for (int k = 0; k < s.n[2]; ++k)
-        for (int j = 0; j < s.n[1]; ++j)
-            for (int i = 0; i < s.n[0]; ++i, ++cell) {
-                const int m = in.materialAt(i, j, k);
-                const Material& mat = in.materials[std::size_t(m - 1)];
-                c.cap[cell] = mat.density * mat.specificHeat * 1000.0 * volume;
-                // Centre-to-face conductances; two half cells in series make the harmonic mean
-                // of their conductivities.
-                for (int d = 0; d < 3; ++d)
-                    c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
-                const std::size_t p = s.at(i, j, k);
-                cap_[p] = c.cap[cell];
-                if (mat.heatProduction > 0.0) {
-                    anyHeat = true;
-                    heatW_[p] = mat.heatProduction * volume;
-                    T_[p] = in.hydration.placement;
-                } else {
-                    const int rec = recordOf[std::size_t(m)];
-                    T_[p] = rec >= 0 ? in.boundaries[std::size_t(rec)].initTemp
-                                     : in.hydration.placement;
+        bool anyHeat = false;
+        std::size_t cell = 0;
+        for (int k = 0; k < s.n[2]; ++k)
+            for (int j = 0; j < s.n[1]; ++j)
+                for (int i = 0; i < s.n[0]; ++i, ++cell) {
+                    const int m = in.materialAt(i, j, k);
+                    const Material& mat = in.materials[std::size_t(m - 1)];
+                    c.cap[cell] = mat.density * mat.specificHeat * 1000.0 * volume;
+                    // Centre-to-face conductances; two half cells in series make the harmonic
+                    // mean of their conductivities.
+                    for (int d = 0; d < 3; ++d)
+                        c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
+                    const std::size_t p = s.at(i, j, k);
+                    cap_[p] = c.cap[cell];
+                    if (mat.heatProduction > 0.0) {
+                        // Only a grid with heat-producing cells has the per-cell heat array.
+                        if (!anyHeat) heatW_.assign(s.padded(), 0.0);
+                        anyHeat = true;
+                        heatW_[p] = mat.heatProduction * volume;
+                        T_[p] = in.hydration.placement;
+                    } else {
+                        const int rec = recordOf[std::size_t(m)];
+                        T_[p] = rec >= 0 ? in.boundaries[std::size_t(rec)].initTemp
+                                         : in.hydration.placement;
+                    }
                 }
-            }
-    const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
-                                            std::size_t(s.n[0]) * std::size_t(s.n[1])};
-    // Held faces: a cell on a "D" face whose material's boundary record is Dirichlet is held at
-    // the record's temperature half a cell from its centre; every other face cell is insulated.
-    for (int f = 0; f < 6; ++f) {
-        if (in.faces[std::size_t(f)] != 'D') continue;
-        const auto [d, side] = kFaces[std::size_t(f)];
-        const int a = (d + 1) % 3, b = (d + 2) % 3;
-        for (int ta = 0; ta < s.n[a]; ++ta)
-            for (int tb = 0; tb < s.n[b]; ++tb) {
-                std::array<int, 3> idx{};
-                idx[a] = ta;
-                idx[b] = tb;
-                idx[d] = side == 0 ? 0 : s.n[d] - 1;
-                const int m = in.materialAt(idx[0], idx[1], idx[2]);
-                const int rec = recordOf[std::size_t(m)];
-                if (rec < 0 || !in.boundaries[std::size_t(rec)].dirichlet) continue;
-                const std::size_t ci = std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) +
-                                       stride[2] * std::size_t(idx[2]);
-                const double g = c.hm[d][ci];
-                c.boundary[2 * d + side][faceIndex(s, d, idx[0], idx[1], idx[2])] = g;
-                fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec)});
-            }
+        const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
+                                                std::size_t(s.n[0]) * std::size_t(s.n[1])};
+        // Held faces: a cell on a "D" face whose material's boundary record is Dirichlet is held
+        // at the record's temperature half a cell from its centre; every other face cell is
+        // insulated.
+        for (int f = 0; f < 6; ++f) {
+            if (in.faces[std::size_t(f)] != 'D') continue;
+            const auto [d, side] = kFaces[std::size_t(f)];
+            const int a = (d + 1) % 3, b = (d + 2) % 3;
+            for (int ta = 0; ta < s.n[a]; ++ta)
+                for (int tb = 0; tb < s.n[b]; ++tb) {
+                    std::array<int, 3> idx{};
+                    idx[a] = ta;
+                    idx[b] = tb;
+                    idx[d] = side == 0 ? 0 : s.n[d] - 1;
+                    const int m = in.materialAt(idx[0], idx[1], idx[2]);
+                    const int rec = recordOf[std::size_t(m)];
+                    if (rec < 0 || !in.boundaries[std::size_t(rec)].dirichlet) continue;
+                    const std::size_t ci = std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) +
+                                           stride[2] * std::size_t(idx[2]);
+                    const double g = c.hm[d][ci];
+                    c.boundary[2 * d + side][faceIndex(s, d, idx[0], idx[1], idx[2])] = g;
+                    fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec)});
+                }
+        }
+        for (double v : c.cap) capTotal_ += v;
+        if (anyHeat) curve_.emplace(in.hydration, warnings);
+        mg_ = std::make_unique<Multigrid>(c);
     }
-
-    mg_ = std::make_unique<Multigrid>(c);
     // The diagonal from the very conductances the stencil uses, so every face moves exactly as
     // much heat out of one cell as into the other.
     const Level& f0 = mg_->finest();
@@ -119,15 +169,12 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         gsum_[fx.cell] += fx.g;
         heldTotal_ += fx.g;
     }
-    for (double v : c.cap) capTotal_ += v;
 
-    if (anyHeat) curve_.emplace(in.hydration, warnings);
     tmax_ = T_;
     trend_.assign(s.padded(), 0.0);
     x_.assign(s.padded(), 0.0);
     r_.assign(s.padded(), 0.0);
     p_.assign(s.padded(), 0.0);
-    pNext_.assign(s.padded(), 0.0);
     diag_.assign(s.padded(), 0.0);
     q_.assign(s.padded(), 0.0);
     time_ = tc_.start;
@@ -142,74 +189,51 @@ double Simulation::boundaryValue(std::size_t record, double t) const {
     return interpolate(r.points, t, r.initTemp);
 }
 
-double Simulation::applyA(const double* x, double* y) const {
-    const Shape& s = shape_;
-    const Level& f0 = mg_->finest();
-    const float* gx = f0.gx.data();
-    const float* gy = f0.gy.data();
-    const float* gz = f0.gz.data();
-    const double* cap = cap_.data();
-    const double* gs = gsum_.data();
-    const double sh = shift_;
-    const long sy = long(s.sy()), sz = long(s.sz());
-    const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
-    double dot = 0.0;
-    std::array<double, Workers::kMaxThreads> dotPart;
-    dotPart.fill(0.0);
-    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int k0, int k1, int t) {
-        double dotLocal = dotPart[std::size_t(t)];
-        for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    const double v = (cap[p] * sh + gs[p]) * x[p] - gx[p] * x[p + 1] -
-                                     gx[p - 1] * x[p - 1] - gy[p] * x[p + sy] -
-                                     gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
-                                     gz[p - sz] * x[p - sz];
-                    y[p] = v;
-                    dotLocal += v * x[p];
-                }
-            }
-        dotPart[std::size_t(t)] = dotLocal;
-    });
-    for (double v : dotPart) dot += v;
-
-    return dot;
-}
-
-// The next search direction p = z + beta p, written to the spare buffer, and q = A p in the same
-// pass (neighbours' p are formed on the fly); returns p . q.
-double Simulation::applyDirection(const float* z, double beta, double* q) {
+// The next search direction p = z + beta p, formed in place a plane ahead of q = A p, which is
+// computed in the same pass; returns p . q. The previous direction's step x += alpha p is taken
+// here too, while p is read anyway.
+double Simulation::applyDirection(const float* z, double beta, double alpha, double* q) {
     const Shape& s = shape_;
     const Level& f0 = mg_->finest();
     const float* gx = f0.gx.data();
     const float* gy = f0.gy.data();
     const float* gz = f0.gz.data();
     const double* dg = diag_.data();
-    const double* po = p_.data();
-    double* pn = pNext_.data();
+    double* pd = p_.data();
+    double* x = x_.data();
     const long sy = long(s.sy()), sz = long(s.sz());
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
     std::array<double, Workers::kMaxThreads> part{};
-    Workers::shared().forRange(nz, s.cells() > kParallelCells, [&](int k0, int k1, int t) {
-        double dot = 0.0;
-        for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    auto at = [&](long c) { return double(z[c]) + beta * po[c]; };
-                    const double pc = at(p);
-                    const double v = dg[p] * pc - gx[p] * at(p + 1) - gx[p - 1] * at(p - 1) -
-                                     gy[p] * at(p + sy) - gy[p - sy] * at(p - sy) -
-                                     gz[p] * at(p + sz) - gz[p - sz] * at(p - sz);
-                    pn[p] = pc;
-                    q[p] = v;
-                    dot += v * pc;
-                }
+    auto prepare = [&](int k, int) {
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            if (beta == 0.0) {
+                for (long p = row; p < row + nx; ++p) pd[p] = double(z[p]);
+                continue;
             }
-        part[std::size_t(t)] = dot;
-    });
-    p_.swap(pNext_);
+#pragma omp simd
+            for (long p = row; p < row + nx; ++p) {
+                x[p] += alpha * pd[p];
+                pd[p] = double(z[p]) + beta * pd[p];
+            }
+        }
+    };
+    auto compute = [&](int k, int t) {
+        double dot = 0.0;
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+#pragma omp simd reduction(+ : dot)
+            for (long p = row; p < row + nx; ++p) {
+                const double v = dg[p] * pd[p] - gx[p] * pd[p + 1] - gx[p - 1] * pd[p - 1] -
+                                 gy[p] * pd[p + sy] - gy[p - sy] * pd[p - sy] - gz[p] * pd[p + sz] -
+                                 gz[p - sz] * pd[p - sz];
+                q[p] = v;
+                dot += v * pd[p];
+            }
+        }
+        part[std::size_t(t)] += dot;
+    };
+    forPlanesAhead(nz, s.cells() > kParallelCells, prepare, compute);
     double dot = 0.0;
     for (double v : part) dot += v;
     return dot;
@@ -239,46 +263,64 @@ bool Simulation::tryStep(double dt, int& iterations) {
     const double* T = T_.data();
     const double* cap = cap_.data();
     const double* gs = gsum_.data();
-    const double* hw = heatW_.data();
+    const double* dg = diag_.data();
+    // Without a heat source there is no per-cell heat array.
+    const double* hw = heatW_.empty() ? nullptr : heatW_.data();
     const double* tr = trend_.data();
-    double* b = r_.data(); // the right-hand side, turned into the residual in place
+    double* r = r_.data();
     double* x = x_.data();
+    float* mr = mg_->rhs().data();
     const bool par = s.cells() > kParallelCells;
 
     // theta-scheme, divided by theta:
     //   (C s + L) T1 = C s T0 - (1 - theta)/theta L T0 + Q s + held-face terms,  s = 1/(theta dt)
-    double lo = 1e300, hi = -1e300;
-    std::array<double, Workers::kMaxThreads> loPart;
-    loPart.fill(lo);
-    std::array<double, Workers::kMaxThreads> hiPart;
-    hiPart.fill(hi);
-    Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
-        double loLocal = loPart[std::size_t(t)];
-        double hiLocal = hiPart[std::size_t(t)];
-        for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
-                                      gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] -
-                                      gz[p] * T[p + sz] - gz[p - sz] * T[p - sz];
-                    const double heat = hw[p] * dq;
-                    b[p] = cap[p] * sh * T[p] - rho * lt + heat * sh;
-                    // First guess: the exact heat plus the conduction change of the previous step.
-                    x[p] = T[p] + heat / cap[p] + ratio * tr[p];
-                    loLocal = std::min(loLocal, T[p]);
-                    hiLocal = std::max(hiLocal, T[p]);
-                }
+    // The first guess of a plane is formed just ahead of the residual b - A x of the plane before,
+    // so the right-hand side is never stored.
+    std::array<double, Workers::kMaxThreads> loPart, hiPart;
+    loPart.fill(1e300);
+    hiPart.fill(-1e300);
+    auto guess = [&](int k, int t) {
+        double lo = loPart[std::size_t(t)], hi = hiPart[std::size_t(t)];
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            // The exact heat plus the conduction change of the previous step.
+            if (hw) {
+#pragma omp simd
+                for (long p = row; p < row + nx; ++p)
+                    x[p] = T[p] + hw[p] * dq / cap[p] + ratio * tr[p];
+            } else {
+#pragma omp simd
+                for (long p = row; p < row + nx; ++p) x[p] = T[p] + ratio * tr[p];
             }
-        loPart[std::size_t(t)] = loLocal;
-        hiPart[std::size_t(t)] = hiLocal;
-    });
+#pragma omp simd reduction(min : lo) reduction(max : hi)
+            for (long p = row; p < row + nx; ++p) {
+                lo = std::min(lo, T[p]);
+                hi = std::max(hi, T[p]);
+            }
+        }
+        loPart[std::size_t(t)] = lo;
+        hiPart[std::size_t(t)] = hi;
+    };
+    auto residual = [&](int k, int) {
+        for (int j = 0; j < ny; ++j) {
+            const long row = long(s.at(0, j, k));
+            if (hw)
+                firstResidualRow<true>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
+                                       dq, r, mr);
+            else
+                firstResidualRow<false>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
+                                        dq, r, mr);
+        }
+    };
+    forPlanesAhead(nz, par, guess, residual);
+    double lo = 1e300, hi = -1e300;
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
 
     for (const Fixed& f : fixed_) {
         const double v0 = boundaryValue(f.record, t0), v1 = boundaryValue(f.record, t1);
-        b[f.cell] += f.g * (v1 + rho * v0);
+        r[f.cell] += f.g * (v1 + rho * v0);
+        mr[f.cell] = float(r[f.cell]);
         lo = std::min(lo, v1);
         hi = std::max(hi, v1);
     }
@@ -287,48 +329,35 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // Conjugate gradients preconditioned by one multigrid V-cycle. The preconditioned residual
     // z estimates the error left in the temperatures; the solve stops when its largest value,
     // relative to the temperature span, is within errmax.
-    double* r = r_.data();
     double* pp = p_.data();
     double* q = q_.data();
-    applyA(x, q);
-    Array<float>& mrhs = mg_->rhs();
-    float* mr = mrhs.data();
-    Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
-        for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-                for (long p = row; p < row + nx; ++p) {
-                    r[p] = b[p] - q[p];
-                    mr[p] = float(r[p]);
-                }
-            }
-    });
-    double rz = 0.0;
+    double rz = 0.0, imbalance = 0.0, alpha = 0.0;
     bool converged = false;
     for (int it = 0;; ++it) {
         mg_->apply();
         const float* z = mg_->solution().data();
-        double zmax = 0.0, rzNew = 0.0;
-        std::array<double, Workers::kMaxThreads> zmaxPart;
-        zmaxPart.fill(zmax);
-        std::array<double, Workers::kMaxThreads> rzNewPart;
-        rzNewPart.fill(0.0);
+        std::array<double, Workers::kMaxThreads> zmaxPart{}, rzPart{}, rsumPart{};
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
-            double zmaxLocal = zmaxPart[std::size_t(t)];
-            double rzNewLocal = rzNewPart[std::size_t(t)];
+            double zmax = 0.0, rzLocal = 0.0, rsum = 0.0;
             for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
+#pragma omp simd reduction(max : zmax) reduction(+ : rzLocal, rsum)
                     for (long p = row; p < row + nx; ++p) {
-                        zmaxLocal = std::max(zmaxLocal, double(std::fabs(z[p])));
-                        rzNewLocal += r[p] * double(z[p]);
+                        zmax = std::max(zmax, double(std::fabs(z[p])));
+                        rzLocal += r[p] * double(z[p]);
+                        rsum += r[p];
                     }
                 }
-            zmaxPart[std::size_t(t)] = zmaxLocal;
-            rzNewPart[std::size_t(t)] = rzNewLocal;
+            zmaxPart[std::size_t(t)] = zmax;
+            rzPart[std::size_t(t)] = rzLocal;
+            rsumPart[std::size_t(t)] = rsum;
         });
+        double zmax = 0.0, rzNew = 0.0;
+        imbalance = 0.0;
         for (double v : zmaxPart) zmax = std::max(zmax, v);
-        for (double v : rzNewPart) rzNew += v;
+        for (double v : rzPart) rzNew += v;
+        for (double v : rsumPart) imbalance += v;
 
         iterations = it;
         if (zmax / scale <= tc_.errmax) {
@@ -338,16 +367,16 @@ bool Simulation::tryStep(double dt, int& iterations) {
         if (it >= tc_.itmax || !std::isfinite(zmax)) break;
         const double beta = it == 0 ? 0.0 : rzNew / rz;
         rz = rzNew;
-        const double pq = applyDirection(z, beta, q);
-        pp = p_.data();
+        const double pq = applyDirection(z, beta, alpha, q);
         if (!(pq > 0.0)) break;
-        const double alpha = rz / pq;
+        // x moves by alpha p when the next direction is formed, or at the end of the step.
+        alpha = rz / pq;
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
             for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
+#pragma omp simd
                     for (long p = row; p < row + nx; ++p) {
-                        x[p] += alpha * pp[p];
                         r[p] -= alpha * q[p];
                         mr[p] = float(r[p]);
                     }
@@ -359,37 +388,36 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // The solve stops at a small residual, whose sum is heat gained or lost by the step. A
     // uniform shift of the step's temperatures removes it, so the heat balance (content, source
     // and flow through held faces) is exact to round-off at any errmax.
-    double imbalance = 0.0;
-    for (int k = 0; k < nz; ++k)
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            for (long p = row; p < row + nx; ++p) imbalance += r[p];
-        }
     const double shiftT = imbalance / (capTotal_ * sh + heldTotal_);
 
-    double released = 0.0;
     double* Tw = T_.data();
     double* tm = tmax_.data();
     double* trw = trend_.data();
-    std::array<double, Workers::kMaxThreads> releasedPart;
-    releasedPart.fill(0.0);
+    std::array<double, Workers::kMaxThreads> releasedPart{}, highestPart;
+    highestPart.fill(-1e300);
     Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
-        double releasedLocal = releasedPart[std::size_t(t)];
+        double released = 0.0, highest = highestPart[std::size_t(t)];
         for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
+#pragma omp simd reduction(+ : released) reduction(max : highest)
                 for (long p = row; p < row + nx; ++p) {
-                    const double heat = hw[p] * dq;
-                    x[p] += shiftT;
-                    trw[p] = x[p] - Tw[p] - heat / cap[p];
-                    Tw[p] = x[p];
-                    tm[p] = std::max(tm[p], x[p]);
-                    releasedLocal += heat;
+                    const double heat = hw ? hw[p] * dq : 0.0;
+                    const double v = (alpha != 0.0 ? x[p] + alpha * pp[p] : x[p]) + shiftT;
+                    trw[p] = v - Tw[p] - heat / cap[p];
+                    Tw[p] = v;
+                    tm[p] = std::max(tm[p], v);
+                    released += heat;
+                    highest = std::max(highest, v);
                 }
             }
-        releasedPart[std::size_t(t)] = releasedLocal;
+        releasedPart[std::size_t(t)] = released;
+        highestPart[std::size_t(t)] = highest;
     });
+    double released = 0.0;
     for (double v : releasedPart) released += v;
+    highest_ = -1e300;
+    for (double v : highestPart) highest_ = std::max(highest_, v);
 
     released_ += released;
     totalIterations_ += iterations;
@@ -446,7 +474,7 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
         rep.iterations = iterations;
         rep.halvings = halvings;
         rep.threads = workers.active();
-        rep.highest = onStep ? highest() : 0.0;
+        rep.highest = highest_;
         if (onStep) onStep(rep);
         // After a halving, grow back gradually towards dtmax.
         tryDt = std::min(tc_.dtmax, 2.0 * dt);

@@ -3,6 +3,8 @@
 // theta-scheme in time, each step's linear system solved by multigrid-preconditioned conjugate
 // gradients.
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,6 +48,11 @@ class Simulation {
     double highestSoFar(int i, int j, int k) const { return tmax_[shape_.at(i, j, k)]; }
     // Fields in output order (i fastest, then j, then k).
     std::vector<double> field() const;
+    // The field in place: cell (0, 0, 0) and the distance between neighbours along x, y and z.
+    const double* fieldStart() const { return T_.data() + shape_.at(0, 0, 0); }
+    std::array<std::ptrdiff_t, 3> fieldStrides() const {
+        return {1, std::ptrdiff_t(shape_.sy()), std::ptrdiff_t(shape_.sz())};
+    }
     std::vector<double> highestField() const;
     // Sum of heat capacity times temperature, J (relative to 0 C).
     double heatContent() const;
@@ -57,8 +64,7 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
-    double applyA(const double* x, double* y) const; // y = A x, returns x . y
-    double applyDirection(const float* z, double beta, double* q);
+    double applyDirection(const float* z, double beta, double alpha, double* q);
     double boundaryValue(std::size_t record, double t) const;
 
     const SolverInput& in_;
@@ -66,18 +72,19 @@ class Simulation {
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    Array<double> cap_, gsum_, heatW_; // padded
+    Array<double> cap_, gsum_, heatW_; // padded; heatW_ empty without a heat source
     struct Fixed {
         std::size_t cell;
         double g;
         std::size_t record;
     };
     std::vector<Fixed> fixed_;
-    Array<double> T_, tmax_, trend_, x_, r_, p_, pNext_, q_, diag_;
+    Array<double> T_, tmax_, trend_, x_, r_, p_, q_, diag_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;
     double released_ = 0.0;
+    double highest_ = -1e300; // highest temperature at the end of the last step
     int totalIterations_ = 0;
     double shift_ = 0.0;
     double capTotal_ = 0.0, heldTotal_ = 0.0;

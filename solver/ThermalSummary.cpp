@@ -69,7 +69,7 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
     // Nearest surface along the three grid lines through each concrete cell: walking from a
     // concrete cell along a line stays in concrete until it meets a surface cell, so one sweep
     // each way along every line finds it.
-    nearest_.assign(std::size_t(cells), -1);
+    std::vector<std::int32_t> link(std::size_t(cells), kNoSurface);
     std::vector<double> distance(std::size_t(cells), std::numeric_limits<double>::infinity());
     for (int d = 0; d < 3; ++d) {
         const int a = (d + 1) % 3, b = (d + 2) % 3;
@@ -94,30 +94,55 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
                         const double dist = std::abs(t - lastAt) * h[d];
                         if (dist < distance[std::size_t(c)]) {
                             distance[std::size_t(c)] = dist;
-                            nearest_[std::size_t(c)] = last;
+                            link[std::size_t(c)] = std::int32_t(lastAt - t) * 4 + d;
                         }
                     }
                 }
             }
     }
+    link_ = std::move(link);
+    for (std::int32_t l : link_) anySurface_ = anySurface_ || l != kNoSurface;
+}
+
+std::int64_t ThermalSummary::nearestSurface(std::size_t c) const {
+    const std::int32_t link = link_[c];
+    if (link == kNoSurface) return -1;
+    const std::int64_t stride[3] = {1, n_[0], std::int64_t(n_[0]) * n_[1]};
+    return std::int64_t(c) + std::int64_t(link >> 2) * stride[link & 3];
 }
 
 void ThermalSummary::record(double time, const std::vector<double>& field) {
+    record(time, field.data(), {1, n_[0], std::ptrdiff_t(n_[0]) * n_[1]});
+}
+
+void ThermalSummary::record(double time, const double* first,
+                            const std::array<std::ptrdiff_t, 3>& stride) {
     std::int64_t hottest = -1, core = -1;
     double highest = -std::numeric_limits<double>::infinity(), largest = 0.0;
-    for (std::size_t c = 0; c < field.size(); ++c) {
-        if (field[c] > highest) {
-            highest = field[c];
-            hottest = std::int64_t(c);
+    std::size_t c = 0;
+    for (int k = 0; k < n_[2]; ++k)
+        for (int j = 0; j < n_[1]; ++j) {
+            const double* row = first + j * stride[1] + k * stride[2];
+            const std::size_t rowStart = c;
+            for (int i = 0; i < n_[0]; ++i, ++c) {
+                const double v = row[i * stride[0]];
+                if (v > highest) {
+                    highest = v;
+                    hottest = std::int64_t(c);
+                }
+            }
+            if (!anySurface_) continue;
+            for (int i = 0; i < n_[0]; ++i) {
+                const std::int32_t link = link_[rowStart + std::size_t(i)];
+                if (link == kNoSurface) continue;
+                const double* at = row + i * stride[0];
+                const double difference = std::abs(*at - at[(link >> 2) * stride[link & 3]]);
+                if (difference > largest) {
+                    largest = difference;
+                    core = std::int64_t(rowStart) + i;
+                }
+            }
         }
-        const std::int64_t s = nearest_[c];
-        if (s < 0) continue;
-        const double difference = std::abs(field[c] - field[std::size_t(s)]);
-        if (difference > largest) {
-            largest = difference;
-            core = std::int64_t(c);
-        }
-    }
     appendShortest(rows_, time);
     rows_ += ',';
     appendFixed(rows_, highest);
@@ -125,7 +150,7 @@ void ThermalSummary::record(double time, const std::vector<double>& field) {
     rows_ += ',';
     appendFixed(rows_, largest);
     appendCell(rows_, core, n_);
-    appendCell(rows_, core < 0 ? -1 : nearest_[std::size_t(core)], n_);
+    appendCell(rows_, core < 0 ? -1 : nearestSurface(std::size_t(core)), n_);
     rows_ += "\r\n";
     ++timePoints_;
 }

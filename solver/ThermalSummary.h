@@ -3,6 +3,8 @@
 // highest temperature and where it is, and the largest difference between a concrete cell and the
 // concrete surface nearest to it (see README "Summary.out" for what counts as the surface).
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +19,9 @@ class ThermalSummary {
 
     // Adds one time point; field is in output order (i fastest, then j, then k).
     void record(double time, const std::vector<double>& field);
+    // The same from a field in any layout: first is cell (0, 0, 0), stride the distance between
+    // neighbours along x, y and z (so the solver's padded arrays are read in place, not copied).
+    void record(double time, const double* first, const std::array<std::ptrdiff_t, 3>& stride);
 
     int timePoints() const { return timePoints_; }
     // The count of time points, then one comma-separated line per time point.
@@ -24,11 +29,15 @@ class ThermalSummary {
 
     // 0-based cell of the surface nearest to cell c, or -1 when c is not concrete or the concrete
     // has no surface.
-    std::int64_t nearestSurface(std::size_t c) const { return nearest_[c]; }
+    std::int64_t nearestSurface(std::size_t c) const;
 
   private:
+    // Where the nearest surface of a cell lies along its grid lines: steps * 4 + direction, or
+    // kNoSurface.
+    static constexpr std::int32_t kNoSurface = 3;
     int n_[3];
-    std::vector<std::int64_t> nearest_;
+    std::vector<std::int32_t> link_;
+    bool anySurface_ = false;
     std::string rows_;
     int timePoints_ = 0;
 };
