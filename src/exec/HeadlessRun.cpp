@@ -9,28 +9,10 @@
 #include "exec/RunSetupFile.h"
 #include "exec/ThermalLimits.h"
 #include "exec/frmRun.h"
-#include "platform/Timer.h"
+#include "platform/ManualTimer.h"
 
 namespace vardex {
 namespace {
-
-// The window's timer, ticked by the loop below instead of an event loop.
-class LoopTimer : public Timer {
-  public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override { enabled_ = enabled; }
-    bool enabled() const override { return enabled_; }
-    void onTick(std::function<void()> callback) override { tick_ = std::move(callback); }
-    void tick() {
-        if (enabled_ && tick_) tick_();
-    }
-
-  private:
-    int interval_ = 1000;
-    bool enabled_ = false;
-    std::function<void()> tick_;
-};
 
 std::string fixed(double value, int decimals) {
     char text[64];
@@ -84,7 +66,7 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
         }
     }
 
-    LoopTimer timer;
+    ManualTimer timer; // ticked by the loop below instead of an event loop
     frmRun run(app, starter, timer);
     run.load();
     if (!run.applySetup(setup)) {

@@ -7,14 +7,6 @@
 #include "submodel/Csubmodel.h"
 
 namespace vardex {
-namespace {
-
-std::string shown(double value) {
-    return trimRight(printForm(value));
-}
-
-} // namespace
-
 RunSetup frmRun::currentSetup() const {
     const Cexec& e = *exec_;
     RunSetup s;
@@ -107,12 +99,12 @@ bool frmRun::applySetup(const RunSetup& s) {
     if (rec_.count() >= 1) recordingPointStep();
     limits = s.limits;
 
-    state_.txtP[0] = shown(e.itmax);
-    state_.txtP[1] = shown(e.errmax);
-    state_.txtP[2] = shown(e.dtmax);
-    state_.txtP[3] = shown(e.starttime);
-    state_.txtP[4] = shown(e.endtime);
-    state_.txtP[5] = shown(rec_.count());
+    state_.txtP[0] = strForm(static_cast<double>(e.itmax));
+    state_.txtP[1] = strForm(e.errmax);
+    state_.txtP[2] = strForm(e.dtmax);
+    state_.txtP[3] = strForm(e.starttime);
+    state_.txtP[4] = strForm(e.endtime);
+    state_.txtP[5] = strForm(static_cast<double>(rec_.count()));
 
     e.alignChkBounds();
     e.flagReady = true;

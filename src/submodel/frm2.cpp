@@ -134,6 +134,15 @@ void frm2::fileBoxClicked() {
     changed();
 }
 
+void frm2::showGrid() {
+    setBox(SubmodelBox::NX, plainDigits(static_cast<int>(nx_)));
+    setBox(SubmodelBox::NY, plainDigits(static_cast<int>(ny_)));
+    setBox(SubmodelBox::DX, plainDigits(dx_));
+    setBox(SubmodelBox::DY, plainDigits(dy_));
+    setBox(SubmodelBox::LX, formatNumber(xLength_, kLengthFormat));
+    setBox(SubmodelBox::LY, formatNumber(yLength_, kLengthFormat));
+}
+
 void frm2::refreshWindow() {
     window_.txtFile = app_.currentSubmodelFile;
     window_.txtName = app_.currentSubmodelName;
@@ -267,12 +276,7 @@ void frm2::addSection() {
     dy_ = static_cast<float>(section->dy);
     xLength_ = static_cast<float>(nx_) * dx_;
     yLength_ = static_cast<float>(ny_) * dy_;
-    setBox(SubmodelBox::NX, plainDigits(static_cast<int>(nx_)));
-    setBox(SubmodelBox::NY, plainDigits(static_cast<int>(ny_)));
-    setBox(SubmodelBox::DX, plainDigits(dx_));
-    setBox(SubmodelBox::DY, plainDigits(dy_));
-    setBox(SubmodelBox::LX, formatNumber(xLength_, kLengthFormat));
-    setBox(SubmodelBox::LY, formatNumber(yLength_, kLengthFormat));
+    showGrid();
     app_.paletteList.add(section);
     window_.sectionChooser.items.push_back(section->sectionname);
     window_.sectionChooser.listIndex = k - 1;
@@ -480,12 +484,7 @@ void frm2::readProfileFile(const std::string& path) {
         if (++k > kPaletteSlots) break;
         colors_[static_cast<std::size_t>(k - 1)] = section->sec_color;
     }
-    setBox(SubmodelBox::NX, plainDigits(static_cast<int>(nx_)));
-    setBox(SubmodelBox::NY, plainDigits(static_cast<int>(ny_)));
-    setBox(SubmodelBox::DX, plainDigits(dx_));
-    setBox(SubmodelBox::DY, plainDigits(dy_));
-    setBox(SubmodelBox::LX, formatNumber(xLength_, kLengthFormat));
-    setBox(SubmodelBox::LY, formatNumber(yLength_, kLengthFormat));
+    showGrid();
     setBox(SubmodelBox::ZLength, formatNumber(zLength_, kLengthFormat));
     appendSubmodel(app_, record_);
     setUpPicture();

@@ -121,6 +121,8 @@ class frm2 {
 
   private:
     void applyBox(SubmodelBox box);
+    // The horizontal grid boxes: counts, zone sizes and lengths along x and y.
+    void showGrid();
     void setBox(SubmodelBox box, const std::string& text);
     double boxValue(SubmodelBox box) const;
     // A whole count from a prompt; a non-numeric answer keeps the value.

@@ -54,6 +54,20 @@ struct RunViewFixture : RunHome {
         view->action("mnuOpenModel")->trigger();
     }
 
+    // Opens the model and settles the source as it comes and both boundaries as no-flux, through
+    // the window's menu items: ready to execute.
+    void setUpRun() {
+        openModel();
+        frmRun& run = view->controller();
+        run.showSource = nullptr;
+        run.showConds = [](frmConds& w) {
+            w.selectMaterial(0);
+            w.selectMaterial(1);
+        };
+        view->action("mnuSource")->trigger();
+        view->action("mnuModSpecs")->trigger();
+    }
+
     // Runs the check on the modal dialog that the next action opens, then closes it.
     template <typename Dialog, typename Check> static void whenShown(Check check) {
         QTimer::singleShot(0, [check] {

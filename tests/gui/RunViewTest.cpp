@@ -69,15 +69,8 @@ class RunViewTest : public QObject {
         testing::RunViewFixture f;
         testing::CurrentFolder cwd(f.home);
         f.app.config.ProgramPath = VARDEX_ZOLTER;
-        f.openModel();
+        f.setUpRun();
         frmRun& run = f.view->controller();
-        run.showSource = nullptr;
-        run.showConds = [](frmConds& w) {
-            w.selectMaterial(0);
-            w.selectMaterial(1);
-        };
-        f.view->action("mnuSource")->trigger();
-        f.view->action("mnuModSpecs")->trigger();
         QVERIFY(f.view->action("mnuExecute")->isEnabled());
         f.dialogs.messages.clear();
         f.view->action("mnuExecute")->trigger();
@@ -124,15 +117,8 @@ class RunViewTest : public QObject {
         std::ofstream(slow) << "#!/bin/sh\nexec sleep 30\n";
         std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
         f.app.config.ProgramPath = slow;
-        f.openModel();
+        f.setUpRun();
         frmRun& run = f.view->controller();
-        run.showSource = nullptr;
-        run.showConds = [](frmConds& w) {
-            w.selectMaterial(0);
-            w.selectMaterial(1);
-        };
-        f.view->action("mnuSource")->trigger();
-        f.view->action("mnuModSpecs")->trigger();
         f.view->action("mnuExecute")->trigger();
         QVERIFY(run.runOutstanding());
 

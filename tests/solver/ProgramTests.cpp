@@ -12,18 +12,14 @@
 
 #include "Cases.h"
 #include "TempFileText.h"
+#include "TestFiles.h"
 
 namespace zolter {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::slurp;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;

@@ -13,18 +13,14 @@
 
 #include "Cases.h"
 #include "TempFileText.h"
+#include "TestFiles.h"
 
 namespace zolter {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::slurp;
 
 std::vector<double> numbers(const std::string& text, char separator) {
     std::string spaced = text;

@@ -10,29 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/ManualTimer.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SettingsStore.h"
-#include "platform/Timer.h"
 
 namespace vardex::testing {
 
-class ManualTimer : public Timer {
-  public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override { enabled_ = enabled; }
-    bool enabled() const override { return enabled_; }
-    void onTick(std::function<void()> callback) override { callback_ = std::move(callback); }
-    // Fires one tick when enabled.
-    void tick() {
-        if (enabled_ && callback_) callback_();
-    }
-
-  private:
-    int interval_ = 0;
-    bool enabled_ = false;
-    std::function<void()> callback_;
-};
+using vardex::ManualTimer;
 
 class RecordingSettingsStore : public SettingsStore {
   public:
