@@ -387,8 +387,9 @@ void Multigrid::solveCoarsest() {
             for (int i = 0; i < sh.n[0]; ++i) c.x[sh.at(i, j, k)] = float(work_[row++]);
 }
 
-// One plane of a red-black Gauss-Seidel half-sweep: the cells of one colour. Each row is computed
-// whole into a buffer (contiguous, so it vectorises) and only the cells of the colour are stored.
+// One plane of a red-black Gauss-Seidel half-sweep: the cells of one colour. Whole rows are
+// computed (contiguous, so they vectorise) and the cells of the other colour keep their value;
+// their neighbours are all of the other colour, so no lane reads a cell another lane writes.
 // With first set, x is taken as zero: the cells become b / diag without reading their
 // neighbours, so x need not be cleared beforehand.
 ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool first) {
@@ -418,7 +419,13 @@ ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool f
                           gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
                          inv[p];
             }
-            for (int i = (i0 + c0) & 1; i < len; i += 2) x[r0 + i] = buf[i];
+            // A blend of whole rows: vector stores instead of every other cell one by one.
+            const int odd = (i0 + c0) & 1;
+            float* __restrict out = x + r0;
+            for (int i = 0; i < len; ++i) {
+                const float old = out[i];
+                out[i] = ((i ^ odd) & 1) ? old : buf[i];
+            }
         }
     }
 }

@@ -40,17 +40,18 @@ void forPlanesAhead(int nz, bool par, const Prepare& prepare, const Compute& com
     });
 }
 
-// One grid row of r = b - A x for the step's first guess x, with b the theta-scheme's right-hand
-// side; mr is r in single precision for the multigrid. A free function with unaliased arrays, so
-// the compiler vectorises it.
+// One grid row of r = b - A x for the step's temperatures x, with b the theta-scheme's
+// right-hand side less its held-face terms, into out in double precision. A free function with
+// unaliased arrays, so the compiler vectorises it.
 template <bool Heat>
-void firstResidualRow(const double* __restrict T, const double* __restrict x,
-                      const double* __restrict cap, const double* __restrict gs,
-                      const double* __restrict dg, const double* __restrict hw,
-                      const float* __restrict gx, const float* __restrict gy,
-                      const float* __restrict gz, long row, int nx, long sy, long sz, double sh,
-                      double rho, double dq, double* __restrict r, float* __restrict mr) {
-    for (long p = row; p < row + nx; ++p) {
+[[gnu::always_inline]] inline void stepResidualRow(const double* __restrict T, const double* __restrict x,
+                     const double* __restrict cap, const double* __restrict gs,
+                     const double* __restrict dg, const double* __restrict hw,
+                     const float* __restrict gx, const float* __restrict gy,
+                     const float* __restrict gz, long row, int nx, long sy, long sz, double sh,
+                     double rho, double dq, double* __restrict out) {
+    for (int i = 0; i < nx; ++i) {
+        const long p = row + i;
         const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
                           gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] - gz[p] * T[p + sz] -
                           gz[p - sz] * T[p - sz];
@@ -59,10 +60,117 @@ void firstResidualRow(const double* __restrict T, const double* __restrict x,
         const double ax = dg[p] * x[p] - gx[p] * x[p + 1] - gx[p - 1] * x[p - 1] -
                           gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
                           gz[p - sz] * x[p - sz];
-        const double v = b - ax;
-        r[p] = v;
-        mr[p] = float(v);
+        out[i] = b - ax;
     }
+}
+
+// The row above compiled for vector units wider than the baseline, picked at load time.
+ZOLTER_VECTOR_CLONES void heatResidualRow(const double* T, const double* x, const double* cap,
+                                          const double* gs, const double* dg, const double* hw,
+                                          const float* gx, const float* gy, const float* gz,
+                                          long row, int nx, long sy, long sz, double sh,
+                                          double rho, double dq, double* out) {
+    stepResidualRow<true>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dq, out);
+}
+ZOLTER_VECTOR_CLONES void plainResidualRow(const double* T, const double* x, const double* cap,
+                                           const double* gs, const double* dg, const float* gx,
+                                           const float* gy, const float* gz, long row, int nx,
+                                           long sy, long sz, double sh, double rho,
+                                           double* out) {
+    stepResidualRow<false>(T, x, cap, gs, dg, nullptr, gx, gy, gz, row, nx, sy, sz, sh, rho, 0.0,
+                           out);
+}
+
+// Largest |z| and r . z over one grid row.
+ZOLTER_VECTOR_CLONES void errorEstimateRow(const float* __restrict z, const float* __restrict r,
+                                           long row, int nx, double& zmax, double& rz) {
+    float m = 0.0f;
+    double dot = 0.0;
+#pragma omp simd reduction(max : m) reduction(+ : dot)
+    for (long p = row; p < row + nx; ++p) {
+        m = std::max(m, std::fabs(z[p]));
+        dot += double(r[p]) * double(z[p]);
+    }
+    zmax = std::max(zmax, double(m));
+    rz += dot;
+}
+
+// One grid row of the step's end: T becomes x + e + alpha p + shift, with the highest so far and
+// the conduction change of the step (the trend); adds the heat released and the row's highest.
+template <bool Heat, bool Change>
+[[gnu::always_inline]] inline void endStepKernel(
+    double* __restrict T, double* __restrict tmax, double* __restrict trend,
+    const double* __restrict x, const float* __restrict e, const float* __restrict pd,
+    double alpha, const double* __restrict hw, const double* __restrict cap, double dq,
+    double shift, long row, int nx, double& released, double& highest) {
+    double heatSum = 0.0, top = highest;
+#pragma omp simd reduction(+ : heatSum) reduction(max : top)
+    for (long p = row; p < row + nx; ++p) {
+        double v = x[p] + shift;
+        if constexpr (Change) v += double(e[p]) + alpha * double(pd[p]);
+        double tr = v - T[p];
+        if constexpr (Heat) {
+            const double heat = hw[p] * dq;
+            tr -= heat / cap[p];
+            heatSum += heat;
+        }
+        trend[p] = tr;
+        T[p] = v;
+        tmax[p] = std::max(tmax[p], v);
+        top = std::max(top, v);
+    }
+    released += heatSum;
+    highest = top;
+}
+ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, double* trend, const double* x,
+                                     const float* e, const float* pd, double alpha,
+                                     const double* hw, const double* cap, double dq, double shift,
+                                     long row, int nx, double& released, double& highest) {
+    if (hw && e)
+        endStepKernel<true, true>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
+                                  released, highest);
+    else if (hw)
+        endStepKernel<true, false>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
+                                   released, highest);
+    else if (e)
+        endStepKernel<false, true>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
+                                   released, highest);
+    else
+        endStepKernel<false, false>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
+                                    released, highest);
+}
+
+// Sum over one grid row of cap (e + alpha p): the capacity part of A (e + alpha p).
+ZOLTER_VECTOR_CLONES double capacityChangeRow(const double* __restrict cap,
+                                              const float* __restrict e,
+                                              const float* __restrict pd, double alpha, long row,
+                                              int nx) {
+    double sum = 0.0;
+#pragma omp simd reduction(+ : sum)
+    for (long p = row; p < row + nx; ++p) sum += cap[p] * (double(e[p]) + alpha * double(pd[p]));
+    return sum;
+}
+
+// One grid row of q = A p for the search direction p, as (cap s + held) p plus the flow through
+// each face, g (p - p_neighbour): no large terms cancel, so single precision keeps it accurate.
+// Returns the row's p . q.
+ZOLTER_VECTOR_CLONES double directionProductRow(const float* __restrict pd,
+                                                const float* __restrict cs,
+                                                const float* __restrict gx,
+                                                const float* __restrict gy,
+                                                const float* __restrict gz, long row, int nx,
+                                                long sy, long sz, float* __restrict q) {
+    float dot = 0.0f;
+#pragma omp simd reduction(+ : dot)
+    for (long p = row; p < row + nx; ++p) {
+        const float c = pd[p];
+        const float v = cs[p] * c + gx[p] * (c - pd[p + 1]) + gx[p - 1] * (c - pd[p - 1]) +
+                        gy[p] * (c - pd[p + sy]) + gy[p - sy] * (c - pd[p - sy]) +
+                        gz[p] * (c - pd[p + sz]) + gz[p - sz] * (c - pd[p - sz]);
+        q[p] = v;
+        dot += v * c;
+    }
+    return double(dot);
 }
 
 } // namespace
@@ -144,8 +252,11 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     const std::size_t ci = std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) +
                                            stride[2] * std::size_t(idx[2]);
                     const double g = c.hm[d][ci];
-                    c.boundary[2 * d + side][faceIndex(s, d, idx[0], idx[1], idx[2])] = g;
-                    fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec)});
+                    const std::size_t fi = faceIndex(s, d, idx[0], idx[1], idx[2]);
+                    c.boundary[2 * d + side][fi] = g;
+                    fixed_.push_back(
+                        {s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec), 2 * d + side, fi});
+                    heldTerm_[std::size_t(2 * d + side)].assign(faceSize(s, d), 0.0);
                 }
         }
         for (double v : c.cap) capTotal_ += v;
@@ -173,10 +284,11 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     tmax_ = T_;
     trend_.assign(s.padded(), 0.0);
     x_.assign(s.padded(), 0.0);
-    r_.assign(s.padded(), 0.0);
-    p_.assign(s.padded(), 0.0);
     diag_.assign(s.padded(), 0.0);
-    q_.assign(s.padded(), 0.0);
+    e_.assign(s.padded(), 0.0f);
+    p_.assign(s.padded(), 0.0f);
+    q_.assign(s.padded(), 0.0f);
+    capShift_.assign(s.padded(), 0.0f);
     time_ = tc_.start;
 }
 
@@ -190,47 +302,44 @@ double Simulation::boundaryValue(std::size_t record, double t) const {
 }
 
 // The next search direction p = z + beta p, formed in place a plane ahead of q = A p, which is
-// computed in the same pass; returns p . q. The previous direction's step x += alpha p is taken
-// here too, while p is read anyway.
-double Simulation::applyDirection(const float* z, double beta, double alpha, double* q) {
+// computed in the same pass; returns p . q. The previous direction's step e += alpha p is taken
+// here too, while p is read anyway; the first direction of a solve (beta 0) starts e at zero.
+double Simulation::applyDirection(const float* z, double beta, double alpha) {
     const Shape& s = shape_;
     const Level& f0 = mg_->finest();
     const float* gx = f0.gx.data();
     const float* gy = f0.gy.data();
     const float* gz = f0.gz.data();
-    const double* dg = diag_.data();
-    double* pd = p_.data();
-    double* x = x_.data();
+    const float* cs = capShift_.data();
+    float* pd = p_.data();
+    float* e = e_.data();
+    float* q = q_.data();
     const long sy = long(s.sy()), sz = long(s.sz());
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    const float a = float(alpha), b = float(beta);
     std::array<double, Workers::kMaxThreads> part{};
     auto prepare = [&](int k, int) {
         for (int j = 0; j < ny; ++j) {
             const long row = long(s.at(0, j, k));
             if (beta == 0.0) {
-                for (long p = row; p < row + nx; ++p) pd[p] = double(z[p]);
+#pragma omp simd
+                for (long p = row; p < row + nx; ++p) {
+                    pd[p] = z[p];
+                    e[p] = 0.0f;
+                }
                 continue;
             }
 #pragma omp simd
             for (long p = row; p < row + nx; ++p) {
-                x[p] += alpha * pd[p];
-                pd[p] = double(z[p]) + beta * pd[p];
+                e[p] += a * pd[p];
+                pd[p] = z[p] + b * pd[p];
             }
         }
     };
     auto compute = [&](int k, int t) {
         double dot = 0.0;
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-#pragma omp simd reduction(+ : dot)
-            for (long p = row; p < row + nx; ++p) {
-                const double v = dg[p] * pd[p] - gx[p] * pd[p + 1] - gx[p - 1] * pd[p - 1] -
-                                 gy[p] * pd[p + sy] - gy[p - sy] * pd[p - sy] - gz[p] * pd[p + sz] -
-                                 gz[p - sz] * pd[p - sz];
-                q[p] = v;
-                dot += v * pd[p];
-            }
-        }
+        for (int j = 0; j < ny; ++j)
+            dot += directionProductRow(pd, cs, gx, gy, gz, long(s.at(0, j, k)), nx, sy, sz, q);
         part[std::size_t(t)] += dot;
     };
     forPlanesAhead(nz, s.cells() > kParallelCells, prepare, compute);
@@ -248,7 +357,11 @@ bool Simulation::tryStep(double dt, int& iterations) {
     if (sh != shift_) {
         shift_ = sh;
         mg_->setShift(sh);
-        for (std::size_t p = 0; p < diag_.size(); ++p) diag_[p] = cap_[p] * sh + gsum_[p];
+        for (std::size_t p = 0; p < diag_.size(); ++p) {
+            diag_[p] = cap_[p] * sh + gsum_[p];
+            capShift_[p] = float(cap_[p] * sh);
+        }
+        for (const Fixed& f : fixed_) capShift_[f.cell] = float(double(capShift_[f.cell]) + f.g);
     }
     const double dq =
         curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
@@ -267,23 +380,70 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // Without a heat source there is no per-cell heat array.
     const double* hw = heatW_.empty() ? nullptr : heatW_.data();
     const double* tr = trend_.data();
-    double* r = r_.data();
     double* x = x_.data();
-    float* mr = mg_->rhs().data();
+    float* e = e_.data();
+    float* pd = p_.data();
+    float* q = q_.data();
+    // The residual is the multigrid's right-hand side itself.
+    float* r = mg_->rhs().data();
     const bool par = s.cells() > kParallelCells;
+    for (const Fixed& f : fixed_)
+        heldTerm_[std::size_t(f.face)][f.faceCell] =
+            f.g * (boundaryValue(f.record, t1) + rho * boundaryValue(f.record, t0));
+    std::vector<std::vector<double>> rowBuffers(std::size_t(Workers::kMaxThreads));
 
     // theta-scheme, divided by theta:
     //   (C s + L) T1 = C s T0 - (1 - theta)/theta L T0 + Q s + held-face terms,  s = 1/(theta dt)
-    // The first guess of a plane is formed just ahead of the residual b - A x of the plane before,
-    // so the right-hand side is never stored.
+    // r = b - A x is formed a plane behind prepare(k), which sets x, so the right-hand side is
+    // never stored. The held-face terms are added in double precision, where they cancel most of
+    // the rest, before r is rounded. Returns the exact sum of r.
+    auto residual = [&](const auto& prepare) {
+        std::array<double, Workers::kMaxThreads> sumPart{};
+        forPlanesAhead(nz, par, prepare, [&](int k, int t) {
+            std::vector<double>& buf = rowBuffers[std::size_t(t)];
+            buf.resize(std::size_t(nx));
+            double* out = buf.data();
+            double sum = 0.0;
+            for (int j = 0; j < ny; ++j) {
+                const long row = long(s.at(0, j, k));
+                if (hw)
+                    heatResidualRow(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
+                                    dq, out);
+                else
+                    plainResidualRow(T, x, cap, gs, dg, gx, gy, gz, row, nx, sy, sz, sh, rho, out);
+                const std::size_t xCell = std::size_t(j) + std::size_t(ny) * std::size_t(k);
+                if (!heldTerm_[0].empty()) out[0] += heldTerm_[0][xCell];
+                if (!heldTerm_[1].empty()) out[nx - 1] += heldTerm_[1][xCell];
+                auto addLine = [&](int face, std::size_t first) {
+                    if (heldTerm_[std::size_t(face)].empty()) return;
+                    const double* h = heldTerm_[std::size_t(face)].data() + first;
+                    for (int i = 0; i < nx; ++i) out[i] += h[i];
+                };
+                if (j == 0) addLine(2, std::size_t(nx) * std::size_t(k));
+                if (j == ny - 1) addLine(3, std::size_t(nx) * std::size_t(k));
+                if (k == 0) addLine(4, std::size_t(nx) * std::size_t(j));
+                if (k == nz - 1) addLine(5, std::size_t(nx) * std::size_t(j));
+#pragma omp simd reduction(+ : sum)
+                for (int i = 0; i < nx; ++i) {
+                    r[row + i] = float(out[i]);
+                    sum += out[i];
+                }
+            }
+            sumPart[std::size_t(t)] += sum;
+        });
+        double sum = 0.0;
+        for (double v : sumPart) sum += v;
+        return sum;
+    };
+
+    // The first guess: the exact heat plus the conduction change of the previous step.
     std::array<double, Workers::kMaxThreads> loPart, hiPart;
     loPart.fill(1e300);
     hiPart.fill(-1e300);
-    auto guess = [&](int k, int t) {
+    double rsum = residual([&](int k, int t) {
         double lo = loPart[std::size_t(t)], hi = hiPart[std::size_t(t)];
         for (int j = 0; j < ny; ++j) {
             const long row = long(s.at(0, j, k));
-            // The exact heat plus the conduction change of the previous step.
             if (hw) {
 #pragma omp simd
                 for (long p = row; p < row + nx; ++p)
@@ -300,64 +460,41 @@ bool Simulation::tryStep(double dt, int& iterations) {
         }
         loPart[std::size_t(t)] = lo;
         hiPart[std::size_t(t)] = hi;
-    };
-    auto residual = [&](int k, int) {
-        for (int j = 0; j < ny; ++j) {
-            const long row = long(s.at(0, j, k));
-            if (hw)
-                firstResidualRow<true>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
-                                       dq, r, mr);
-            else
-                firstResidualRow<false>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
-                                        dq, r, mr);
-        }
-    };
-    forPlanesAhead(nz, par, guess, residual);
+    });
     double lo = 1e300, hi = -1e300;
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
-
     for (const Fixed& f : fixed_) {
-        const double v0 = boundaryValue(f.record, t0), v1 = boundaryValue(f.record, t1);
-        r[f.cell] += f.g * (v1 + rho * v0);
-        mr[f.cell] = float(r[f.cell]);
+        const double v1 = boundaryValue(f.record, t1);
         lo = std::min(lo, v1);
         hi = std::max(hi, v1);
     }
     const double scale = std::max(1.0, hi - lo);
 
-    // Conjugate gradients preconditioned by one multigrid V-cycle. The preconditioned residual
-    // z estimates the error left in the temperatures; the solve stops when its largest value,
-    // relative to the temperature span, is within errmax.
-    double* pp = p_.data();
-    double* q = q_.data();
-    double rz = 0.0, imbalance = 0.0, alpha = 0.0;
+    // Conjugate gradients preconditioned by one multigrid V-cycle solve A e = r for the change e
+    // of x. The preconditioned residual z estimates the error left in the temperatures; the solve
+    // stops when its largest value, relative to the temperature span, is within errmax. Single
+    // precision carries the estimate down to kReach of where a solve began; below that the
+    // change is added to x and the residual formed again exactly.
+    constexpr double kReach = 1e-5;
+    double rz = 0.0, alpha = 0.0, zStart = 0.0;
+    bool fresh = true; // no direction taken since x was last formed
     bool converged = false;
     for (int it = 0;; ++it) {
         mg_->apply();
         const float* z = mg_->solution().data();
-        std::array<double, Workers::kMaxThreads> zmaxPart{}, rzPart{}, rsumPart{};
+        std::array<double, Workers::kMaxThreads> zmaxPart{}, rzPart{};
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
-            double zmax = 0.0, rzLocal = 0.0, rsum = 0.0;
+            double zmax = 0.0, rzLocal = 0.0;
             for (int k = k0; k < k1; ++k)
-                for (int j = 0; j < ny; ++j) {
-                    const long row = long(s.at(0, j, k));
-#pragma omp simd reduction(max : zmax) reduction(+ : rzLocal, rsum)
-                    for (long p = row; p < row + nx; ++p) {
-                        zmax = std::max(zmax, double(std::fabs(z[p])));
-                        rzLocal += r[p] * double(z[p]);
-                        rsum += r[p];
-                    }
-                }
+                for (int j = 0; j < ny; ++j)
+                    errorEstimateRow(z, r, long(s.at(0, j, k)), nx, zmax, rzLocal);
             zmaxPart[std::size_t(t)] = zmax;
             rzPart[std::size_t(t)] = rzLocal;
-            rsumPart[std::size_t(t)] = rsum;
         });
         double zmax = 0.0, rzNew = 0.0;
-        imbalance = 0.0;
         for (double v : zmaxPart) zmax = std::max(zmax, v);
         for (double v : rzPart) rzNew += v;
-        for (double v : rsumPart) imbalance += v;
 
         iterations = it;
         if (zmax / scale <= tc_.errmax) {
@@ -365,21 +502,34 @@ bool Simulation::tryStep(double dt, int& iterations) {
             break;
         }
         if (it >= tc_.itmax || !std::isfinite(zmax)) break;
-        const double beta = it == 0 ? 0.0 : rzNew / rz;
+        if (fresh) {
+            zStart = zmax;
+        } else if (zmax < kReach * zStart) {
+            rsum = residual([&](int k, int) {
+                for (int j = 0; j < ny; ++j) {
+                    const long row = long(s.at(0, j, k));
+#pragma omp simd
+                    for (long p = row; p < row + nx; ++p)
+                        x[p] += double(e[p]) + alpha * double(pd[p]);
+                }
+            });
+            fresh = true;
+            continue;
+        }
+        const double beta = fresh ? 0.0 : rzNew / rz;
+        fresh = false;
         rz = rzNew;
-        const double pq = applyDirection(z, beta, alpha, q);
+        const double pq = applyDirection(z, beta, alpha);
         if (!(pq > 0.0)) break;
-        // x moves by alpha p when the next direction is formed, or at the end of the step.
+        // e moves by alpha p when the next direction is formed, or at the end of the step.
         alpha = rz / pq;
+        const float a = float(alpha);
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
             for (int k = k0; k < k1; ++k)
                 for (int j = 0; j < ny; ++j) {
                     const long row = long(s.at(0, j, k));
 #pragma omp simd
-                    for (long p = row; p < row + nx; ++p) {
-                        r[p] -= alpha * q[p];
-                        mr[p] = float(r[p]);
-                    }
+                    for (long p = row; p < row + nx; ++p) r[p] -= a * q[p];
                 }
         });
     }
@@ -387,8 +537,27 @@ bool Simulation::tryStep(double dt, int& iterations) {
 
     // The solve stops at a small residual, whose sum is heat gained or lost by the step. A
     // uniform shift of the step's temperatures removes it, so the heat balance (content, source
-    // and flow through held faces) is exact to round-off at any errmax.
-    const double shiftT = imbalance / (capTotal_ * sh + heldTotal_);
+    // and flow through held faces) is exact to round-off at any errmax. The sum of the residual
+    // of x + e is the exact sum for x less that of A e, which is (cap s) e plus the flow through
+    // held faces: the flows between cells cancel.
+    const double ea = fresh ? 0.0 : double(float(alpha));
+    const float* ef = fresh ? nullptr : e;
+    if (ef) {
+        std::array<double, Workers::kMaxThreads> capPart{};
+        Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
+            double sum = 0.0;
+            for (int k = k0; k < k1; ++k)
+                for (int j = 0; j < ny; ++j)
+                    sum += capacityChangeRow(cap, ef, pd, ea, long(s.at(0, j, k)), nx);
+            capPart[std::size_t(t)] = sum;
+        });
+        double capSum = 0.0;
+        for (double v : capPart) capSum += v;
+        rsum -= sh * capSum;
+        for (const Fixed& f : fixed_)
+            rsum -= f.g * (double(ef[f.cell]) + ea * double(pd[f.cell]));
+    }
+    const double shiftT = rsum / (capTotal_ * sh + heldTotal_);
 
     double* Tw = T_.data();
     double* tm = tmax_.data();
@@ -398,19 +567,9 @@ bool Simulation::tryStep(double dt, int& iterations) {
     Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
         double released = 0.0, highest = highestPart[std::size_t(t)];
         for (int k = k0; k < k1; ++k)
-            for (int j = 0; j < ny; ++j) {
-                const long row = long(s.at(0, j, k));
-#pragma omp simd reduction(+ : released) reduction(max : highest)
-                for (long p = row; p < row + nx; ++p) {
-                    const double heat = hw ? hw[p] * dq : 0.0;
-                    const double v = (alpha != 0.0 ? x[p] + alpha * pp[p] : x[p]) + shiftT;
-                    trw[p] = v - Tw[p] - heat / cap[p];
-                    Tw[p] = v;
-                    tm[p] = std::max(tm[p], v);
-                    released += heat;
-                    highest = std::max(highest, v);
-                }
-            }
+            for (int j = 0; j < ny; ++j)
+                endStepRow(Tw, tm, trw, x, ef, pd, ea, hw, cap, dq, shiftT, long(s.at(0, j, k)),
+                           nx, released, highest);
         releasedPart[std::size_t(t)] = released;
         highestPart[std::size_t(t)] = highest;
     });

@@ -64,7 +64,7 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
-    double applyDirection(const float* z, double beta, double alpha, double* q);
+    double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
 
     const SolverInput& in_;
@@ -77,9 +77,17 @@ class Simulation {
         std::size_t cell;
         double g;
         std::size_t record;
+        int face;                // 2 * direction + side
+        std::size_t faceCell;    // faceIndex on that face
     };
     std::vector<Fixed> fixed_;
-    Array<double> T_, tmax_, trend_, x_, r_, p_, q_, diag_;
+    // Each held face's term g (T1 + rho T0) of the step's right-hand side, by faceIndex; empty for
+    // a face with no held cell.
+    std::array<Array<double>, 6> heldTerm_;
+    Array<double> T_, tmax_, trend_, x_, diag_;
+    // The conjugate gradients solve for the change e of x in single precision: direction p,
+    // its product q = A p, and the diagonal's capacity and held-face part (cap s + held).
+    Array<float> e_, p_, q_, capShift_;
     double time_ = 0.0;
     double lastDt_ = 0.0;
     bool haveTrend_ = false;

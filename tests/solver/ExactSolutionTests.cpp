@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -245,6 +246,47 @@ TEST(TwoMaterials, SteadyFluxThroughTheInterfaceUsesTheHarmonicMean) {
     EXPECT_NEAR(sim.temperature(2, 0, 0), t3, 1e-6);
     EXPECT_NEAR(sim.temperature(3, 0, 0), t4, 1e-6);
     EXPECT_NEAR(t4 - q * h / (2 * k2), 10.0, 1e-12);
+}
+
+// --- A tolerance beyond single precision: the solve refines until the double-precision
+// answer is reached. ---
+
+TEST(TightTolerance, SteadyBarReachesTheExactDiscreteSolutionFarBeyondSinglePrecision) {
+    // A bar of 40 cells between held ends at 100 C and 0 C, two halves of one conductivity.
+    const int n = 40;
+    const double h = 0.1, k = 2.0;
+    SolverInput in = block(n, 1, 1, h, {"a", k, 0.87, 2300.0, 0.0}, 50.0);
+    in.materials.push_back(in.materials[0]);
+    std::vector<int> row(std::size_t(n), 1);
+    std::fill(row.begin() + n / 2, row.end(), 2);
+    in.sections = {row};
+    in.faces = "IDIDII";
+    in.boundaries = {held(1, 50.0, {{0.0, 100.0}}), held(2, 50.0, {{0.0, 0.0}})};
+    // Steps of 1e5 h leave no trace of the start after eight of them.
+    in.times = {1.0, 0.0, 8e5, 1e5, 1e-13, 200};
+    std::vector<std::string> w;
+    Simulation sim(in, w);
+    sim.run();
+
+    // The same discrete steady state by elimination: faces between cells carry the conductance
+    // as stored (single precision), the held ends the half cell's conductance.
+    const double half = 2.0 * k * h * h / h;
+    const double g = double(float(half * half / (half + half)));
+    const std::size_t cells = std::size_t(n);
+    std::vector<double> rhs(cells, 0.0), diag(cells, 2.0 * g), exact(cells, 0.0);
+    diag.front() = diag.back() = g + half;
+    rhs.front() = half * 100.0;
+    for (std::size_t i = 1; i < cells; ++i) {
+        const double m = -g / diag[i - 1];
+        diag[i] -= m * -g;
+        rhs[i] -= m * rhs[i - 1];
+    }
+    exact.back() = rhs.back() / diag.back();
+    for (std::size_t i = cells - 1; i-- > 0;)
+        exact[i] = (rhs[i] + g * exact[i + 1]) / diag[i];
+    // Single precision alone stops near 1e-5 C here.
+    for (int i = 0; i < n; ++i)
+        EXPECT_NEAR(sim.temperature(i, 0, 0), exact[std::size_t(i)], 1e-9) << "cell " << i;
 }
 
 } // namespace
