@@ -140,7 +140,12 @@ void fillLevel(const Conductances& c, Level& lv) {
     lv.cap.assign(np, 0.0f);
     lv.gsum.assign(np, 0.0f);
     lv.diag.assign(np, 1.0f);
-    lv.inv.assign(np, 1.0f);
+    lv.hx.assign(np, 0);
+    lv.hy.assign(np, 0);
+    lv.hz.assign(np, 0);
+    lv.hinv.assign(np, 1.0f);
+    lv.hsum.assign(np, 0.0f);
+    lv.hdiag.assign(np, 1.0f);
     lv.x.assign(np, 0.0f);
     lv.b.assign(np, 0.0f);
     Array<double> gsum(s.cells(), 0.0);
@@ -161,18 +166,27 @@ void fillLevel(const Conductances& c, Level& lv) {
                 lv.gx[p] = float(face(0, c0, i));
                 lv.gy[p] = float(face(1, c0, j));
                 lv.gz[p] = float(face(2, c0, k));
+                lv.hx[p] = toCoarse16(lv.gx[p]);
+                lv.hy[p] = toCoarse16(lv.gy[p]);
+                lv.hz[p] = toCoarse16(lv.gz[p]);
                 lv.cap[p] = float(c.cap[c0]);
                 const std::array<int, 3> idx{i, j, k};
+                double hsum = 0.0;
                 for (int d = 0; d < 3; ++d) {
-                    // Sum the conductances as the stored floats, so the diagonal matches the
-                    // off-diagonal entries exactly and the operator conserves heat.
-                    gsum[c0] += double(float(face(d, c0, idx[d])));
-                    if (idx[d] > 0) gsum[c0] += double(float(face(d, c0 - stride[d], idx[d] - 1)));
-                    if (idx[d] == 0) gsum[c0] += c.boundary[2 * d][faceIndex(s, d, i, j, k)];
+                    // Sum the conductances as stored, so the diagonal matches the off-diagonal
+                    // entries exactly and the operator conserves heat.
+                    const float up = float(face(d, c0, idx[d]));
+                    const float down = idx[d] > 0 ? float(face(d, c0 - stride[d], idx[d] - 1)) : 0.0f;
+                    double held = 0.0;
+                    if (idx[d] == 0) held += c.boundary[2 * d][faceIndex(s, d, i, j, k)];
                     if (idx[d] == s.n[d] - 1)
-                        gsum[c0] += c.boundary[2 * d + 1][faceIndex(s, d, i, j, k)];
+                        held += c.boundary[2 * d + 1][faceIndex(s, d, i, j, k)];
+                    gsum[c0] += double(up) + double(down) + held;
+                    hsum += double(fromCoarse16(toCoarse16(up))) +
+                            double(fromCoarse16(toCoarse16(down))) + held;
                 }
                 lv.gsum[p] = float(gsum[c0]);
+                lv.hsum[p] = float(hsum);
             }
 }
 
@@ -322,7 +336,8 @@ void Multigrid::setShift(double s) {
                 for (int i = 0; i < sh.n[0]; ++i) {
                     const std::size_t p = row + std::size_t(i);
                     lv.diag[p] = float(double(lv.cap[p]) * s + double(lv.gsum[p]));
-                    lv.inv[p] = 1.0f / lv.diag[p];
+                    lv.hdiag[p] = float(double(lv.cap[p]) * s + double(lv.hsum[p]));
+                    lv.hinv[p] = 1.0f / lv.hdiag[p];
                 }
             }
     }
@@ -398,10 +413,11 @@ ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool f
     const int nx = sh.n[0], ny = sh.n[1];
     float* const x = lv.x.data();
     const float* __restrict b = lv.b.data();
-    const float* __restrict gx = lv.gx.data();
-    const float* __restrict gy = lv.gy.data();
-    const float* __restrict gz = lv.gz.data();
-    const float* __restrict inv = lv.inv.data();
+    const Coarse16* __restrict gx = lv.hx.data();
+    const Coarse16* __restrict gy = lv.hy.data();
+    const Coarse16* __restrict gz = lv.hz.data();
+    const float* __restrict inv = lv.hinv.data();
+    const auto f = fromCoarse16;
     float buf[kMaxRow];
     for (int j = 0; j < ny; ++j) {
         const long row = long(sh.at(0, j, k));
@@ -415,8 +431,9 @@ ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool f
             const long r0 = row + c0;
             for (int i = 0; i < len; ++i) {
                 const long p = r0 + i;
-                buf[i] = (b[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
-                          gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz]) *
+                buf[i] = (b[p] + f(gx[p]) * x[p + 1] + f(gx[p - 1]) * x[p - 1] +
+                          f(gy[p]) * x[p + sy] + f(gy[p - sy]) * x[p - sy] + f(gz[p]) * x[p + sz] +
+                          f(gz[p - sz]) * x[p - sz]) *
                          inv[p];
             }
             // A blend of whole rows: vector stores instead of every other cell one by one.
@@ -464,15 +481,17 @@ ZOLTER_VECTOR_CLONES static void residualRow(const Level& lv, int j, int k, floa
     const long sy = long(sh.sy()), sz = long(sh.sz());
     const float* __restrict x = lv.x.data();
     const float* __restrict b = lv.b.data();
-    const float* __restrict gx = lv.gx.data();
-    const float* __restrict gy = lv.gy.data();
-    const float* __restrict gz = lv.gz.data();
-    const float* __restrict dg = lv.diag.data();
+    const Coarse16* __restrict gx = lv.hx.data();
+    const Coarse16* __restrict gy = lv.hy.data();
+    const Coarse16* __restrict gz = lv.hz.data();
+    const float* __restrict dg = lv.hdiag.data();
+    const auto f = fromCoarse16;
     const long row = long(sh.at(0, j, k));
     for (int i = 0; i < sh.n[0]; ++i) {
         const long p = row + i;
-        out[i] = b[p] - dg[p] * x[p] + gx[p] * x[p + 1] + gx[p - 1] * x[p - 1] + gy[p] * x[p + sy] +
-                 gy[p - sy] * x[p - sy] + gz[p] * x[p + sz] + gz[p - sz] * x[p - sz];
+        out[i] = b[p] - dg[p] * x[p] + f(gx[p]) * x[p + 1] + f(gx[p - 1]) * x[p - 1] +
+                 f(gy[p]) * x[p + sy] + f(gy[p - sy]) * x[p - sy] + f(gz[p]) * x[p + sz] +
+                 f(gz[p - sz]) * x[p - sz];
     }
 }
 

@@ -8,6 +8,8 @@
 // the stencil needs no bounds tests; ghost conductances are zero.
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstddef>
 #include <vector>
 
@@ -66,11 +68,27 @@ inline double series(double a, double b) {
     return a > 0.0 && b > 0.0 ? a * b / (a + b) : 0.0;
 }
 
+// A float rounded to its upper 16 bits (bfloat16, 8 significant bits), and back. The smoother
+// and the residual of the V-cycle read their coefficients in this form: half the bytes of a
+// float, which is what the sweeps are bound by; a preconditioner needs no more precision.
+using Coarse16 = std::uint16_t;
+inline Coarse16 toCoarse16(float f) {
+    std::uint32_t bits = std::bit_cast<std::uint32_t>(f);
+    bits += 0x7fffu + ((bits >> 16) & 1u); // to nearest, ties to even
+    return Coarse16(bits >> 16);
+}
+inline float fromCoarse16(Coarse16 h) { return std::bit_cast<float>(std::uint32_t(h) << 16); }
+
 struct Level {
     Shape shape;
     Array<float> gx, gy, gz; // conductance to the + neighbour (padded)
     Array<float> cap, gsum;  // capacity and sum of face and boundary conductances (padded)
-    Array<float> diag, inv;  // cap * s + gsum and its inverse (padded; 1 in ghosts)
+    Array<float> diag;       // cap * s + gsum (padded; 1 in ghosts)
+    // The operator the V-cycle smooths and restricts: the conductances rounded to 16 bits, the
+    // sum of those (with the boundary conductances), cap * s + that sum, and its inverse. The
+    // diagonal stays a float: with short steps it is nearly the whole operator.
+    Array<Coarse16> hx, hy, hz;
+    Array<float> hsum, hdiag, hinv;
     Array<float> x, b;       // solution and right-hand side (padded)
 
     // Transfer to the next coarser level, one direction at a time: for every coarse index the

@@ -151,6 +151,24 @@ ZOLTER_VECTOR_CLONES double capacityChangeRow(const double* __restrict cap,
     return sum;
 }
 
+// One grid row of the next search direction p = z + beta p with the previous step e += alpha p.
+ZOLTER_VECTOR_CLONES void nextDirectionRow(const float* __restrict z, float* __restrict pd,
+                                           float* __restrict e, float alpha, float beta,
+                                           long row, int nx) {
+#pragma omp simd
+    for (long p = row; p < row + nx; ++p) {
+        e[p] += alpha * pd[p];
+        pd[p] = z[p] + beta * pd[p];
+    }
+}
+
+// One grid row of the residual's update r -= alpha q.
+ZOLTER_VECTOR_CLONES void residualUpdateRow(float* __restrict r, const float* __restrict q,
+                                            float alpha, long row, int nx) {
+#pragma omp simd
+    for (long p = row; p < row + nx; ++p) r[p] -= alpha * q[p];
+}
+
 // One grid row of q = A p for the search direction p, as (cap s + held) p plus the flow through
 // each face, g (p - p_neighbour): no large terms cancel, so single precision keeps it accurate.
 // Returns the row's p . q.
@@ -329,11 +347,7 @@ double Simulation::applyDirection(const float* z, double beta, double alpha) {
                 }
                 continue;
             }
-#pragma omp simd
-            for (long p = row; p < row + nx; ++p) {
-                e[p] += a * pd[p];
-                pd[p] = z[p] + b * pd[p];
-            }
+            nextDirectionRow(z, pd, e, a, b, row, nx);
         }
     };
     auto compute = [&](int k, int t) {
@@ -526,11 +540,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
         const float a = float(alpha);
         Workers::shared().forRange(nz, par, [&](int k0, int k1, int) {
             for (int k = k0; k < k1; ++k)
-                for (int j = 0; j < ny; ++j) {
-                    const long row = long(s.at(0, j, k));
-#pragma omp simd
-                    for (long p = row; p < row + nx; ++p) r[p] -= a * q[p];
-                }
+                for (int j = 0; j < ny; ++j) residualUpdateRow(r, q, a, long(s.at(0, j, k)), nx);
         });
     }
     if (!converged) return false;
