@@ -362,6 +362,24 @@ double Simulation::applyDirection(const float* z, double beta, double alpha) {
     return dot;
 }
 
+// Adds the held-face terms of the step to the residual of grid row (j, k).
+void Simulation::addHeldTerms(int j, int k, double* out) const {
+    const Shape& s = shape_;
+    const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    const std::size_t xCell = std::size_t(j) + std::size_t(ny) * std::size_t(k);
+    if (!heldTerm_[0].empty()) out[0] += heldTerm_[0][xCell];
+    if (!heldTerm_[1].empty()) out[nx - 1] += heldTerm_[1][xCell];
+    auto addLine = [&](int face, std::size_t first) {
+        if (heldTerm_[std::size_t(face)].empty()) return;
+        const double* h = heldTerm_[std::size_t(face)].data() + first;
+        for (int i = 0; i < nx; ++i) out[i] += h[i];
+    };
+    if (j == 0) addLine(2, std::size_t(nx) * std::size_t(k));
+    if (j == ny - 1) addLine(3, std::size_t(nx) * std::size_t(k));
+    if (k == 0) addLine(4, std::size_t(nx) * std::size_t(j));
+    if (k == nz - 1) addLine(5, std::size_t(nx) * std::size_t(j));
+}
+
 bool Simulation::tryStep(double dt, int& iterations) {
     iterations = 0;
     const Shape& s = shape_;
@@ -404,7 +422,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     for (const Fixed& f : fixed_)
         heldTerm_[std::size_t(f.face)][f.faceCell] =
             f.g * (boundaryValue(f.record, t1) + rho * boundaryValue(f.record, t0));
-    std::vector<std::vector<double>> rowBuffers(std::size_t(Workers::kMaxThreads));
+    std::array<std::vector<double>, Workers::kMaxThreads> rowBuffers;
 
     // theta-scheme, divided by theta:
     //   (C s + L) T1 = C s T0 - (1 - theta)/theta L T0 + Q s + held-face terms,  s = 1/(theta dt)
@@ -425,18 +443,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
                                     dq, out);
                 else
                     plainResidualRow(T, x, cap, gs, dg, gx, gy, gz, row, nx, sy, sz, sh, rho, out);
-                const std::size_t xCell = std::size_t(j) + std::size_t(ny) * std::size_t(k);
-                if (!heldTerm_[0].empty()) out[0] += heldTerm_[0][xCell];
-                if (!heldTerm_[1].empty()) out[nx - 1] += heldTerm_[1][xCell];
-                auto addLine = [&](int face, std::size_t first) {
-                    if (heldTerm_[std::size_t(face)].empty()) return;
-                    const double* h = heldTerm_[std::size_t(face)].data() + first;
-                    for (int i = 0; i < nx; ++i) out[i] += h[i];
-                };
-                if (j == 0) addLine(2, std::size_t(nx) * std::size_t(k));
-                if (j == ny - 1) addLine(3, std::size_t(nx) * std::size_t(k));
-                if (k == 0) addLine(4, std::size_t(nx) * std::size_t(j));
-                if (k == nz - 1) addLine(5, std::size_t(nx) * std::size_t(j));
+                addHeldTerms(j, k, out);
 #pragma omp simd reduction(+ : sum)
                 for (int i = 0; i < nx; ++i) {
                     r[row + i] = float(out[i]);

@@ -66,6 +66,7 @@ class Simulation {
   private:
     double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
+    void addHeldTerms(int j, int k, double* out) const;
 
     const SolverInput& in_;
     Shape shape_;

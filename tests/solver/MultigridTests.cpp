@@ -79,6 +79,24 @@ TEST(Multigrid, VCycleIsSymmetricAndPositiveOnRoughCoefficients) {
     EXPECT_GT(ama, 0.0);
 }
 
+TEST(Multigrid, SixteenBitCoefficientsRoundToNearestWithTiesToEven) {
+    // 1 + 2^-8 lies halfway between 1 and 1 + 2^-7: to the even neighbour, 1.
+    EXPECT_EQ(fromCoarse16(toCoarse16(1.0f + 0x1p-8f)), 1.0f);
+    // 1 + 3 * 2^-8 lies halfway between 1 + 2^-7 and 1 + 2^-6: to the even one, 1 + 2^-6.
+    EXPECT_EQ(fromCoarse16(toCoarse16(1.0f + 3 * 0x1p-8f)), 1.0f + 0x1p-6f);
+    // Just above a tie rounds up, even across a power of two.
+    EXPECT_EQ(fromCoarse16(toCoarse16(2.0f - 0x1p-9f)), 2.0f);
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> logg(-30.0f, 30.0f);
+    for (int i = 0; i < 10000; ++i) {
+        const float g = std::exp(logg(rng));
+        const float h = fromCoarse16(toCoarse16(g));
+        EXPECT_LE(std::fabs(h - g), g * 0x1p-8f) << g; // half a unit of the 8th bit
+        EXPECT_EQ(fromCoarse16(toCoarse16(h)), h);
+    }
+    EXPECT_EQ(fromCoarse16(toCoarse16(0.0f)), 0.0f);
+}
+
 TEST(Multigrid, FewIterationsAndErrorWithinErrmaxOnContrastingMaterials) {
     // Insulation, concrete and steel, cells three times taller than wide, odd counts.
     SolverInput in = test::block(15, 11, 9, 0.05, {"insulation", 0.04, 1.4, 40.0, 0.0}, 10.0);
