@@ -41,44 +41,42 @@ void forPlanesAhead(int nz, bool par, const Prepare& prepare, const Compute& com
 }
 
 // One grid row of r = b - A x for the step's temperatures x, with b the theta-scheme's
-// right-hand side less its held-face terms, into out in double precision. A free function with
-// unaliased arrays, so the compiler vectorises it.
+// right-hand side less its held-face terms, into out in double precision. With w = rho T + x,
+//   r = C s (T - x) + Q s - sum over faces g (w - w_neighbour),
+// the flows between cells written as differences, so no large terms cancel and each face moves
+// exactly as much heat out of one cell as into the other. A free function with unaliased
+// arrays, so the compiler vectorises it.
 template <bool Heat>
-[[gnu::always_inline]] inline void stepResidualRow(const double* __restrict T, const double* __restrict x,
-                     const double* __restrict cap, const double* __restrict gs,
-                     const double* __restrict dg, const double* __restrict hw,
-                     const float* __restrict gx, const float* __restrict gy,
-                     const float* __restrict gz, long row, int nx, long sy, long sz, double sh,
-                     double rho, double dq, double* __restrict out) {
+[[gnu::always_inline]] inline void stepResidualRow(
+    const double* __restrict T, const double* __restrict x, const float* __restrict cap,
+    const double* __restrict hw, const float* __restrict gx, const float* __restrict gy,
+    const float* __restrict gz, long row, int nx, long sy, long sz, double sh, double rho,
+    double dq, double* __restrict out) {
     for (int i = 0; i < nx; ++i) {
         const long p = row + i;
-        const double lt = gs[p] * T[p] - gx[p] * T[p + 1] - gx[p - 1] * T[p - 1] -
-                          gy[p] * T[p + sy] - gy[p - sy] * T[p - sy] - gz[p] * T[p + sz] -
-                          gz[p - sz] * T[p - sz];
-        double b = cap[p] * sh * T[p] - rho * lt;
-        if constexpr (Heat) b += hw[p] * dq * sh;
-        const double ax = dg[p] * x[p] - gx[p] * x[p + 1] - gx[p - 1] * x[p - 1] -
-                          gy[p] * x[p + sy] - gy[p - sy] * x[p - sy] - gz[p] * x[p + sz] -
-                          gz[p - sz] * x[p - sz];
-        out[i] = b - ax;
+        auto w = [&](long c) { return rho * T[c] + x[c]; };
+        const double wc = w(p);
+        const double flow = gx[p] * (wc - w(p + 1)) + gx[p - 1] * (wc - w(p - 1)) +
+                            gy[p] * (wc - w(p + sy)) + gy[p - sy] * (wc - w(p - sy)) +
+                            gz[p] * (wc - w(p + sz)) + gz[p - sz] * (wc - w(p - sz));
+        double v = cap[p] * sh * (T[p] - x[p]) - flow;
+        if constexpr (Heat) v += hw[p] * dq * sh;
+        out[i] = v;
     }
 }
 
 // The row above compiled for vector units wider than the baseline, picked at load time.
-ZOLTER_VECTOR_CLONES void heatResidualRow(const double* T, const double* x, const double* cap,
-                                          const double* gs, const double* dg, const double* hw,
-                                          const float* gx, const float* gy, const float* gz,
-                                          long row, int nx, long sy, long sz, double sh,
-                                          double rho, double dq, double* out) {
-    stepResidualRow<true>(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dq, out);
+ZOLTER_VECTOR_CLONES void heatResidualRow(const double* T, const double* x, const float* cap,
+                                          const double* hw, const float* gx, const float* gy,
+                                          const float* gz, long row, int nx, long sy, long sz,
+                                          double sh, double rho, double dq, double* out) {
+    stepResidualRow<true>(T, x, cap, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dq, out);
 }
-ZOLTER_VECTOR_CLONES void plainResidualRow(const double* T, const double* x, const double* cap,
-                                           const double* gs, const double* dg, const float* gx,
-                                           const float* gy, const float* gz, long row, int nx,
-                                           long sy, long sz, double sh, double rho,
-                                           double* out) {
-    stepResidualRow<false>(T, x, cap, gs, dg, nullptr, gx, gy, gz, row, nx, sy, sz, sh, rho, 0.0,
-                           out);
+ZOLTER_VECTOR_CLONES void plainResidualRow(const double* T, const double* x, const float* cap,
+                                           const float* gx, const float* gy, const float* gz,
+                                           long row, int nx, long sy, long sz, double sh,
+                                           double rho, double* out) {
+    stepResidualRow<false>(T, x, cap, nullptr, gx, gy, gz, row, nx, sy, sz, sh, rho, 0.0, out);
 }
 
 // Largest |z| and r . z over one grid row.
@@ -99,9 +97,9 @@ ZOLTER_VECTOR_CLONES void errorEstimateRow(const float* __restrict z, const floa
 // the conduction change of the step (the trend); adds the heat released and the row's highest.
 template <bool Heat, bool Change>
 [[gnu::always_inline]] inline void endStepKernel(
-    double* __restrict T, double* __restrict tmax, double* __restrict trend,
+    double* __restrict T, double* __restrict tmax, float* __restrict trend,
     const double* __restrict x, const float* __restrict e, const float* __restrict pd,
-    double alpha, const double* __restrict hw, const double* __restrict cap, double dq,
+    double alpha, const double* __restrict hw, const float* __restrict cap, double dq,
     double shift, long row, int nx, double& released, double& highest) {
     double heatSum = 0.0, top = highest;
 #pragma omp simd reduction(+ : heatSum) reduction(max : top)
@@ -114,7 +112,7 @@ template <bool Heat, bool Change>
             tr -= heat / cap[p];
             heatSum += heat;
         }
-        trend[p] = tr;
+        trend[p] = float(tr);
         T[p] = v;
         tmax[p] = std::max(tmax[p], v);
         top = std::max(top, v);
@@ -122,9 +120,9 @@ template <bool Heat, bool Change>
     released += heatSum;
     highest = top;
 }
-ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, double* trend, const double* x,
+ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, float* trend, const double* x,
                                      const float* e, const float* pd, double alpha,
-                                     const double* hw, const double* cap, double dq, double shift,
+                                     const double* hw, const float* cap, double dq, double shift,
                                      long row, int nx, double& released, double& highest) {
     if (hw && e)
         endStepKernel<true, true>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
@@ -141,13 +139,14 @@ ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, double* trend, con
 }
 
 // Sum over one grid row of cap (e + alpha p): the capacity part of A (e + alpha p).
-ZOLTER_VECTOR_CLONES double capacityChangeRow(const double* __restrict cap,
+ZOLTER_VECTOR_CLONES double capacityChangeRow(const float* __restrict cap,
                                               const float* __restrict e,
                                               const float* __restrict pd, double alpha, long row,
                                               int nx) {
     double sum = 0.0;
 #pragma omp simd reduction(+ : sum)
-    for (long p = row; p < row + nx; ++p) sum += cap[p] * (double(e[p]) + alpha * double(pd[p]));
+    for (long p = row; p < row + nx; ++p)
+        sum += double(cap[p]) * (double(e[p]) + alpha * double(pd[p]));
     return sum;
 }
 
@@ -202,9 +201,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     const double volume = in.dx * in.dy * in.dz;
     const std::array<double, 3> area{in.dy * in.dz, in.dx * in.dz, in.dx * in.dy};
 
-    cap_.assign(s.padded(), 0.0);
+    cap_.assign(s.padded(), 0.0f);
     T_.assign(s.padded(), 0.0);
-    gsum_.assign(s.padded(), 0.0);
     // The conductances only build the operator and its coarse levels: they are freed before the
     // working arrays are taken, which then reuse their memory.
     {
@@ -236,7 +234,10 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     for (int d = 0; d < 3; ++d)
                         c.hm[d][cell] = 2.0 * mat.conductivity * area[d] / s.h[d];
                     const std::size_t p = s.at(i, j, k);
-                    cap_[p] = c.cap[cell];
+                    // Capacities are kept as floats, the same values everywhere, so the heat
+                    // content and the solve agree exactly.
+                    cap_[p] = float(c.cap[cell]);
+                    c.cap[cell] = double(cap_[p]);
                     if (mat.heatProduction > 0.0) {
                         // Only a grid with heat-producing cells has the per-cell heat array.
                         if (!anyHeat) heatW_.assign(s.padded(), 0.0);
@@ -274,35 +275,21 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     c.boundary[2 * d + side][fi] = g;
                     fixed_.push_back(
                         {s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec), 2 * d + side, fi});
-                    heldTerm_[std::size_t(2 * d + side)].assign(faceSize(s, d), 0.0);
+                    Held& h = held_[std::size_t(2 * d + side)];
+                    h.g.resize(faceSize(s, d), 0.0);
+                    h.term.resize(faceSize(s, d), 0.0);
+                    h.g[fi] = g;
                 }
         }
         for (double v : c.cap) capTotal_ += v;
         if (anyHeat) curve_.emplace(in.hydration, warnings);
         mg_ = std::make_unique<Multigrid>(c);
     }
-    // The diagonal from the very conductances the stencil uses, so every face moves exactly as
-    // much heat out of one cell as into the other.
-    const Level& f0 = mg_->finest();
-    const long sy = long(s.sy()), sz = long(s.sz());
-    for (int k = 0; k < s.n[2]; ++k)
-        for (int j = 0; j < s.n[1]; ++j)
-            for (int i = 0; i < s.n[0]; ++i) {
-                const long p = long(s.at(i, j, k));
-                gsum_[std::size_t(p)] =
-                    double(f0.gx[std::size_t(p)]) + double(f0.gx[std::size_t(p - 1)]) +
-                    double(f0.gy[std::size_t(p)]) + double(f0.gy[std::size_t(p - sy)]) +
-                    double(f0.gz[std::size_t(p)]) + double(f0.gz[std::size_t(p - sz)]);
-            }
-    for (const Fixed& fx : fixed_) {
-        gsum_[fx.cell] += fx.g;
-        heldTotal_ += fx.g;
-    }
+    for (const Fixed& fx : fixed_) heldTotal_ += fx.g;
 
     tmax_ = T_;
-    trend_.assign(s.padded(), 0.0);
+    trend_.assign(s.padded(), 0.0f);
     x_.assign(s.padded(), 0.0);
-    diag_.assign(s.padded(), 0.0);
     e_.assign(s.padded(), 0.0f);
     p_.assign(s.padded(), 0.0f);
     q_.assign(s.padded(), 0.0f);
@@ -362,17 +349,23 @@ double Simulation::applyDirection(const float* z, double beta, double alpha) {
     return dot;
 }
 
-// Adds the held-face terms of the step to the residual of grid row (j, k).
-void Simulation::addHeldTerms(int j, int k, double* out) const {
+// Adds the held faces of grid row (j, k) to its residual: the step's term g (T1 + rho T0) less
+// the flow g w out of the cell, w = rho T + x.
+void Simulation::addHeldTerms(int j, int k, double rho, double* out) const {
     const Shape& s = shape_;
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
+    const double* T = T_.data() + s.at(0, j, k);
+    const double* x = x_.data() + s.at(0, j, k);
+    auto add = [&](int face, std::size_t at, int i) {
+        const Held& h = held_[std::size_t(face)];
+        out[i] += h.term[at] - h.g[at] * (rho * T[i] + x[i]);
+    };
     const std::size_t xCell = std::size_t(j) + std::size_t(ny) * std::size_t(k);
-    if (!heldTerm_[0].empty()) out[0] += heldTerm_[0][xCell];
-    if (!heldTerm_[1].empty()) out[nx - 1] += heldTerm_[1][xCell];
+    if (!held_[0].g.empty()) add(0, xCell, 0);
+    if (!held_[1].g.empty()) add(1, xCell, nx - 1);
     auto addLine = [&](int face, std::size_t first) {
-        if (heldTerm_[std::size_t(face)].empty()) return;
-        const double* h = heldTerm_[std::size_t(face)].data() + first;
-        for (int i = 0; i < nx; ++i) out[i] += h[i];
+        if (held_[std::size_t(face)].g.empty()) return;
+        for (int i = 0; i < nx; ++i) add(face, first + std::size_t(i), i);
     };
     if (j == 0) addLine(2, std::size_t(nx) * std::size_t(k));
     if (j == ny - 1) addLine(3, std::size_t(nx) * std::size_t(k));
@@ -389,10 +382,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     if (sh != shift_) {
         shift_ = sh;
         mg_->setShift(sh);
-        for (std::size_t p = 0; p < diag_.size(); ++p) {
-            diag_[p] = cap_[p] * sh + gsum_[p];
-            capShift_[p] = float(cap_[p] * sh);
-        }
+        for (std::size_t p = 0; p < cap_.size(); ++p) capShift_[p] = float(double(cap_[p]) * sh);
         for (const Fixed& f : fixed_) capShift_[f.cell] = float(double(capShift_[f.cell]) + f.g);
     }
     const double dq =
@@ -406,12 +396,10 @@ bool Simulation::tryStep(double dt, int& iterations) {
     const long sy = long(s.sy()), sz = long(s.sz());
     const int nx = s.n[0], ny = s.n[1], nz = s.n[2];
     const double* T = T_.data();
-    const double* cap = cap_.data();
-    const double* gs = gsum_.data();
-    const double* dg = diag_.data();
+    const float* cap = cap_.data();
     // Without a heat source there is no per-cell heat array.
     const double* hw = heatW_.empty() ? nullptr : heatW_.data();
-    const double* tr = trend_.data();
+    const float* tr = trend_.data();
     double* x = x_.data();
     float* e = e_.data();
     float* pd = p_.data();
@@ -420,7 +408,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
     float* r = mg_->rhs().data();
     const bool par = s.cells() > kParallelCells;
     for (const Fixed& f : fixed_)
-        heldTerm_[std::size_t(f.face)][f.faceCell] =
+        held_[std::size_t(f.face)].term[f.faceCell] =
             f.g * (boundaryValue(f.record, t1) + rho * boundaryValue(f.record, t0));
     std::array<std::vector<double>, Workers::kMaxThreads> rowBuffers;
 
@@ -439,11 +427,10 @@ bool Simulation::tryStep(double dt, int& iterations) {
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 if (hw)
-                    heatResidualRow(T, x, cap, gs, dg, hw, gx, gy, gz, row, nx, sy, sz, sh, rho,
-                                    dq, out);
+                    heatResidualRow(T, x, cap, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dq, out);
                 else
-                    plainResidualRow(T, x, cap, gs, dg, gx, gy, gz, row, nx, sy, sz, sh, rho, out);
-                addHeldTerms(j, k, out);
+                    plainResidualRow(T, x, cap, gx, gy, gz, row, nx, sy, sz, sh, rho, out);
+                addHeldTerms(j, k, rho, out);
 #pragma omp simd reduction(+ : sum)
                 for (int i = 0; i < nx; ++i) {
                     r[row + i] = float(out[i]);
@@ -578,7 +565,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
 
     double* Tw = T_.data();
     double* tm = tmax_.data();
-    double* trw = trend_.data();
+    float* trw = trend_.data();
     std::array<double, Workers::kMaxThreads> releasedPart{}, highestPart;
     highestPart.fill(-1e300);
     Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
@@ -682,7 +669,7 @@ double Simulation::heatContent() const {
         for (int j = 0; j < shape_.n[1]; ++j)
             for (int i = 0; i < shape_.n[0]; ++i) {
                 const std::size_t p = shape_.at(i, j, k);
-                sum += cap_[p] * T_[p];
+                sum += double(cap_[p]) * T_[p];
             }
     return sum;
 }

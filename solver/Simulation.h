@@ -66,14 +66,15 @@ class Simulation {
   private:
     double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
-    void addHeldTerms(int j, int k, double* out) const;
+    void addHeldTerms(int j, int k, double rho, double* out) const;
 
     const SolverInput& in_;
     Shape shape_;
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    Array<double> cap_, gsum_, heatW_; // padded; heatW_ empty without a heat source
+    Array<float> cap_;     // padded
+    Array<double> heatW_;  // padded; empty without a heat source
     struct Fixed {
         std::size_t cell;
         double g;
@@ -82,10 +83,14 @@ class Simulation {
         std::size_t faceCell;    // faceIndex on that face
     };
     std::vector<Fixed> fixed_;
-    // Each held face's term g (T1 + rho T0) of the step's right-hand side, by faceIndex; empty for
-    // a face with no held cell.
-    std::array<Array<double>, 6> heldTerm_;
-    Array<double> T_, tmax_, trend_, x_, diag_;
+    // Each face's held conductance g and the step's term g (T1 + rho T0) of the right-hand side,
+    // by faceIndex; empty for a face with no held cell.
+    struct Held {
+        std::vector<double> g, term;
+    };
+    std::array<Held, 6> held_;
+    Array<double> T_, tmax_, x_;
+    Array<float> trend_; // the conduction change of the last step, for the next first guess
     // The conjugate gradients solve for the change e of x in single precision: direction p,
     // its product q = A p, and the diagonal's capacity and held-face part (cap s + held).
     Array<float> e_, p_, q_, capShift_;
