@@ -21,7 +21,8 @@ PHASES = [
     ("CG: max|z|, r.z", r"errorEstimateRow"),
     ("CG: r update", r"residualUpdateRow"),
     ("step: guess and residual in double (first, refinements)",
-     r"stepResidualRow|plainResidualRow|heatResidualRow|forPlanesAhead<zolter::Simulation::tryStep"),
+     r"stepResidualRow|plainResidualRow|heatResidualRow|addHeldTerms|"
+     r"forPlanesAhead<zolter::Simulation::tryStep"),
     ("step: end (balance, Tmax, trend)", r"endStepRow|capacityChangeRow"),
     ("step: other", r"tryStep|Simulation::run|setShift|Simulation::highest"),
     ("per time point: history + summary", r"ThermalSummary::record|Simulation::field"),

@@ -138,17 +138,14 @@ void fillLevel(const Conductances& c, Level& lv) {
     lv.gy.assign(np, 0.0f);
     lv.gz.assign(np, 0.0f);
     lv.cap.assign(np, 0.0f);
-    lv.gsum.assign(np, 0.0f);
-    lv.diag.assign(np, 1.0f);
     lv.hx.assign(np, 0);
     lv.hy.assign(np, 0);
     lv.hz.assign(np, 0);
-    lv.hinv.assign(np, 1.0f);
-    lv.hsum.assign(np, 0.0f);
-    lv.hdiag.assign(np, 1.0f);
+    lv.gsum.assign(np, 0.0f);
+    lv.diag.assign(np, 1.0f);
+    lv.inv.assign(np, 1.0f);
     lv.x.assign(np, 0.0f);
     lv.b.assign(np, 0.0f);
-    Array<double> gsum(s.cells(), 0.0);
     std::size_t c0 = 0;
     const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                             std::size_t(s.n[0]) * std::size_t(s.n[1])};
@@ -171,22 +168,21 @@ void fillLevel(const Conductances& c, Level& lv) {
                 lv.hz[p] = toCoarse16(lv.gz[p]);
                 lv.cap[p] = float(c.cap[c0]);
                 const std::array<int, 3> idx{i, j, k};
-                double hsum = 0.0;
+                double gsum = 0.0;
                 for (int d = 0; d < 3; ++d) {
                     // Sum the conductances as stored, so the diagonal matches the off-diagonal
-                    // entries exactly and the operator conserves heat.
+                    // entries exactly.
                     const float up = float(face(d, c0, idx[d]));
-                    const float down = idx[d] > 0 ? float(face(d, c0 - stride[d], idx[d] - 1)) : 0.0f;
+                    const float down =
+                        idx[d] > 0 ? float(face(d, c0 - stride[d], idx[d] - 1)) : 0.0f;
                     double held = 0.0;
                     if (idx[d] == 0) held += c.boundary[2 * d][faceIndex(s, d, i, j, k)];
                     if (idx[d] == s.n[d] - 1)
                         held += c.boundary[2 * d + 1][faceIndex(s, d, i, j, k)];
-                    gsum[c0] += double(up) + double(down) + held;
-                    hsum += double(fromCoarse16(toCoarse16(up))) +
+                    gsum += double(fromCoarse16(toCoarse16(up))) +
                             double(fromCoarse16(toCoarse16(down))) + held;
                 }
-                lv.gsum[p] = float(gsum[c0]);
-                lv.hsum[p] = float(hsum);
+                lv.gsum[p] = float(gsum);
             }
 }
 
@@ -336,8 +332,7 @@ void Multigrid::setShift(double s) {
                 for (int i = 0; i < sh.n[0]; ++i) {
                     const std::size_t p = row + std::size_t(i);
                     lv.diag[p] = float(double(lv.cap[p]) * s + double(lv.gsum[p]));
-                    lv.hdiag[p] = float(double(lv.cap[p]) * s + double(lv.hsum[p]));
-                    lv.hinv[p] = 1.0f / lv.hdiag[p];
+                    lv.inv[p] = 1.0f / lv.diag[p];
                 }
             }
     }
@@ -352,17 +347,18 @@ void Multigrid::setShift(double s) {
         return std::size_t(i) +
                std::size_t(sh.n[0]) * (std::size_t(j) + std::size_t(sh.n[1]) * std::size_t(k));
     };
+    auto g = [](Coarse16 h) { return double(fromCoarse16(h)); };
     for (int k = 0; k < sh.n[2]; ++k)
         for (int j = 0; j < sh.n[1]; ++j)
             for (int i = 0; i < sh.n[0]; ++i, ++row) {
                 const std::size_t p = sh.at(i, j, k);
                 chol_[row * m + row] = c.diag[p];
-                if (i + 1 < sh.n[0]) chol_[row * m + id(i + 1, j, k)] = -double(c.gx[p]);
-                if (i > 0) chol_[row * m + id(i - 1, j, k)] = -double(c.gx[p - 1]);
-                if (j + 1 < sh.n[1]) chol_[row * m + id(i, j + 1, k)] = -double(c.gy[p]);
-                if (j > 0) chol_[row * m + id(i, j - 1, k)] = -double(c.gy[p - sh.sy()]);
-                if (k + 1 < sh.n[2]) chol_[row * m + id(i, j, k + 1)] = -double(c.gz[p]);
-                if (k > 0) chol_[row * m + id(i, j, k - 1)] = -double(c.gz[p - sh.sz()]);
+                if (i + 1 < sh.n[0]) chol_[row * m + id(i + 1, j, k)] = -g(c.hx[p]);
+                if (i > 0) chol_[row * m + id(i - 1, j, k)] = -g(c.hx[p - 1]);
+                if (j + 1 < sh.n[1]) chol_[row * m + id(i, j + 1, k)] = -g(c.hy[p]);
+                if (j > 0) chol_[row * m + id(i, j - 1, k)] = -g(c.hy[p - sh.sy()]);
+                if (k + 1 < sh.n[2]) chol_[row * m + id(i, j, k + 1)] = -g(c.hz[p]);
+                if (k > 0) chol_[row * m + id(i, j, k - 1)] = -g(c.hz[p - sh.sz()]);
             }
     for (std::size_t j = 0; j < m; ++j) {
         double d = chol_[j * m + j];
@@ -416,7 +412,7 @@ ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool f
     const Coarse16* __restrict gx = lv.hx.data();
     const Coarse16* __restrict gy = lv.hy.data();
     const Coarse16* __restrict gz = lv.hz.data();
-    const float* __restrict inv = lv.hinv.data();
+    const float* __restrict inv = lv.inv.data();
     const auto f = fromCoarse16;
     float buf[kMaxRow];
     for (int j = 0; j < ny; ++j) {
@@ -431,10 +427,10 @@ ZOLTER_VECTOR_CLONES static void smoothPlane(Level& lv, int k, int color, bool f
             const long r0 = row + c0;
             for (int i = 0; i < len; ++i) {
                 const long p = r0 + i;
-                buf[i] = (b[p] + f(gx[p]) * x[p + 1] + f(gx[p - 1]) * x[p - 1] +
-                          f(gy[p]) * x[p + sy] + f(gy[p - sy]) * x[p - sy] + f(gz[p]) * x[p + sz] +
-                          f(gz[p - sz]) * x[p - sz]) *
-                         inv[p];
+                buf[i] =
+                    (b[p] + f(gx[p]) * x[p + 1] + f(gx[p - 1]) * x[p - 1] + f(gy[p]) * x[p + sy] +
+                     f(gy[p - sy]) * x[p - sy] + f(gz[p]) * x[p + sz] + f(gz[p - sz]) * x[p - sz]) *
+                    inv[p];
             }
             // A blend of whole rows: vector stores instead of every other cell one by one.
             const int odd = (i0 + c0) & 1;
@@ -484,7 +480,7 @@ ZOLTER_VECTOR_CLONES static void residualRow(const Level& lv, int j, int k, floa
     const Coarse16* __restrict gx = lv.hx.data();
     const Coarse16* __restrict gy = lv.hy.data();
     const Coarse16* __restrict gz = lv.hz.data();
-    const float* __restrict dg = lv.hdiag.data();
+    const float* __restrict dg = lv.diag.data();
     const auto f = fromCoarse16;
     const long row = long(sh.at(0, j, k));
     for (int i = 0; i < sh.n[0]; ++i) {

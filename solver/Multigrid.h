@@ -9,8 +9,8 @@
 
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "Array.h"
@@ -77,19 +77,20 @@ inline Coarse16 toCoarse16(float f) {
     bits += 0x7fffu + ((bits >> 16) & 1u); // to nearest, ties to even
     return Coarse16(bits >> 16);
 }
-inline float fromCoarse16(Coarse16 h) { return std::bit_cast<float>(std::uint32_t(h) << 16); }
+inline float fromCoarse16(Coarse16 h) {
+    return std::bit_cast<float>(std::uint32_t(h) << 16);
+}
 
 struct Level {
     Shape shape;
     Array<float> gx, gy, gz; // conductance to the + neighbour (padded)
-    Array<float> cap, gsum;  // capacity and sum of face and boundary conductances (padded)
-    Array<float> diag;       // cap * s + gsum (padded; 1 in ghosts)
-    // The operator the V-cycle smooths and restricts: the conductances rounded to 16 bits, the
-    // sum of those (with the boundary conductances), cap * s + that sum, and its inverse. The
-    // diagonal stays a float: with short steps it is nearly the whole operator.
+    // The operator the V-cycle smooths, restricts and solves on the coarsest level: the
+    // conductances rounded to 16 bits, the sum of those and the boundary conductances, the
+    // capacity, cap * s + that sum and its inverse (padded; 1 in ghosts). The diagonal stays a
+    // float: with short steps it is nearly the whole operator.
     Array<Coarse16> hx, hy, hz;
-    Array<float> hsum, hdiag, hinv;
-    Array<float> x, b;       // solution and right-hand side (padded)
+    Array<float> gsum, cap, diag, inv;
+    Array<float> x, b; // solution and right-hand side (padded)
 
     // Transfer to the next coarser level, one direction at a time: for every coarse index the
     // fine indices and weights (linear interpolation between cell centres).

@@ -47,11 +47,11 @@ void forPlanesAhead(int nz, bool par, const Prepare& prepare, const Compute& com
 // exactly as much heat out of one cell as into the other. A free function with unaliased
 // arrays, so the compiler vectorises it.
 template <bool Heat>
-[[gnu::always_inline]] inline void stepResidualRow(
-    const double* __restrict T, const double* __restrict x, const float* __restrict cap,
-    const double* __restrict hw, const float* __restrict gx, const float* __restrict gy,
-    const float* __restrict gz, long row, int nx, long sy, long sz, double sh, double rho,
-    double dq, double* __restrict out) {
+[[gnu::always_inline]] inline void
+stepResidualRow(const double* __restrict T, const double* __restrict x, const float* __restrict cap,
+                const double* __restrict hw, const float* __restrict gx, const float* __restrict gy,
+                const float* __restrict gz, long row, int nx, long sy, long sz, double sh,
+                double rho, double dq, double* __restrict out) {
     for (int i = 0; i < nx; ++i) {
         const long p = row + i;
         auto w = [&](long c) { return rho * T[c] + x[c]; };
@@ -96,11 +96,11 @@ ZOLTER_VECTOR_CLONES void errorEstimateRow(const float* __restrict z, const floa
 // One grid row of the step's end: T becomes x + e + alpha p + shift, with the highest so far and
 // the conduction change of the step (the trend); adds the heat released and the row's highest.
 template <bool Heat, bool Change>
-[[gnu::always_inline]] inline void endStepKernel(
-    double* __restrict T, double* __restrict tmax, float* __restrict trend,
-    const double* __restrict x, const float* __restrict e, const float* __restrict pd,
-    double alpha, const double* __restrict hw, const float* __restrict cap, double dq,
-    double shift, long row, int nx, double& released, double& highest) {
+[[gnu::always_inline]] inline void
+endStepKernel(double* __restrict T, double* __restrict tmax, float* __restrict trend,
+              const double* __restrict x, const float* __restrict e, const float* __restrict pd,
+              double alpha, const double* __restrict hw, const float* __restrict cap, double dq,
+              double shift, long row, int nx, double& released, double& highest) {
     double heatSum = 0.0, top = highest;
 #pragma omp simd reduction(+ : heatSum) reduction(max : top)
     for (long p = row; p < row + nx; ++p) {
@@ -140,9 +140,8 @@ ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, float* trend, cons
 
 // Sum over one grid row of cap (e + alpha p): the capacity part of A (e + alpha p).
 ZOLTER_VECTOR_CLONES double capacityChangeRow(const float* __restrict cap,
-                                              const float* __restrict e,
-                                              const float* __restrict pd, double alpha, long row,
-                                              int nx) {
+                                              const float* __restrict e, const float* __restrict pd,
+                                              double alpha, long row, int nx) {
     double sum = 0.0;
 #pragma omp simd reduction(+ : sum)
     for (long p = row; p < row + nx; ++p)
@@ -152,8 +151,8 @@ ZOLTER_VECTOR_CLONES double capacityChangeRow(const float* __restrict cap,
 
 // One grid row of the next search direction p = z + beta p with the previous step e += alpha p.
 ZOLTER_VECTOR_CLONES void nextDirectionRow(const float* __restrict z, float* __restrict pd,
-                                           float* __restrict e, float alpha, float beta,
-                                           long row, int nx) {
+                                           float* __restrict e, float alpha, float beta, long row,
+                                           int nx) {
 #pragma omp simd
     for (long p = row; p < row + nx; ++p) {
         e[p] += alpha * pd[p];
@@ -558,8 +557,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
         double capSum = 0.0;
         for (double v : capPart) capSum += v;
         rsum -= sh * capSum;
-        for (const Fixed& f : fixed_)
-            rsum -= f.g * (double(ef[f.cell]) + ea * double(pd[f.cell]));
+        for (const Fixed& f : fixed_) rsum -= f.g * (double(ef[f.cell]) + ea * double(pd[f.cell]));
     }
     const double shiftT = rsum / (capTotal_ * sh + heldTotal_);
 
@@ -572,8 +570,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
         double released = 0.0, highest = highestPart[std::size_t(t)];
         for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j)
-                endStepRow(Tw, tm, trw, x, ef, pd, ea, hw, cap, dq, shiftT, long(s.at(0, j, k)),
-                           nx, released, highest);
+                endStepRow(Tw, tm, trw, x, ef, pd, ea, hw, cap, dq, shiftT, long(s.at(0, j, k)), nx,
+                           released, highest);
         releasedPart[std::size_t(t)] = released;
         highestPart[std::size_t(t)] = highest;
     });

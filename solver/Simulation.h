@@ -73,14 +73,14 @@ class Simulation {
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    Array<float> cap_;     // padded
-    Array<double> heatW_;  // padded; empty without a heat source
+    Array<float> cap_;    // padded
+    Array<double> heatW_; // padded; empty without a heat source
     struct Fixed {
         std::size_t cell;
         double g;
         std::size_t record;
-        int face;                // 2 * direction + side
-        std::size_t faceCell;    // faceIndex on that face
+        int face;             // 2 * direction + side
+        std::size_t faceCell; // faceIndex on that face
     };
     std::vector<Fixed> fixed_;
     // Each face's held conductance g and the step's term g (T1 + rho T0) of the right-hand side,

@@ -282,8 +282,7 @@ TEST(TightTolerance, SteadyBarReachesTheExactDiscreteSolutionFarBeyondSinglePrec
         rhs[i] -= m * rhs[i - 1];
     }
     exact.back() = rhs.back() / diag.back();
-    for (std::size_t i = cells - 1; i-- > 0;)
-        exact[i] = (rhs[i] + g * exact[i + 1]) / diag[i];
+    for (std::size_t i = cells - 1; i-- > 0;) exact[i] = (rhs[i] + g * exact[i + 1]) / diag[i];
     // Single precision alone stops near 1e-5 C here.
     for (int i = 0; i < n; ++i)
         EXPECT_NEAR(sim.temperature(i, 0, 0), exact[std::size_t(i)], 1e-9) << "cell " << i;
