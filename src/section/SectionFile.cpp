@@ -94,7 +94,19 @@ std::vector<std::string> sectionFileLines(const std::string& path, const Section
 
 bool write_Secfile(AppState& app, SectionEditorState& state, const std::string& path) {
     if (path.empty()) return false;
-    state.sectionFile = path;
+    // Every zone must hold a material for the file to be read again.
+    int unfilled = 0;
+    for (int j = 1; j <= state.ny; ++j)
+        for (int i = 1; i <= state.nx; ++i)
+            if (state.values.value(i, j) == 0) ++unfilled;
+    if (unfilled > 0) {
+        app.dialogs.inform("The section cannot be saved yet: " + std::to_string(unfilled) +
+                               (unfilled == 1 ? " zone holds" : " zones hold") +
+                               " no material. Paint every zone first; a section with empty "
+                               "zones cannot be opened again.",
+                           kMessageTitle);
+        return false;
+    }
     try {
         writeLines(path,
                    sectionFileLines(path, state, app.compositeList.count(), currentDateTimeText()));
@@ -102,6 +114,7 @@ bool write_Secfile(AppState& app, SectionEditorState& state, const std::string& 
         app.dialogs.inform(error.what(), kMessageTitle);
         return false;
     }
+    state.sectionFile = path;
     Cstartup& config = app.config;
     config.DataPath = app.fs.absolutePath(path);
     config.UserDir = app.fs.parentFolder(config.DataPath);

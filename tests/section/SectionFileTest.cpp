@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/AppState.h"
 #include "section/Cgeom.h"
 #include "section/SectionEditorState.h"
@@ -199,7 +201,31 @@ TEST(SectionFile, EmptyPathOrUnwritableFileLeavesEverythingAsItWas) {
     EXPECT_NE(f.dialogs.messages[0].text.find(unwritable), std::string::npos);
     EXPECT_EQ(f.dialogs.messages[0].title, "Section Page . . .");
     EXPECT_TRUE(s.unsaved);
+    EXPECT_EQ(s.sectionFile, "");
     EXPECT_EQ(f.app.config.sectionfile, "");
+}
+
+TEST(SectionFile, ASectionWithUnpaintedZonesIsNotSavedAndSaysHowManyAreLeft) {
+    Fixture f;
+    SectionEditorState s = threeByTwo(f.app);
+    s.values.setValue(2, 1, 0);
+    s.values.setValue(3, 2, 0);
+    // A zone outside the section's grid does not count.
+    s.values.setValue(4, 1, 0);
+    std::string path = f.home.file("slab.sec");
+    EXPECT_FALSE(write_Secfile(f.app, s, path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_NE(f.dialogs.messages[0].text.find("2 zones hold no material"), std::string::npos)
+        << f.dialogs.messages[0].text;
+    EXPECT_TRUE(s.unsaved);
+    EXPECT_EQ(s.sectionFile, "");
+
+    // Painted, it saves and reads back.
+    s.values.setValue(2, 1, 1);
+    s.values.setValue(3, 2, 31);
+    EXPECT_TRUE(write_Secfile(f.app, s, path));
+    EXPECT_FALSE(s.unsaved);
 }
 
 TEST(SectionFile, CopyMaterialsKeepsTheCharacteristicSize) {

@@ -81,6 +81,8 @@ const Writer kWriters[] = {
          SectionEditorState state;
          state.nx = 2;
          state.ny = 2;
+         for (int j = 1; j <= 2; ++j)
+             for (int i = 1; i <= 2; ++i) state.values.setValue(i, j, 1);
          write_Secfile(f.app, state, path);
          return f.shown();
      }},
