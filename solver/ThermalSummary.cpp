@@ -1,5 +1,6 @@
 #include "ThermalSummary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +17,16 @@ void appendCell(std::string& out, std::int64_t c, const int n[3]) {
     }
     const std::int64_t i = c % n[0], j = (c / n[0]) % n[1], k = c / (std::int64_t(n[0]) * n[1]);
     out += ',' + std::to_string(i + 1) + ',' + std::to_string(j + 1) + ',' + std::to_string(k + 1);
+}
+
+// The temperature as the files write it, five decimals, as a whole number of 1e-5 C.
+std::int64_t writtenValue(double v) {
+    std::string text;
+    appendFixed(text, v);
+    std::int64_t q = 0;
+    for (char ch : text)
+        if (ch >= '0' && ch <= '9') q = q * 10 + (ch - '0');
+    return text[0] == '-' ? -q : q;
 }
 
 } // namespace
@@ -117,8 +128,12 @@ void ThermalSummary::record(double time, const std::vector<double>& field) {
 
 void ThermalSummary::record(double time, const double* first,
                             const std::array<std::ptrdiff_t, 3>& stride) {
-    std::int64_t hottest = -1, core = -1;
+    // The hottest cell is the first, in file order, of those whose written temperature is the
+    // highest, so equally hot cells are named the same way whatever the round-off below the last
+    // written digit. Only a value above the edge of the best written value so far can beat it.
+    std::int64_t hottest = -1, core = -1, hottestWritten = 0;
     double highest = -std::numeric_limits<double>::infinity(), largest = 0.0;
+    double edge = -std::numeric_limits<double>::infinity();
     std::size_t c = 0;
     for (int k = 0; k < n_[2]; ++k)
         for (int j = 0; j < n_[1]; ++j) {
@@ -126,9 +141,14 @@ void ThermalSummary::record(double time, const double* first,
             const std::size_t rowStart = c;
             for (int i = 0; i < n_[0]; ++i, ++c) {
                 const double v = row[i * stride[0]];
-                if (v > highest) {
-                    highest = v;
-                    hottest = std::int64_t(c);
+                highest = std::max(highest, v);
+                if (v > edge) {
+                    const std::int64_t written = writtenValue(v);
+                    if (hottest < 0 || written > hottestWritten) {
+                        hottest = std::int64_t(c);
+                        hottestWritten = written;
+                        edge = (double(written) + 0.5) * 1e-5 - 1e-8;
+                    }
                 }
             }
             if (!anySurface_) continue;

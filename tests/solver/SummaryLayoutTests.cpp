@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Cases.h"
@@ -54,6 +56,37 @@ TEST(ThermalSummaryLayout, AFieldReadInPlaceWithPaddingGivesTheSameLineAsItsCopy
         const bool sameVertical = d % (nx * ny) == 0;
         EXPECT_TRUE(sameRow || sameColumn || sameVertical) << c << " -> " << s;
     }
+}
+
+TEST(ThermalSummaryLayout, OfCellsThatWriteTheSamePeakTheFirstInFileOrderIsNamed) {
+    const int nx = 4, ny = 3, nz = 2;
+    const SolverInput in = test::block(nx, ny, nz, 0.1, test::concrete(1.0), 20.0);
+    // The peak's text and its cell from the line of one time point.
+    auto peak = [&](const std::vector<double>& field) {
+        ThermalSummary summary(in);
+        summary.record(1.0, field);
+        std::string line = summary.text();
+        line = line.substr(line.find("\r\n") + 2);
+        std::vector<std::string> parts;
+        for (std::size_t at = 0, next; parts.size() < 5; at = next + 1) {
+            next = line.find(',', at);
+            parts.push_back(line.substr(at, next - at));
+        }
+        return parts[1] + " at " + parts[2] + "," + parts[3] + "," + parts[4];
+    };
+    std::vector<double> field(std::size_t(nx * ny * nz), 20.0);
+    // Cells 6 and 17 write the same 35.12346; the later is hotter below the written digits.
+    field[6] = 35.123456;
+    field[17] = 35.1234561;
+    EXPECT_EQ(peak(field), "35.12346 at 3,2,1");
+    // A later cell that writes a higher value is named, however close.
+    field[17] = 35.123465;
+    EXPECT_EQ(peak(field), "35.12347 at 2,2,2");
+    // Below zero too.
+    std::fill(field.begin(), field.end(), -30.0);
+    field[2] = -2.000004;
+    field[9] = -2.0000001;
+    EXPECT_EQ(peak(field), "-2.00000 at 3,1,1");
 }
 
 } // namespace
