@@ -139,18 +139,23 @@ void ThermalSummary::record(double time, const double* first,
         for (int j = 0; j < n_[1]; ++j) {
             const double* row = first + j * stride[1] + k * stride[2];
             const std::size_t rowStart = c;
-            for (int i = 0; i < n_[0]; ++i, ++c) {
-                const double v = row[i * stride[0]];
-                highest = std::max(highest, v);
-                if (v > edge) {
+            double rowHighest = -std::numeric_limits<double>::infinity();
+#pragma omp simd reduction(max : rowHighest)
+            for (int i = 0; i < n_[0]; ++i) rowHighest = std::max(rowHighest, row[i * stride[0]]);
+            if (rowHighest > edge) {
+                for (int i = 0; i < n_[0]; ++i) {
+                    const double v = row[i * stride[0]];
+                    if (!(v > edge)) continue;
                     const std::int64_t written = writtenValue(v);
                     if (hottest < 0 || written > hottestWritten) {
-                        hottest = std::int64_t(c);
+                        hottest = std::int64_t(rowStart) + i;
                         hottestWritten = written;
+                        highest = v;
                         edge = (double(written) + 0.5) * 1e-5 - 1e-8;
                     }
                 }
             }
+            c += std::size_t(n_[0]);
             if (!anySurface_) continue;
             for (int i = 0; i < n_[0]; ++i) {
                 const std::int32_t link = link_[rowStart + std::size_t(i)];
