@@ -199,6 +199,49 @@ TEST(Conservation, HeatContentGrowsByExactlyTheHeatReleased) {
     EXPECT_NEAR(sim.heatContent() - before, sim.heatReleased(), 1e-12 * sim.heatReleased());
 }
 
+TEST(Conservation, ContentChangesByTheHeatReleasedPlusTheFlowThroughHeldFacesEveryStep) {
+    // Heat-producing concrete with its bottom face held on a rising series: each step's change
+    // of content is the heat released plus the theta-weighted flow through the held faces.
+    const int nx = 4, ny = 3, nz = 3;
+    const double h = 0.2, k = 2.0, theta = 0.63;
+    SolverInput in = block(nx, ny, nz, h, {"concrete", k, 0.87, 2300.0, 0.6}, 20.0);
+    in.faces = "IIIIDI"; // face 5: the bottom, z = 0
+    in.boundaries = {held(1, 5.0, {{0.0, 5.0}, {72.0, 15.0}})};
+    in.times = {theta, 0.0, 72.0, 6.0, 1e-4, 60};
+    const double g = 2.0 * k * h * h / h; // centre of a bottom cell to the held face
+    auto heldTemp = [](double t) { return 5.0 + 10.0 * t / 72.0; };
+    std::vector<std::string> w;
+    Simulation sim(in, w);
+    auto bottom = [&] {
+        std::vector<double> t;
+        for (int j = 0; j < ny; ++j)
+            for (int i = 0; i < nx; ++i) t.push_back(sim.temperature(i, j, 0));
+        return t;
+    };
+    std::vector<double> before = bottom();
+    double content = sim.heatContent(), released = sim.heatReleased(), worst = 0.0;
+    int steps = 0;
+    sim.run([&](const StepReport& r) {
+        const std::vector<double> after = bottom();
+        const double t1 = r.time, t0 = r.time - r.dt;
+        double flow = 0.0;
+        for (std::size_t c = 0; c < after.size(); ++c)
+            flow += g * (theta * (heldTemp(t1) - after[c]) +
+                         (1.0 - theta) * (heldTemp(t0) - before[c]));
+        flow *= r.dt * 3600.0;
+        const double gained = sim.heatContent() - content;
+        const double heat = sim.heatReleased() - released;
+        worst =
+            std::max(worst, std::fabs(gained - heat - flow) / (std::fabs(heat) + std::fabs(flow)));
+        before = after;
+        content = sim.heatContent();
+        released = sim.heatReleased();
+        ++steps;
+    });
+    EXPECT_EQ(steps, 12);
+    EXPECT_LT(worst, 1e-10);
+}
+
 // --- A held face follows its series: a ramp, then constant beyond the last point. ---
 
 TEST(HeldFace, CellFollowsARampWithItsTimeLagThenSettlesOnTheLastValue) {
