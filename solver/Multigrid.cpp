@@ -215,86 +215,71 @@ bool coarsen(const Conductances& fine, Conductances& coarse, std::array<bool, 3>
     }
     for (int f = 0; f < 6; ++f) coarse.boundary[f].assign(faceSize(cs, f / 2), 0.0);
 
-    auto lo = [&](int d, int p) { return which[d] ? 2 * p : p; };
-    auto hi = [&](int d, int p) { return which[d] ? std::min(2 * p + 1, fs.n[d] - 1) : p; };
-    auto fidx = [&](int i, int j, int k) {
-        return std::size_t(i) +
-               std::size_t(fs.n[0]) * (std::size_t(j) + std::size_t(fs.n[1]) * std::size_t(k));
-    };
-    auto cidx = [&](int i, int j, int k) {
-        return std::size_t(i) +
-               std::size_t(cs.n[0]) * (std::size_t(j) + std::size_t(cs.n[1]) * std::size_t(k));
-    };
-    auto hp = [&](int d, std::size_t c) {
-        return fine.hp[d].empty() ? fine.hm[d][c] : fine.hp[d][c];
-    };
-    // Conductance of the tube through the members of a coarse cell along d, from the coarse
-    // centre to its - face (side 0) or + face (side 1). A pair of members puts the coarse centre
-    // on their shared face, so each half is one whole fine cell.
-    auto tubeHalf = [&](int d, int side, std::array<int, 3> first, int count) {
-        std::array<int, 3> m = first;
-        if (count == 1) {
-            const std::size_t c = fidx(m[0], m[1], m[2]);
-            return side == 0 ? fine.hm[d][c] : hp(d, c);
-        }
-        m[d] += side;
-        const std::size_t c = fidx(m[0], m[1], m[2]);
-        return series(fine.hm[d][c], hp(d, c));
-    };
-
-    for (int K = 0; K < cs.n[2]; ++K)
-        for (int J = 0; J < cs.n[1]; ++J)
-            for (int I = 0; I < cs.n[0]; ++I) {
-                const std::size_t C = cidx(I, J, K);
-                const std::array<int, 3> P{I, J, K};
-                for (int k = lo(2, K); k <= hi(2, K); ++k)
-                    for (int j = lo(1, J); j <= hi(1, J); ++j)
-                        for (int i = lo(0, I); i <= hi(0, I); ++i)
-                            coarse.cap[C] += fine.cap[fidx(i, j, k)];
-                for (int d = 0; d < 3; ++d) {
-                    const int a = (d + 1) % 3, b = (d + 2) % 3;
-                    const int count = hi(d, P[d]) - lo(d, P[d]) + 1;
-                    const bool hasNext = P[d] + 1 < cs.n[d];
-                    std::array<int, 3> Q = P;
-                    Q[d] += 1;
-                    for (int ta = lo(a, P[a]); ta <= hi(a, P[a]); ++ta)
-                        for (int tb = lo(b, P[b]); tb <= hi(b, P[b]); ++tb) {
-                            std::array<int, 3> m{};
-                            m[a] = ta;
-                            m[b] = tb;
-                            m[d] = lo(d, P[d]);
-                            const double hmT = tubeHalf(d, 0, m, count);
-                            const double hpT = tubeHalf(d, 1, m, count);
-                            coarse.hm[d][C] += hmT;
-                            coarse.hp[d][C] += hpT;
-                            if (hasNext) {
-                                std::array<int, 3> mq = m;
-                                mq[d] = lo(d, Q[d]);
-                                const int countQ = hi(d, Q[d]) - lo(d, Q[d]) + 1;
-                                coarse.face[d][C] += series(hpT, tubeHalf(d, 0, mq, countQ));
-                            }
-                            // Boundary faces: the fine boundary conductance in series with the
-                            // path from the coarse centre to the boundary cell's centre.
-                            if (P[d] == 0) {
-                                const double gb =
-                                    fine.boundary[2 * d][faceIndex(fs, d, m[0], m[1], m[2])];
-                                const std::size_t ci = faceIndex(cs, d, I, J, K);
-                                coarse.boundary[2 * d][ci] +=
-                                    count == 2 ? series(gb, hp(d, fidx(m[0], m[1], m[2]))) : gb;
-                            }
-                            if (P[d] == cs.n[d] - 1) {
-                                std::array<int, 3> mt = m;
-                                mt[d] = hi(d, P[d]);
-                                const double gb =
-                                    fine.boundary[2 * d + 1][faceIndex(fs, d, mt[0], mt[1], mt[2])];
-                                const std::size_t ci = faceIndex(cs, d, I, J, K);
-                                coarse.boundary[2 * d + 1][ci] +=
-                                    count == 2 ? series(gb, fine.hm[d][fidx(mt[0], mt[1], mt[2])])
-                                               : gb;
-                            }
-                        }
+    // Each fine cell, visited once per direction d, adds to the coarse cell it belongs to: the
+    // conductance of its tube along d from the coarse centre to the coarse cell's - face (side 0)
+    // and + face (side 1). A pair of members puts the coarse centre on their shared face, so each
+    // half is one whole fine cell; a single member keeps its own halves.
+    const std::array<std::size_t, 3> fstride{1, std::size_t(fs.n[0]),
+                                             std::size_t(fs.n[0]) * std::size_t(fs.n[1])};
+    auto coarseOf = [&](int d, int i) { return which[d] ? i / 2 : i; };
+    // Number of members of coarse index P along d.
+    auto members = [&](int d, int P) { return which[d] && 2 * P + 1 < fs.n[d] ? 2 : 1; };
+    for (int d = 0; d < 3; ++d) {
+        const Array<double>& hm = fine.hm[d];
+        const Array<double>& hpd = fine.hp[d].empty() ? fine.hm[d] : fine.hp[d];
+        // From fine cell c's face on the given side to the coarse centre: the whole cell when it
+        // is one of a pair, its own half when it is single.
+        auto towardsCentre = [&](std::size_t c, int count, int side) {
+            if (count == 2) return series(hm[c], hpd[c]);
+            return side == 0 ? hm[c] : hpd[c];
+        };
+        std::size_t c = 0;
+        for (int k = 0; k < fs.n[2]; ++k)
+            for (int j = 0; j < fs.n[1]; ++j)
+                for (int i = 0; i < fs.n[0]; ++i, ++c) {
+                    const std::array<int, 3> f{i, j, k};
+                    const std::array<int, 3> P{coarseOf(0, i), coarseOf(1, j), coarseOf(2, k)};
+                    const std::size_t C =
+                        std::size_t(P[0]) +
+                        std::size_t(cs.n[0]) *
+                            (std::size_t(P[1]) + std::size_t(cs.n[1]) * std::size_t(P[2]));
+                    if (d == 0) coarse.cap[C] += fine.cap[c];
+                    const int count = members(d, P[d]);
+                    const bool first = f[d] == (which[d] ? 2 * P[d] : P[d]);
+                    const bool last = count == 1 || !first;
+                    if (first) coarse.hm[d][C] += towardsCentre(c, count, 0);
+                    if (!last) continue;
+                    const double up = towardsCentre(c, count, 1);
+                    coarse.hp[d][C] += up;
+                    if (P[d] + 1 < cs.n[d]) {
+                        const std::size_t next = c + fstride[std::size_t(d)];
+                        coarse.face[d][C] +=
+                            series(up, towardsCentre(next, members(d, P[d] + 1), 0));
+                    }
                 }
-            }
+        // Boundary faces: the fine boundary conductance in series with the path from the coarse
+        // centre to the boundary cell's centre.
+        const int a = (d + 1) % 3, b = (d + 2) % 3;
+        for (int side = 0; side < 2; ++side) {
+            const int P = side == 0 ? 0 : cs.n[d] - 1;
+            const int count = members(d, P);
+            std::array<int, 3> m{};
+            m[d] = side == 0 ? 0 : fs.n[d] - 1;
+            for (m[b] = 0; m[b] < fs.n[b]; ++m[b])
+                for (m[a] = 0; m[a] < fs.n[a]; ++m[a]) {
+                    const double gb =
+                        fine.boundary[2 * d + side][faceIndex(fs, d, m[0], m[1], m[2])];
+                    const std::array<int, 3> M{coarseOf(0, m[0]), coarseOf(1, m[1]),
+                                               coarseOf(2, m[2])};
+                    const std::size_t c = std::size_t(m[0]) * fstride[0] +
+                                          std::size_t(m[1]) * fstride[1] +
+                                          std::size_t(m[2]) * fstride[2];
+                    const double inner = side == 0 ? hpd[c] : hm[c];
+                    coarse.boundary[2 * d + side][faceIndex(cs, d, M[0], M[1], M[2])] +=
+                        count == 2 ? series(gb, inner) : gb;
+                }
+        }
+    }
     return true;
 }
 

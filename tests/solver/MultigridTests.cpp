@@ -97,6 +97,38 @@ TEST(Multigrid, SixteenBitCoefficientsRoundToNearestWithTiesToEven) {
     EXPECT_EQ(fromCoarse16(toCoarse16(0.0f)), 0.0f);
 }
 
+TEST(Multigrid, CoarseningAUniformGridGivesTheGridOfCellsTwiceAsLarge) {
+    // Conductivity k in cubes of side h, every face held half a cell away.
+    const double k = 1.7, h = 0.1;
+    Conductances fine;
+    fine.shape.n = {6, 4, 2};
+    fine.shape.h = {h, h, h};
+    const std::size_t n = fine.shape.cells();
+    fine.cap.assign(n, 3.0);
+    for (int d = 0; d < 3; ++d) fine.hm[d].assign(n, 2.0 * k * h);
+    for (int f = 0; f < 6; ++f) fine.boundary[f].assign(faceSize(fine.shape, f / 2), 2.0 * k * h);
+    Conductances coarse;
+    std::array<bool, 3> which{};
+    ASSERT_TRUE(coarsen(fine, coarse, which));
+    EXPECT_EQ(which, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(coarse.shape.n, (std::array<int, 3>{3, 2, 1}));
+    // Cells of side 2h: centre to face k (2h)^2 / h, between centres k (2h)^2 / 2h, and a held
+    // face half a cell from the centre like a face.
+    const double half = 4.0 * k * h, between = 2.0 * k * h;
+    for (std::size_t c = 0; c < coarse.shape.cells(); ++c) {
+        EXPECT_DOUBLE_EQ(coarse.cap[c], 8 * 3.0);
+        const std::array<int, 3> idx{int(c % 3), int(c / 3 % 2), int(c / 6)};
+        for (int d = 0; d < 3; ++d) {
+            EXPECT_NEAR(coarse.hm[d][c], half, 1e-12) << c << " " << d;
+            EXPECT_NEAR(coarse.hp[d][c], half, 1e-12) << c << " " << d;
+            const bool inside = idx[std::size_t(d)] + 1 < coarse.shape.n[std::size_t(d)];
+            EXPECT_NEAR(coarse.face[d][c], inside ? between : 0.0, 1e-12) << c << " " << d;
+        }
+    }
+    for (int f = 0; f < 6; ++f)
+        for (double g : coarse.boundary[f]) EXPECT_NEAR(g, half, 1e-12) << f;
+}
+
 TEST(Multigrid, FewIterationsAndErrorWithinErrmaxOnContrastingMaterials) {
     // Insulation, concrete and steel, cells three times taller than wide, odd counts.
     SolverInput in = test::block(15, 11, 9, 0.05, {"insulation", 0.04, 1.4, 40.0, 0.0}, 10.0);
