@@ -367,30 +367,17 @@ void frmRun::askParameter(int box) {
         std::string text = isTypedNumber(answer) ? answer : state_.txtP[box];
         const bool numeric = isTypedNumber(text);
         const double value = numeric ? typedNumber(text) : 0.0;
-        switch (box) {
-        case 0:
+        if (box == 0) {
             try {
                 if (numeric) e.itmax = toInt16(value);
             } catch (const ReadError&) {
             }
             state_.txtP[0] = shown(static_cast<int>(e.itmax));
-            break;
-        case 1:
-            if (numeric) e.errmax = value;
-            state_.txtP[1] = shown(e.errmax);
-            break;
-        case 2:
-            if (numeric) e.dtmax = value;
-            state_.txtP[2] = shown(e.dtmax);
-            break;
-        case 3:
-            if (numeric) e.starttime = value;
-            state_.txtP[3] = shown(e.starttime);
-            break;
-        case 4:
-            if (numeric) e.endtime = value;
-            state_.txtP[4] = shown(e.endtime);
-            break;
+        } else {
+            double* const fields[] = {&e.errmax, &e.dtmax, &e.starttime, &e.endtime};
+            double& field = *fields[box - 1];
+            if (numeric) field = value;
+            state_.txtP[box] = shown(field);
         }
     } else {
         if (leadingNumber(state_.txtP[5]) <= 0) rec_.points.clear();

@@ -67,36 +67,35 @@ void frmSource::layOut() {
             state_.labelValue[k] = state_.optABt ? kABtLabels[k] : kTModelLabels[k];
 }
 
-void frmSource::chooseTModel() {
+void frmSource::selectKind(bool abt, bool timeSeries) {
+    state_.optABt = abt;
+    state_.optTS = timeSeries;
+    state_.optTmodel = !abt && !timeSeries;
+    exec_.Src.abtFlag = abt;
+    exec_.Src.timeSeriesFlag = timeSeries;
+}
+
+void frmSource::chooseCurve(bool abt) {
     if (!state_.inputEnabled) return;
     InputPause pause(state_.inputEnabled);
-    state_.optTmodel = true;
-    state_.optABt = state_.optTS = false;
-    exec_.Src.abtFlag = false;
-    exec_.Src.timeSeriesFlag = false;
+    selectKind(abt, false);
     layOut();
     changed();
 }
 
+void frmSource::chooseTModel() {
+    chooseCurve(false);
+}
+
 void frmSource::chooseABt() {
-    if (!state_.inputEnabled) return;
-    InputPause pause(state_.inputEnabled);
-    state_.optABt = true;
-    state_.optTmodel = state_.optTS = false;
-    exec_.Src.abtFlag = true;
-    exec_.Src.timeSeriesFlag = false;
-    layOut();
-    changed();
+    chooseCurve(true);
 }
 
 void frmSource::chooseTimeSeries() {
     if (!state_.inputEnabled) return;
     {
         InputPause pause(state_.inputEnabled);
-        state_.optTS = true;
-        state_.optTmodel = state_.optABt = false;
-        exec_.Src.abtFlag = false;
-        exec_.Src.timeSeriesFlag = true;
+        selectKind(false, true);
         state_.fileFrameVisible = true;
     }
     chooseFile();

@@ -54,6 +54,10 @@ class frmSource {
     void close();
 
   private:
+    // The option buttons and the source's flags for one kind of heat source.
+    void selectKind(bool abt, bool timeSeries);
+    // The T-model or the ABt curve chosen.
+    void chooseCurve(bool abt);
     void layOut();
     void changed();
 
