@@ -9,9 +9,9 @@
 #include <benchmark/benchmark.h>
 
 #include "CanvasWidget.h"
-#include "app/text/TextFileWriter.h"
 #include "exec/frmTemp.h"
 #include "platform/FileSystem.h"
+#include "text/TextFileWriter.h"
 
 using namespace vardex;
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "SolverInput.h"
-#include "app/text/KeyReader.h"
-#include "app/text/NumberText.h"
+#include "text/KeyReader.h"
+#include "text/NumberText.h"
 
 namespace zolter {
 

@@ -1,6 +1,6 @@
 #include "TempFileText.h"
 
-#include "app/text/PrintForm.h"
+#include "text/PrintForm.h"
 
 namespace zolter {
 

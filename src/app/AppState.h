@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Cmodel.h"
 #include "app/Cstartup.h"
 #include "app/KeyedList.h"
-#include "model/Cmodel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/text/KeyReader.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
+#include "text/KeyReader.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 #ifndef VARDEX_INSTALL_PREFIX
 #define VARDEX_INSTALL_PREFIX "/usr/local"

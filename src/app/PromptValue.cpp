@@ -1,6 +1,6 @@
 #include "app/PromptValue.h"
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/text/NumberText.h"
 #include "platform/Canvas.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

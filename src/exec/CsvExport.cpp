@@ -1,6 +1,6 @@
 #include "exec/CsvExport.h"
 
-#include "app/text/TextFileWriter.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 

@@ -1,8 +1,8 @@
 #include "exec/DisplaySource.h"
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "submodel/Csubmodel.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 

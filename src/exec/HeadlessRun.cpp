@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "exec/RunSetupFile.h"
 #include "exec/ThermalLimits.h"
 #include "exec/frmRun.h"
 #include "platform/ManualTimer.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text/NumberText.h"
 #include "submodel/Csubmodel.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

@@ -4,10 +4,10 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/text/KeyReader.h"
-#include "app/text/ListInput.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/KeyReader.h"
+#include "text/ListInput.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

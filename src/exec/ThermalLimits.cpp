@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/text/ListInput.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "exec/CsvExport.h"
+#include "text/ListInput.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -3,15 +3,15 @@
 #include <stdexcept>
 
 #include "app/Filters.h"
-#include "app/text/KeyReader.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "exec/RunProgress.h"
 #include "run/SolverLaunchFiles.h"
 #include "run/frmConds.h"
 #include "run/frmRecs.h"
 #include "run/frmSource.h"
 #include "submodel/ProfileFile.h"
+#include "text/KeyReader.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

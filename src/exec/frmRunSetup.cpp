@@ -1,10 +1,10 @@
 // The execution window's run set-up as a whole: saved to a set-up file, opened again, and applied
 // as the set-up windows would settle it.
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "exec/frmRun.h"
 #include "submodel/Csubmodel.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 RunSetup frmRun::currentSetup() const {

@@ -1,9 +1,9 @@
 #include "exec/frmTemp.h"
 
 #include "app/Filters.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "sounding/SoundingTrace.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

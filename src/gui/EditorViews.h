@@ -8,7 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-#include "app/EditorWindows.h"
+#include "mainwindow/EditorWindows.h"
 
 namespace vardex::gui {
 

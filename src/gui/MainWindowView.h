@@ -16,7 +16,7 @@
 
 #include "CanvasWidget.h"
 #include "EditorViews.h"
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 
 namespace vardex::gui {
 

@@ -7,8 +7,8 @@
 #include "QtPlatform.h"
 #include "RunView.h"
 #include "app/AppState.h"
-#include "app/Startup.h"
-#include "app/mdifrmMain.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/mdifrmMain.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

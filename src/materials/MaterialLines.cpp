@@ -1,6 +1,6 @@
 #include "materials/MaterialLines.h"
 
-#include "app/text/PrintForm.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 

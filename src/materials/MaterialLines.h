@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text/KeyReader.h"
 #include "materials/Material.h"
+#include "text/KeyReader.h"
 
 namespace vardex {
 

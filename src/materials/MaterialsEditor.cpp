@@ -4,9 +4,9 @@
 
 #include "app/AppState.h"
 #include "app/Filters.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "materials/MaterialsFile.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

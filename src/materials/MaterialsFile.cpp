@@ -1,9 +1,9 @@
 #include "materials/MaterialsFile.h"
 
 #include "app/AppState.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
 #include "materials/MaterialLines.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/KeyReader.h"
+#include "text/KeyReader.h"
 
 namespace vardex {
 

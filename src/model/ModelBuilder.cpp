@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "app/Filters.h"
-#include "app/text/NumberFormat.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/NumberFormat.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -5,11 +5,11 @@
 #include <set>
 #include <stdexcept>
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "run/Cexec.h"
 #include "section/Cgeom.h"
 #include "submodel/Csubmodel.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

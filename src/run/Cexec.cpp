@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/text/KeyReader.h"
-#include "app/text/NumberText.h"
+#include "text/KeyReader.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/text/ListInput.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/ListInput.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

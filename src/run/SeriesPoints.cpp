@@ -1,6 +1,6 @@
 #include "run/SeriesPoints.h"
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

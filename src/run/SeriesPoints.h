@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text/ListInput.h"
+#include "text/ListInput.h"
 
 namespace vardex {
 

@@ -1,10 +1,10 @@
 #include "run/SolverLaunchFiles.h"
 
 #include "app/AppState.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
 #include "platform/Dialogs.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <stdexcept>
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
 #include "run/Cexec.h"
 #include "section/Cgeom.h"
 #include "submodel/Csubmodel.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

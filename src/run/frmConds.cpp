@@ -1,7 +1,7 @@
 #include "run/frmConds.h"
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "app/AppState.h"
-#include "app/text/NumberText.h"
+#include "materials/Ccomp.h"
 #include "platform/Canvas.h"
 #include "section/SectionEditorState.h"
-#include "submodel/Ccomp.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -1,11 +1,11 @@
 #include "section/PointwiseFill.h"
 
-#include "app/text/NumberText.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "section/PainterState.h"
 #include "section/PainterView.h"
 #include "section/SectionEditorState.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

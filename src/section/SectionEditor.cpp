@@ -5,11 +5,11 @@
 
 #include "app/AppState.h"
 #include "app/Filters.h"
-#include "app/text/NumberFormat.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
+#include "text/NumberFormat.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

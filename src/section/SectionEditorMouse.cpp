@@ -6,8 +6,8 @@
 #include <numbers>
 
 #include "app/AppState.h"
-#include "app/text/PrintForm.h"
 #include "section/SectionEditor.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
+#include "materials/Ccomp.h"
 #include "materials/MaterialLines.h"
 #include "materials/RequiredKey.h"
 #include "section/Cgeom.h"
 #include "section/SectionEditorState.h"
-#include "submodel/Ccomp.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

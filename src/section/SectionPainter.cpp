@@ -4,13 +4,13 @@
 #include <limits>
 
 #include "app/AppState.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
 #include "section/Composites.h"
 #include "section/PainterState.h"
 #include "section/PainterView.h"
 #include "section/SectionEditorState.h"
 #include "section/ZoneCoverage.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/text/PrintForm.h"
 #include "platform/Dialogs.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cmath>
 
-#include "app/text/KeyReader.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
+#include "text/KeyReader.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

@@ -1,8 +1,8 @@
 #include "sounding/SoundingCommands.h"
 
 #include "app/Filters.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

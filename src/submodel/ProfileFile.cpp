@@ -1,9 +1,9 @@
 #include "submodel/ProfileFile.h"
 
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
-#include "app/text/TextFileWriter.h"
 #include "section/Cgeom.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 

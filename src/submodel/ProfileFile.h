@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/text/KeyReader.h"
 #include "submodel/Csubmodel.h"
+#include "text/KeyReader.h"
 
 namespace vardex {
 

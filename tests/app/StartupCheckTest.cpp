@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppState.h"
-#include "app/Startup.h"
+#include "mainwindow/Startup.h"
 #include "support/CurrentFolder.h"
 #include "support/Doubles.h"
 #include "support/ScriptedDialogs.h"

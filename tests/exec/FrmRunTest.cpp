@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Filters.h"
-#include "app/text/NumberText.h"
 #include "exec/RunFixture.h"
 #include "exec/RunProgress.h"
 #include "run/SolverLaunchFiles.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text/NumberText.h"
 #include "support/TempDir.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

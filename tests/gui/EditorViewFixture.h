@@ -7,7 +7,7 @@
 
 #include "MainWindowView.h"
 #include "app/AppState.h"
-#include "app/Startup.h"
+#include "mainwindow/Startup.h"
 #include "support/Doubles.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"

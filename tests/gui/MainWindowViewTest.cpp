@@ -8,7 +8,7 @@
 #include "MainWindowView.h"
 #include "QtDialogs.h"
 #include "app/AppState.h"
-#include "app/Startup.h"
+#include "mainwindow/Startup.h"
 #include "support/Doubles.h"
 #include "support/ProfileText.h"
 #include "support/ScriptedDialogs.h"

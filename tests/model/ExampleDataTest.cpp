@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 #include "run/CBoundarytype.h"
 #include "run/Cdataseries.h"
 #include "run/Csourceheat.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 #include "support/MainWindowFixture.h"
 
 namespace vardex {

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text/KeyReader.h"
 #include "platform/ProgramStarter.h"
 #include "run/Cexec.h"
 #include "run/SolverLaunchFiles.h"
 #include "support/AppFixture.h"
 #include "support/ModelTypes.h"
+#include "text/KeyReader.h"
 
 namespace vardex {
 namespace {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "app/text/PrintForm.h"
-#include "submodel/Ccomp.h"
+#include "materials/Ccomp.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

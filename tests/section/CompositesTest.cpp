@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "submodel/Ccomp.h"
+#include "materials/Ccomp.h"
 
 namespace vardex {
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
+#include "materials/Ccomp.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
-#include "submodel/Ccomp.h"
 
 namespace vardex {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/AppState.h"
+#include "materials/Ccomp.h"
 #include "materials/MaterialsFile.h"
 #include "section/Cgeom.h"
-#include "submodel/Ccomp.h"
 #include "support/AppFixture.h"
 
 namespace vardex {

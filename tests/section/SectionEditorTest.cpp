@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "materials/Ccomp.h"
 #include "materials/MaterialsFile.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
-#include "submodel/Ccomp.h"
 #include "support/AppFixture.h"
 #include "support/RecordingCanvas.h"
 #include "support/SectionFiles.h"

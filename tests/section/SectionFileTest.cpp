@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "app/AppState.h"
+#include "materials/Ccomp.h"
 #include "section/Cgeom.h"
 #include "section/SectionEditorState.h"
-#include "submodel/Ccomp.h"
 #include "support/AppFixture.h"
 
 namespace vardex {

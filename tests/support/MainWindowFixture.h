@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 #include "support/Doubles.h"
 #include "support/ProfileText.h"
 #include "support/RecordingCanvas.h"

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "mainwindow/Startup.h"
 
 namespace vardex {
 

@@ -1,11 +1,11 @@
-#include "app/EditorWindows.h"
+#include "mainwindow/EditorWindows.h"
 
 #include <gtest/gtest.h>
 
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
+#include "materials/Ccomp.h"
 #include "materials/MaterialsEditor.h"
 #include "section/SectionEditor.h"
-#include "submodel/Ccomp.h"
 #include "submodel/frm2.h"
 #include "support/MainWindowFixture.h"
 

@@ -1,8 +1,8 @@
-#include "app/text/ListInput.h"
+#include "text/ListInput.h"
 
 #include <gtest/gtest.h>
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/text/TextFileWriter.h"
+#include "text/TextFileWriter.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 
 #include "app/Filters.h"
-#include "app/text/NumberText.h"
-#include "app/text/PrintForm.h"
-#include "submodel/Ccomp.h"
+#include "materials/Ccomp.h"
+#include "text/NumberText.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/EditorWindows.h"
-#include "app/mdifrmMain.h"
+#include "mainwindow/EditorWindows.h"
+#include "mainwindow/mdifrmMain.h"
+#include "materials/Ccomp.h"
 #include "materials/MaterialTable.h"
 #include "materials/MaterialsEditor.h"
 #include "section/Cgeom.h"
 #include "section/SectionEditor.h"
-#include "submodel/Ccomp.h"
 #include "submodel/ProfileFile.h"
 #include "submodel/frm2.h"
 #include "support/MainWindowFixture.h"

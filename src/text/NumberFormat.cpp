@@ -1,4 +1,4 @@
-#include "app/text/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "app/EditorWindows.h"
+#include "mainwindow/EditorWindows.h"
 
 #include "app/AppState.h"
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 #include "materials/MaterialsEditor.h"
 #include "section/SectionEditor.h"
 #include "submodel/frm2.h"

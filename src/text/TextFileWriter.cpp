@@ -1,4 +1,4 @@
-#include "app/text/TextFileWriter.h"
+#include "text/TextFileWriter.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/text/PrintForm.h"
+#include "text/PrintForm.h"
 
 namespace vardex {
 namespace {

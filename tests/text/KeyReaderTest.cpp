@@ -1,4 +1,4 @@
-#include "app/text/KeyReader.h"
+#include "text/KeyReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/text/PrintForm.h"
+#include "text/PrintForm.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(CsvRecord, TextsQuotedNumbersPlain) {
 } // namespace
 } // namespace vardex
 
-#include "app/text/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace vardex {
 namespace {

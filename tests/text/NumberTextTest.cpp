@@ -1,4 +1,4 @@
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/EditorWindows.h"
 #include "app/MainWindowState.h"
+#include "mainwindow/EditorWindows.h"
 #include "model/ModelBuilder.h"
 #include "platform/SettingsStore.h"
 

@@ -1,7 +1,7 @@
-#include "submodel/Ccomp.h"
+#include "materials/Ccomp.h"
 
 #include "app/AppState.h"
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

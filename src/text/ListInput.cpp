@@ -1,9 +1,9 @@
-#include "app/text/ListInput.h"
+#include "text/ListInput.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindowState.h"
-#include "app/text/TextFileWriter.h"
 #include "materials/MaterialsFile.h"
 #include "model/ModelBuilder.h"
 #include "run/Cexec.h"
@@ -20,6 +19,7 @@
 #include "support/ModelTypes.h"
 #include "support/ProfileText.h"
 #include "support/RecordingCanvas.h"
+#include "text/TextFileWriter.h"
 
 namespace vardex {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 
 #include <gtest/gtest.h>
 

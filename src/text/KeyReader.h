@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text/NumberText.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 

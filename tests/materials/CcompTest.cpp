@@ -1,4 +1,4 @@
-#include "submodel/Ccomp.h"
+#include "materials/Ccomp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/text/PrintForm.h"
+#include "text/PrintForm.h"
 
 #include <cstdio>
 

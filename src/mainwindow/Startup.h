@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/mdifrmMain.h"
+#include "mainwindow/mdifrmMain.h"
 
 namespace vardex {
 
