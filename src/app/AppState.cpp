@@ -27,7 +27,7 @@ void AppState::clearModelLists() {
 }
 
 void AppState::startupCheck() {
-    vardex::startupCheck(config, fs, dialogs);
+    vardex::startupCheck(config, fs, dialogs, &startupMessagesShown_);
 }
 
 } // namespace vardex

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,12 @@ class AppState {
     // Sub-model list, chunk list and composite list, in that order.
     void clearModelLists();
 
-    // The start-up check over this state's configuration.
+    // The start-up check over this state's configuration; each of its messages is shown once
+    // per start.
     void startupCheck();
+
+  private:
+    std::set<std::string> startupMessagesShown_;
 };
 
 } // namespace vardex
