@@ -23,7 +23,6 @@ void AppState::clearPaletteList() {
 void AppState::clearModelLists() {
     clearSubmodelList();
     clearChunkList();
-    clearCompositeList();
 }
 
 void AppState::startupCheck() {

@@ -232,7 +232,9 @@ void SectionEditor::newSectionFile() {
         app_.sectionGeometry = std::make_shared<Cgeom>(app_);
         readMaterialsInto(section_.materialsFile);
     }
-    // The composites went with the lists; zones holding one would name a material that is gone.
+    // A new section starts without composites; zones holding one would name a material that is
+    // gone.
+    section_.composites.clear();
     for (int j = 1; j <= kMaxZones; ++j)
         for (int i = 1; i <= kMaxZones; ++i)
             if (section_.values.value(i, j) > kPlainMaterials) section_.values.setValue(i, j, 0);
@@ -258,14 +260,12 @@ void SectionEditor::openSectionFile() {
 }
 
 void SectionEditor::loadSection(std::string path) {
-    // The composite list belongs to the section shown until the new one has been read whole.
-    KeyedList<Ccomp> composites = app_.compositeList;
+    // The section shown stays until the new one has been read whole.
     std::shared_ptr<Cgeom> previous = app_.sectionGeometry;
     auto geom = std::make_shared<Cgeom>(app_);
     app_.sectionGeometry = geom;
     geom->read_secfile(path);
     if (path == "ERROR") {
-        app_.compositeList = composites;
         app_.sectionGeometry = previous;
         return;
     }

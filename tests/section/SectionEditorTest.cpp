@@ -221,7 +221,7 @@ TEST(SectionEditor, OpeningASectionOffersItsPlainMaterialsOnlyAndKeepsCompositeC
     std::vector<DrawOp> cells = f.grid.sinceClear(DrawOp::CellGrid);
     ASSERT_FALSE(cells.empty());
     EXPECT_EQ(cells.back().cells[3 * 10 + 2], rgb(217, 217, 170)); // zone (3, 4)
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(f.editor.section().composites.count(), 2);
 
     // A section whose second slot is empty: the list skips it and still paints the right one.
     testing::SectionContent content;
@@ -250,7 +250,7 @@ TEST(SectionEditor, AFailedReadKeepsTheSectionAndItsComposites) {
     f.editor.openSectionFile();
     EXPECT_TRUE(f.dialogs.shown("bad file to read: " + f.home.file("data/bad.sec") + "\r\n0"));
     EXPECT_EQ(f.zone(3, 4), 32);
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(f.editor.section().composites.count(), 2);
     EXPECT_EQ(f.editor.state().lblMaterialsFile, f.mts);
 }
 
