@@ -7,6 +7,7 @@
 #include "app/Filters.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
+#include "section/ZoneResampling.h"
 #include "text/NumberFormat.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
@@ -402,10 +403,14 @@ void SectionEditor::changeGeometry() {
                                 "Let's try again, without any negative or zero-valued numbers",
                             kMessageTitle);
     }
+    const GridShape before{section_.nx, section_.ny, section_.dx, section_.dy};
     section_.nx = static_cast<std::int16_t>(nx);
     section_.ny = static_cast<std::int16_t>(ny);
     section_.dx = static_cast<float>(xLength / nx);
     section_.dy = static_cast<float>(yLength / ny);
+    // The painting stays where it was on the section, whatever the new zones.
+    section_.values = resampleZones(section_.values, before,
+                                    {section_.nx, section_.ny, section_.dx, section_.dy});
     section_.unsaved = true;
     setUpGrid();
     changed();
