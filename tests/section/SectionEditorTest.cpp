@@ -156,6 +156,22 @@ TEST(SectionEditor, ALargerSectionKeepsThePaintingInPlaceAndLeavesTheNewPartUnfi
     }
 }
 
+TEST(SectionEditor, ASectionSavedAsANameWithoutExtensionIsWrittenUnderSec) {
+    EditorFixture f(2, 0.5);
+    f.fill(0);
+    f.dialogs.fileAnswers = {f.home.file("boxcol")};
+    f.editor.saveSectionFileAs();
+    EXPECT_TRUE(f.app.fs.fileExists(f.home.file("boxcol.sec")));
+    EXPECT_FALSE(f.app.fs.fileExists(f.home.file("boxcol")));
+    EXPECT_EQ(f.editor.section().sectionFile, f.home.file("boxcol.sec"));
+
+    // "All files" chosen: the name is taken as typed.
+    f.dialogs.fileAnswers = {f.home.file("boxcol")};
+    f.dialogs.saveFilterEntries = {1};
+    f.editor.saveSectionFileAs();
+    EXPECT_TRUE(f.app.fs.fileExists(f.home.file("boxcol")));
+}
+
 TEST(SectionEditor, AnsweringNoToChangingTheGeometryLeavesIt) {
     EditorFixture f;
     f.dialogs.yesNoAnswers = {false};
