@@ -32,9 +32,7 @@ struct CompositesFixture : testing::MainWindowFixture {
     EditorWindows& editors = main.editors();
 
     CompositesFixture() {
-        home.write("data/readme.txt", "");
-        app.config.DataDir = home.file("data");
-        app.config.UserDir = home.file("data");
+        useDataFolder();
         const std::string mts = home.file("data/site.mts");
         SaveFile(app, mts,
                  {{"Concrete", kNewMaterialColor, 2.0f, 1.0f, 2400.0f, 1.5f, 0.0f},
@@ -83,29 +81,33 @@ struct CompositesFixture : testing::MainWindowFixture {
     }
 };
 
-TEST(SectionComposites, OpeningTheMaterialsEditorOverAnUnsavedSectionLeavesItsCompositesToIt) {
+// Another editor opened from "&Editors" while a painted section is still unsaved.
+struct OtherEditor {
+    const char* name;
+    void (EditorWindows::*open)();
+};
+
+class SectionComposites : public ::testing::TestWithParam<OtherEditor> {};
+
+TEST_P(SectionComposites, AnotherEditorOpenedOverAnUnsavedSectionLeavesItsCompositesToIt) {
     CompositesFixture f;
     f.editors.openSectionEditor();
     SectionEditor& section = *f.editors.section();
     f.paint(section);
 
-    f.editors.openMaterialsEditor();
-    ASSERT_NE(f.editors.materials(), nullptr);
+    (f.editors.*GetParam().open)();
+    ASSERT_NE(f.editors.section(), nullptr);
     f.expectSavedAsShown(section, "painted.sec");
 }
 
-TEST(SectionComposites, OpeningTheSubmodelEditorOverAnUnsavedSectionLeavesItsCompositesToIt) {
-    CompositesFixture f;
-    f.editors.openSectionEditor();
-    SectionEditor& section = *f.editors.section();
-    f.paint(section);
+INSTANTIATE_TEST_SUITE_P(
+    FromTheEditorsMenu, SectionComposites,
+    ::testing::Values(OtherEditor{"MaterialsEditor", &EditorWindows::openMaterialsEditor},
+                      OtherEditor{"SubmodelEditor", &EditorWindows::openSubmodelEditor}),
+    [](const ::testing::TestParamInfo<OtherEditor>& info) { return info.param.name; });
 
-    f.editors.openSubmodelEditor();
-    ASSERT_NE(f.editors.submodel(), nullptr);
-    f.expectSavedAsShown(section, "painted.sec");
-}
-
-TEST(SectionComposites, ASectionAddedToTheSubmodelPaletteLeavesThePaintedSectionItsComposites) {
+TEST(SectionCompositesInTheSubmodelEditor,
+     ASectionAddedToThePaletteLeavesThePaintedSectionItsComposites) {
     CompositesFixture f;
     f.editors.openSubmodelEditor();
     frm2& submodel = *f.editors.submodel();

@@ -22,6 +22,13 @@ struct EditorFixture : testing::AppFixture {
         editor.windowOpens();
         dialogs.messages.clear();
     }
+    // A material added in an editor opened without a materials file.
+    void groutWithoutFile(MaterialsEditor& fresh) {
+        app.config.materialfile.clear();
+        fresh.windowOpens(); // the reader's open dialog, cancelled
+        dialogs.inputAnswers = {"Grout", "1", "1", "1", "1"};
+        fresh.addMaterial();
+    }
     const Material& material(int k) const { return editor.state().list.materials.at(k - 1); }
     std::vector<Material> readBack() {
         MaterialsEditorList list;
@@ -195,10 +202,7 @@ TEST(MaterialsEditor, SaveFileSavesWhatIsShownSoClosingAsksNothing) {
 
     // Without a file, Save File asks for one.
     MaterialsEditor fresh(f.app);
-    f.app.config.materialfile.clear();
-    fresh.windowOpens(); // the reader's open dialog, cancelled
-    f.dialogs.inputAnswers = {"Grout", "1", "1", "1", "1"};
-    fresh.addMaterial();
+    f.groutWithoutFile(fresh);
     const std::string path = f.home.file("data/grout");
     f.dialogs.fileAnswers = {path};
     fresh.saveFileClicked();
@@ -223,10 +227,7 @@ TEST(MaterialsEditor, ClosingOverUnsavedWorkAsksAndCancelKeepsIt) {
     f.editor.menuOpen(); // asks first too: unscripted answers Cancel
     EXPECT_TRUE(f.dialogs.fileRequests.empty());
     MaterialsEditor fresh(f.app);
-    f.app.config.materialfile.clear();
-    fresh.windowOpens(); // the reader's open dialog, cancelled
-    f.dialogs.inputAnswers = {"Grout", "1", "1", "1", "1"};
-    fresh.addMaterial();
+    f.groutWithoutFile(fresh);
     f.dialogs.yesNoCancelAnswers = {MessageAnswer::Yes};
     EXPECT_FALSE(fresh.menuClose());
     EXPECT_TRUE(f.dialogs.fileRequests.back().save);

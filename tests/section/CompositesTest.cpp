@@ -86,10 +86,10 @@ TEST(GetCompval, TheSeventiethCompositeIsRefused) {
     EXPECT_EQ(get_compval(f.dialogs, f.section, kSoil, 0.1f, 2), 31);
 }
 
-TEST(GetCmember, FindsOnlyTheCompositesOfTheList) {
+TEST(GetCmember, FindsOnlyTheCompositesOfTheSection) {
     PaintFixture f;
     std::string key = get_compkey(kSand, "sand", kClay, "clay", 3);
-    // A plain material, or a slot left from an earlier section, is not a composite of the list.
+    // A plain material, or a slot left from an earlier section, is not a composite of the section.
     f.section.materials[30].name = key;
     f.section.materials[32].name = key;
     f.section.composites.add(std::make_shared<Ccomp>());
