@@ -98,7 +98,7 @@ void BM_DisplayScrollStep(benchmark::State& state) {
             return {};
         }
         std::string openFile(const FileDialogRequest&) override { return {}; }
-        std::string saveFile(const FileDialogRequest&) override { return {}; }
+        SaveFileChoice chooseSaveFile(const FileDialogRequest&) override { return {}; }
         std::optional<std::int32_t> chooseColor(std::int32_t) override { return {}; }
     } dialogs;
     AppState app(dialogs, {});

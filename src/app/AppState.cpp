@@ -23,11 +23,10 @@ void AppState::clearPaletteList() {
 void AppState::clearModelLists() {
     clearSubmodelList();
     clearChunkList();
-    clearCompositeList();
 }
 
 void AppState::startupCheck() {
-    vardex::startupCheck(config, fs, dialogs);
+    vardex::startupCheck(config, fs, dialogs, &startupMessagesShown_);
 }
 
 } // namespace vardex

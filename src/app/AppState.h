@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,6 @@ namespace vardex {
 
 class Csubmodel;
 class Cgeom;
-class Ccomp;
 
 class AppState {
   public:
@@ -36,7 +36,6 @@ class AppState {
 
     KeyedList<Csubmodel> submodelList;
     KeyedList<Cgeom> paletteList;
-    KeyedList<Ccomp> compositeList;
     std::vector<std::int16_t> chunkList; // the sub-model type of each chunk, from the base upward
     Cmodel model;
     std::shared_ptr<Cgeom> sectionGeometry; // the section record being loaded or edited
@@ -53,14 +52,17 @@ class AppState {
     std::string runMarker = " ";
 
     void clearChunkList() { chunkList.clear(); }
-    void clearCompositeList() { compositeList.clear(); }
     void clearSubmodelList();
     void clearPaletteList();
-    // Sub-model list, chunk list and composite list, in that order.
+    // Sub-model list and chunk list. (Composites belong to each section, not to the model.)
     void clearModelLists();
 
-    // The start-up check over this state's configuration.
+    // The start-up check over this state's configuration; each of its messages is shown once
+    // per start.
     void startupCheck();
+
+  private:
+    std::set<std::string> startupMessagesShown_;
 };
 
 } // namespace vardex

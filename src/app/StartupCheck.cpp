@@ -6,8 +6,20 @@ std::string defaultProgramPath(const FileSystem& fs, const std::string& homeDir)
     return fs.join(fs.join(homeDir, "program"), "target" + FileSystem::executableSuffix());
 }
 
-void startupCheck(Cstartup& config, const FileSystem& fs, Dialogs& dialogs) {
-    if (config.homeDir.empty()) dialogs.inform("Cannot find homedir");
+std::string missingSolverMessage(const std::string& path) {
+    return std::string("Cannot find program file") + kNewLine + path + kNewLine + kNewLine +
+           "Models can be built and opened, but not run, until the solver zolter is there. " +
+           "Build it with ./run.sh, which also puts it there, or with " +
+           "cmake --build build --target zolter and copy build/solver/zolter to that path.";
+}
+
+void startupCheck(Cstartup& config, const FileSystem& fs, Dialogs& dialogs,
+                  StartupMessagesShown* shown) {
+    auto report = [&](const std::string& text) {
+        if (shown && !shown->insert(text).second) return;
+        dialogs.inform(text);
+    };
+    if (config.homeDir.empty()) report("Cannot find homedir");
 
     std::string found;
     if (fs.fileExists(config.DataPath))
@@ -20,7 +32,7 @@ void startupCheck(Cstartup& config, const FileSystem& fs, Dialogs& dialogs) {
     if (!fs.folderExists(config.DataDir)) config.DataDir = fs.parentFolder(found);
     config.homeDir = fs.parentFolder(config.DataDir);
     if (!fs.folderExists(config.DataDir)) {
-        dialogs.inform("Cannot find the data directory");
+        report("Cannot find the data directory");
         return;
     }
     if (fs.fileExists(config.ProgramPath)) return;
@@ -28,7 +40,7 @@ void startupCheck(Cstartup& config, const FileSystem& fs, Dialogs& dialogs) {
     if (fs.fileExists(program))
         config.ProgramPath = program;
     else
-        dialogs.inform("Cannot find program file");
+        report(missingSolverMessage(program));
 }
 
 } // namespace vardex

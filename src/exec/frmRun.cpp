@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/Filters.h"
+#include "app/StartupCheck.h"
 #include "exec/RunProgress.h"
 #include "run/SolverLaunchFiles.h"
 #include "run/frmConds.h"
@@ -418,6 +419,10 @@ bool frmRun::pathsRefused(const std::string& tempFile) {
             app_.dialogs.inform(problem, runCaptions::kMessageTitle);
             return true;
         }
+    }
+    if (!app_.fs.fileExists(solver)) {
+        app_.dialogs.inform(missingSolverMessage(solver), runCaptions::kMessageTitle);
+        return true;
     }
     return false;
 }

@@ -165,6 +165,7 @@ class frmRun {
     bool openModelPath(const std::string& path);
     void askParameter(int box);
     void recordingPointStep();
+    // A path the batch file cannot carry, or a solver that is not there: said, and true.
     bool pathsRefused(const std::string& tempFile);
     bool startChunk(const std::string& tempFile, const std::string& stdoutName);
     void collect(int run);

@@ -33,6 +33,8 @@ void EditorViews::show(EditorKind kind) {
         }
         sub = area_->addSubWindow(view);
         sub->setAttribute(Qt::WA_DeleteOnClose);
+        // A new window starts inside the main window's area, whatever size it asked for.
+        sub->resize(sub->size().boundedTo(area_->viewport()->size()));
         windows_[kind] = sub;
     }
     sub->show();

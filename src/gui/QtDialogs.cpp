@@ -77,10 +77,20 @@ std::string QtDialogs::openFile(const FileDialogRequest& request) {
         .toStdString();
 }
 
-std::string QtDialogs::saveFile(const FileDialogRequest& request) {
-    return QFileDialog::getSaveFileName(parent_, qs(request.title), startPath(request),
-                                        toQtFilter(request.filter))
-        .toStdString();
+SaveFileChoice QtDialogs::chooseSaveFile(const FileDialogRequest& request) {
+    const QString filter = toQtFilter(request.filter);
+    const QStringList entries = filter.split(";;");
+    QFileDialog dialog(parent_, qs(request.title), startPath(request), filter);
+    dialog.setObjectName("saveFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto followFilter = [&](const QString& chosen) {
+        dialog.setDefaultSuffix(qs(filterExtension(request.filter, entries.indexOf(chosen))));
+    };
+    followFilter(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {dialog.selectedFiles().first().toStdString(),
+            static_cast<int>(entries.indexOf(dialog.selectedNameFilter()))};
 }
 
 std::optional<std::int32_t> QtDialogs::chooseColor(std::int32_t initial) {

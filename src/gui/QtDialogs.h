@@ -20,7 +20,9 @@ class QtDialogs : public Dialogs {
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFile(const FileDialogRequest& request) override;
-    std::string saveFile(const FileDialogRequest& request) override;
+    // Qt's save dialog takes the chosen filter's extension as its default suffix, so that the
+    // question about replacing a file asks about the name that will be written.
+    SaveFileChoice chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::int32_t> chooseColor(std::int32_t initial) override;
 
   private:

@@ -143,8 +143,11 @@ QWidget* SubmodelEditorView::buildPalette() {
         auto* swatch = makeSwatch(frame, "shpSlot");
         new ClickFilter(label, [&c, k] { c.slotClicked(k + 1); });
         new ClickFilter(swatch, [&c, k] { c.slotClicked(k + 1); });
-        slotGrid->addWidget(swatch, k, 0);
-        slotGrid->addWidget(label, k, 1);
+        // Two columns of six, so the editor fits the main window's area.
+        const int row = k % (kPaletteSlots / 2);
+        const int column = 2 * (k / (kPaletteSlots / 2));
+        slotGrid->addWidget(swatch, row, column);
+        slotGrid->addWidget(label, row, column + 1);
         slotLabels_[static_cast<std::size_t>(k)] = label;
         slotSwatches_[static_cast<std::size_t>(k)] = swatch;
     }
@@ -154,6 +157,7 @@ QWidget* SubmodelEditorView::buildPalette() {
 
 void SubmodelEditorView::render() {
     const SubmodelWindowState& s = controller_.state();
+    setWindowTitle(qs(s.caption));
     menus_->render(s.menus);
     for (std::size_t b = 0; b < boxes_.size(); ++b)
         if (boxes_[b]->text() != qs(s.boxes[b])) boxes_[b]->setText(qs(s.boxes[b]));

@@ -31,7 +31,7 @@ void EditorWindows::closed(EditorKind kind) {
 void EditorWindows::openMaterialsEditor() {
     retired_.clear();
     // An editor already open comes to the front as it is: clearing the shared lists under an
-    // open editor would take what it shows (the composites of a section, the sub-models).
+    // open editor would take what it shows (the sub-models of the sub-model editor).
     if (materials_) {
         if (onShow) onShow(EditorKind::Materials);
         return;

@@ -1,7 +1,6 @@
 #include "mainwindow/mdifrmMain.h"
 
 #include "app/Filters.h"
-#include "materials/Ccomp.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
 
@@ -15,7 +14,6 @@ struct ModelSnapshot {
     MainWindowState window;
     ModelBuilder::Saved builder;
     KeyedList<Csubmodel> submodels;
-    KeyedList<Ccomp> composites;
     std::vector<std::int16_t> chunks;
     Cmodel model;
     std::int16_t selected;
@@ -24,8 +22,8 @@ struct ModelSnapshot {
     std::string dataPath, userDir, submodelFile;
 
     ModelSnapshot(const AppState& app, const MainWindowState& w, const ModelBuilder& b)
-        : window(w), builder(b.save()), submodels(app.submodelList), composites(app.compositeList),
-          chunks(app.chunkList), model(app.model), selected(app.selectedSubmodel),
+        : window(w), builder(b.save()), submodels(app.submodelList), chunks(app.chunkList),
+          model(app.model), selected(app.selectedSubmodel),
           currentSubmodelFile(app.currentSubmodelFile),
           currentSubmodelName(app.currentSubmodelName), lastNx(app.lastSubmodelNx),
           lastNy(app.lastSubmodelNy), lastNz(app.lastSubmodelNz), dataPath(app.config.DataPath),
@@ -34,7 +32,6 @@ struct ModelSnapshot {
     void restore(AppState& app, MainWindowState& w, ModelBuilder& b) const {
         w = window;
         app.submodelList = submodels;
-        app.compositeList = composites;
         app.chunkList = chunks;
         app.model = model;
         app.selectedSubmodel = selected;

@@ -1,6 +1,7 @@
 #include "materials/MaterialsEditor.h"
 
 #include <cmath>
+#include <optional>
 
 #include "app/AppState.h"
 #include "app/Filters.h"
@@ -13,6 +14,34 @@ namespace {
 
 constexpr const char* kListTitle = "Materials";
 constexpr const char* kMaterialTitle = "Material";
+
+// A physical property as Add a Material asks for it.
+struct PropertyPrompt {
+    const char* prompt;
+    const char* what;
+    float Material::*field;
+    bool zeroAllowed; // a material may produce no heat, but it always has mass and conducts
+};
+
+constexpr PropertyPrompt kPropertyPrompts[] = {
+    {"Enter a thermal conductivity", "thermal conductivity", &Material::conductivity, false},
+    {"Enter a specific Heat,  Cp ", "specific heat", &Material::specificHeat, false},
+    {"Enter a material density: kg/cubic m", "density", &Material::density, false},
+    {"Enter a heat production / unit mass", "heat production", &Material::heatProduction, true}};
+
+// The number typed for a property, or nothing after saying why it cannot be taken: a material
+// of no density or no specific heat would be written and run as if it were one.
+std::optional<float> propertyNumber(Dialogs& dialogs, const std::string& text, const char* what,
+                                    bool zeroAllowed) {
+    if (isTypedNumber(text)) {
+        const double value = typedNumber(text);
+        if (value > 0 || (zeroAllowed && value == 0)) return static_cast<float>(value);
+    }
+    dialogs.inform("\"" + text + "\" is not a usable " + what + ": it must be a number " +
+                       (zeroAllowed ? "of 0 or more." : "above 0."),
+                   kMaterialTitle);
+    return std::nullopt;
+}
 
 // A value as the boxes show it: "0.5", "2400", "-0.3".
 std::string boxText(float value) {
@@ -132,18 +161,20 @@ void MaterialsEditor::addMaterial() {
         "   Enter a unique material name for entry #" + std::to_string(n), kMaterialTitle, "");
     // A cancelled name adds nothing.
     if (name.empty()) return;
-    state_.list.materials.push_back({name, kNewMaterialColor});
+    Material m{name, kNewMaterialColor};
+    for (const PropertyPrompt& property : kPropertyPrompts) {
+        std::optional<float> value;
+        while (!value) {
+            const std::string answer = app_.dialogs.input(property.prompt, kMaterialTitle, "");
+            // Cancel drops the material rather than keep one with a property missing.
+            if (answer.empty()) return;
+            value = propertyNumber(app_.dialogs, answer, property.what, property.zeroAllowed);
+        }
+        m.*property.field = *value;
+    }
+    state_.list.materials.push_back(m);
     state_.cboMaterials.items.push_back(name);
     state_.unsaved = true;
-    Material& m = state_.list.materials.back();
-    for (auto [prompt, field] : {std::pair{"Enter a thermal conductivity", &m.conductivity},
-                                 {"Enter a specific Heat,  Cp ", &m.specificHeat},
-                                 {"Enter a material density: kg/cubic m", &m.density},
-                                 {"Enter a heat production / unit mass", &m.heatProduction}}) {
-        std::string answer = app_.dialogs.input(prompt, kMaterialTitle, "");
-        if (!isTypedNumber(answer)) break;
-        *field = static_cast<float>(typedNumber(answer));
-    }
     state_.optFill = true;
     state_.optForm = false;
     showMaterial(n);
@@ -154,12 +185,22 @@ void MaterialsEditor::recordPropertyChange() {
     Material* m = selectedMaterial();
     if (!m) return;
     if (state_.editsPending) {
-        m->conductivity = static_cast<float>(typedNumber(state_.txtConductivity));
-        m->specificHeat = static_cast<float>(typedNumber(state_.txtSpecificHeat));
-        m->density = static_cast<float>(typedNumber(state_.txtDensity));
         // Heat production is a relative value not above 2.
         if (typedNumber(state_.txtHeat) > 2.0) state_.txtHeat = "1";
-        m->heatProduction = static_cast<float>(typedNumber(state_.txtHeat));
+        // A box that holds no usable number is said, and nothing is recorded.
+        std::optional<float> values[4];
+        const std::string* boxes[4] = {&state_.txtConductivity, &state_.txtSpecificHeat,
+                                       &state_.txtDensity, &state_.txtHeat};
+        for (std::size_t k = 0; k < 4; ++k) {
+            const PropertyPrompt& property = kPropertyPrompts[k];
+            values[k] =
+                propertyNumber(app_.dialogs, *boxes[k], property.what, property.zeroAllowed);
+            if (!values[k]) {
+                changed();
+                return;
+            }
+        }
+        for (std::size_t k = 0; k < 4; ++k) m->*kPropertyPrompts[k].field = *values[k];
         if (state_.optForm) {
             m->characteristicSize = static_cast<float>(typedNumber(state_.txtSize));
             if (state_.optHorizontal) m->characteristicSize = -std::fabs(m->characteristicSize);
@@ -286,7 +327,14 @@ void MaterialsEditor::rememberFile(const std::string& path) {
 }
 
 void MaterialsEditor::saveFileClicked() {
-    if (!state_.list.fileName.empty()) saveTo(state_.list.fileName);
+    // What the window shows is what is saved: edits not yet recorded are recorded first, so that
+    // closing right after has nothing left to ask about.
+    if (state_.editsPending) recordPropertyChange();
+    if (state_.editsPending) return; // a box was refused and said so
+    if (state_.list.fileName.empty())
+        menuSaveAs();
+    else
+        saveTo(state_.list.fileName);
     changed();
 }
 

@@ -74,7 +74,11 @@ class MaterialsEditor {
     void listSelected(int position);
     // The list's entry field was edited: asks for the material's new label.
     void listTextEdited();
+    // Asks for the name and the four properties; a property that is not a positive number (heat
+    // production may be 0) is said and asked again, and Cancel adds nothing.
     void addMaterial();
+    // Takes the boxes into the material; a box without a usable number is said and nothing is
+    // recorded.
     void recordPropertyChange();
     void setMaterialColor();
     void fillClicked(bool on);
@@ -85,6 +89,7 @@ class MaterialsEditor {
     void sizeBoxChanged(const std::string& text);
     // Leaving the size box after an edit.
     void sizeBoxLeft();
+    // "Save File": records pending edits, then writes the file (Save As when there is none).
     void saveFileClicked();
     void menuOpen();
     void menuSave();

@@ -31,7 +31,7 @@ std::string ConsoleDialogs::openFile(const FileDialogRequest&) {
     return {};
 }
 
-std::string ConsoleDialogs::saveFile(const FileDialogRequest&) {
+SaveFileChoice ConsoleDialogs::chooseSaveFile(const FileDialogRequest&) {
     return {};
 }
 

@@ -18,7 +18,7 @@ class ConsoleDialogs : public Dialogs {
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFile(const FileDialogRequest& request) override;
-    std::string saveFile(const FileDialogRequest& request) override;
+    SaveFileChoice chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::int32_t> chooseColor(std::int32_t initial) override;
 
   private:

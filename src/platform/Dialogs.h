@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileFilter.h"
+
 namespace vardex {
 
 inline constexpr const char* kDefaultTitle = "Vardex";
@@ -19,6 +21,13 @@ struct FileDialogRequest {
     std::string title;
 };
 
+// A save dialog as the user left it: the name typed (empty when cancelled) and the entry of the
+// filter that was chosen, from 0.
+struct SaveFileChoice {
+    std::string path;
+    int filterEntry = 0;
+};
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -30,9 +39,16 @@ class Dialogs {
                               const std::string& defaultText) = 0;
     // File dialogs; a cancelled dialog answers an empty text.
     virtual std::string openFile(const FileDialogRequest& request) = 0;
-    virtual std::string saveFile(const FileDialogRequest& request) = 0;
+    virtual SaveFileChoice chooseSaveFile(const FileDialogRequest& request) = 0;
     // Colour as red + 256 * green + 65536 * blue; nothing when cancelled.
     virtual std::optional<std::int32_t> chooseColor(std::int32_t initial) = 0;
+
+    // The save dialog. A name typed without extension gets the one of the chosen filter, so that
+    // "boxcol" is saved as "boxcol.sec" and found again by the open dialogs.
+    std::string saveFile(const FileDialogRequest& request) {
+        const SaveFileChoice choice = chooseSaveFile(request);
+        return withFilterExtension(choice.path, request.filter, choice.filterEntry);
+    }
 
     // Conveniences over message().
     void inform(const std::string& text, const std::string& title = kDefaultTitle) {

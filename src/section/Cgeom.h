@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/KeyedList.h"
 #include "materials/MaterialTable.h"
 #include "section/ZoneGrid.h"
 
@@ -29,14 +30,15 @@ class Cgeom : public MaterialTable {
     double dx = 0.0;
     double dy = 0.0;
     std::shared_ptr<Ccomp> currentComposite; // the last composite the reader created
+    KeyedList<Ccomp> composites;             // the composites read, composite k in slot 30 + k
 
     // Zone (i, j); i or j outside 1..80 throws std::out_of_range like a subscript error.
     std::int16_t g_valarray(int i, int j) const { return values_.value(i, j); }
     void L_valarray(int i, int j, std::int16_t v) { values_.setValue(i, j, v); }
 
     // Reads a section file: the grid, the 30 material slots and the composites, which are
-    // renumbered from 31 in file order leaving out those with zero density and specific heat.
-    // Empties and refills the application's composite list. A failure shows
+    // renumbered from 31 in file order leaving out those with zero density and specific heat,
+    // into this record's composite list. A failure shows
     // "bad file to read: ", the path and "0", sets path to "ERROR" and keeps what was read.
     void read_secfile(std::string& path);
     // Records the path; a path naming no file shows "bad filename " and the path.

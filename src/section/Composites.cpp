@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/AppState.h"
 #include "materials/Ccomp.h"
 #include "platform/Canvas.h"
+#include "platform/Dialogs.h"
 #include "section/SectionEditorState.h"
 #include "text/NumberText.h"
 
@@ -36,15 +36,14 @@ std::int32_t compositeColor(float q) {
     return rgb(level, level, 170);
 }
 
-std::optional<std::int16_t> get_Cmember(const AppState& app, const SectionEditorState& section,
-                                        const std::string& key) {
-    const int last = std::min(kPlainMaterials + app.compositeList.count(), kMaterialSlots);
+std::optional<std::int16_t> get_Cmember(const SectionEditorState& section, const std::string& key) {
+    const int last = std::min(kPlainMaterials + section.composites.count(), kMaterialSlots);
     for (int k = kPlainMaterials + 1; k <= last; ++k)
         if (section.materials[k].name == key) return static_cast<std::int16_t>(k);
     return std::nullopt;
 }
 
-std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_t a, float f,
+std::int16_t get_compval(Dialogs& dialogs, SectionEditorState& section, std::int16_t a, float f,
                          std::int16_t b) {
     const int s = shareIndex(f);
     const float q = shareOf(s);
@@ -52,13 +51,12 @@ std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_
     const Material added = section.materials[a];
     const Material old = section.materials[b];
     const std::string key = get_compkey(a, added.name, b, old.name, s);
-    if (!app.compositeList.empty())
-        if (std::optional<std::int16_t> existing = get_Cmember(app, section, key)) return *existing;
+    if (std::optional<std::int16_t> existing = get_Cmember(section, key)) return *existing;
 
-    const int m = app.compositeList.count();
+    const int m = section.composites.count();
     if (kPlainMaterials + m + 1 > kMaterialSlots) {
-        app.dialogs.inform(std::string("There are too many cooks in the kitchen!") + kNewLine +
-                           "Composites are greater than 100.");
+        dialogs.inform(std::string("There are too many cooks in the kitchen!") + kNewLine +
+                       "Composites are greater than 100.");
         return b;
     }
     const std::int16_t n = matl_number(m + 1);
@@ -70,18 +68,18 @@ std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_
     slot.density = mix(q, added.density, old.density);
     slot.heatProduction = mix(q, added.heatProduction, old.heatProduction);
 
-    app.compositeList.add(compositeFromSlot(slot, n));
+    section.composites.add(compositeFromSlot(slot, n));
     return n;
 }
 
-void applyZoneRule(AppState& app, SectionEditorState& section, std::int16_t a, int i, int j,
+void applyZoneRule(Dialogs& dialogs, SectionEditorState& section, std::int16_t a, int i, int j,
                    float f) {
     const std::int16_t b = section.values.value(i, j);
     std::int16_t painted = b;
     if (f > kFullCoverage)
         painted = a;
     else if (f > kNoCoverage && b != a && b != 0) // nothing to mix with in an unfilled zone
-        painted = get_compval(app, section, a, f, b);
+        painted = get_compval(dialogs, section, a, f, b);
     section.values.setValue(i, j, painted);
 }
 

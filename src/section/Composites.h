@@ -8,7 +8,7 @@
 
 namespace vardex {
 
-class AppState;
+class Dialogs;
 struct SectionEditorState;
 
 // Coverage above which a zone takes the new material, and at or below which it is untouched.
@@ -22,21 +22,19 @@ float shareOf(int s);
 // Display colour of a composite with share q: red and green q 74 + 180, blue 170.
 std::int32_t compositeColor(float q);
 
-// Material number of the composite whose name is key among those of the composite list, or
-// nothing.
-std::optional<std::int16_t> get_Cmember(const AppState& app, const SectionEditorState& section,
-                                        const std::string& key);
+// Material number of the composite whose name is key among the section's composites, or nothing.
+std::optional<std::int16_t> get_Cmember(const SectionEditorState& section, const std::string& key);
 
 // Material number of the composite of new material a covering fraction f of a zone that holds b.
-// A new mixture takes the next composite slot and joins the composite list; when all 69 are in
-// use it shows "There are too many cooks in the kitchen!" and returns b.
-std::int16_t get_compval(AppState& app, SectionEditorState& section, std::int16_t a, float f,
+// A new mixture takes the next composite slot and joins the section's composites; when all 69 are
+// in use it shows "There are too many cooks in the kitchen!" and returns b.
+std::int16_t get_compval(Dialogs& dialogs, SectionEditorState& section, std::int16_t a, float f,
                          std::int16_t b);
 
 // Paints zone (i, j) with material a covering fraction f of it: above kFullCoverage the zone
 // takes a, above kNoCoverage it becomes a composite of a and its material, otherwise it stays.
 // An unfilled zone, with nothing to mix with, takes a only when covered whole.
-void applyZoneRule(AppState& app, SectionEditorState& section, std::int16_t a, int i, int j,
+void applyZoneRule(Dialogs& dialogs, SectionEditorState& section, std::int16_t a, int i, int j,
                    float f);
 
 } // namespace vardex

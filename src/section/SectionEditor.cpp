@@ -7,6 +7,7 @@
 #include "app/Filters.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
+#include "section/ZoneResampling.h"
 #include "text/NumberFormat.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
@@ -232,7 +233,9 @@ void SectionEditor::newSectionFile() {
         app_.sectionGeometry = std::make_shared<Cgeom>(app_);
         readMaterialsInto(section_.materialsFile);
     }
-    // The composites went with the lists; zones holding one would name a material that is gone.
+    // A new section starts without composites; zones holding one would name a material that is
+    // gone.
+    section_.composites.clear();
     for (int j = 1; j <= kMaxZones; ++j)
         for (int i = 1; i <= kMaxZones; ++i)
             if (section_.values.value(i, j) > kPlainMaterials) section_.values.setValue(i, j, 0);
@@ -258,14 +261,12 @@ void SectionEditor::openSectionFile() {
 }
 
 void SectionEditor::loadSection(std::string path) {
-    // The composite list belongs to the section shown until the new one has been read whole.
-    KeyedList<Ccomp> composites = app_.compositeList;
+    // The section shown stays until the new one has been read whole.
     std::shared_ptr<Cgeom> previous = app_.sectionGeometry;
     auto geom = std::make_shared<Cgeom>(app_);
     app_.sectionGeometry = geom;
     geom->read_secfile(path);
     if (path == "ERROR") {
-        app_.compositeList = composites;
         app_.sectionGeometry = previous;
         return;
     }
@@ -402,10 +403,14 @@ void SectionEditor::changeGeometry() {
                                 "Let's try again, without any negative or zero-valued numbers",
                             kMessageTitle);
     }
+    const GridShape before{section_.nx, section_.ny, section_.dx, section_.dy};
     section_.nx = static_cast<std::int16_t>(nx);
     section_.ny = static_cast<std::int16_t>(ny);
     section_.dx = static_cast<float>(xLength / nx);
     section_.dy = static_cast<float>(yLength / ny);
+    // The painting stays where it was on the section, whatever the new zones.
+    section_.values = resampleZones(section_.values, before,
+                                    {section_.nx, section_.ny, section_.dx, section_.dy});
     section_.unsaved = true;
     setUpGrid();
     changed();

@@ -21,6 +21,7 @@ void copyGrid(const Cgeom& geom, SectionEditorState& state) {
     for (int j = 1; j <= std::min<int>(geom.ny, kMaxZones); ++j)
         for (int i = 1; i <= std::min<int>(geom.nx, kMaxZones); ++i)
             state.values.setValue(i, j, geom.g_valarray(i, j));
+    state.composites = geom.composites;
 }
 
 } // namespace vardex

@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "app/KeyedList.h"
 #include "materials/MaterialSlots.h"
 #include "section/ZoneGrid.h"
 
 namespace vardex {
 
+class Ccomp;
 class Cgeom;
 
 struct SectionEditorState {
@@ -22,6 +24,9 @@ struct SectionEditorState {
     float dy = 0.0f;
     ZoneGrid values;         // material number of each zone, 0 when unfilled
     MaterialSlots materials; // 1..30 plain materials, 31 and up the composites
+    // The composites of this section, composite k in slot 30 + k. They belong to the section, so
+    // no other window (which may read sections of its own) can take them from it.
+    KeyedList<Ccomp> composites;
     bool unsaved = false;
 };
 
@@ -29,7 +34,8 @@ struct SectionEditorState {
 // editor's slots.
 void copyMaterials(const Cgeom& geom, SectionEditorState& state);
 
-// Copies the section name, nx, ny, dx, dy and the zone values of the geometry's grid.
+// Copies the section name, nx, ny, dx, dy, the zone values of the geometry's grid and the
+// composites its zones may hold.
 void copyGrid(const Cgeom& geom, SectionEditorState& state);
 
 } // namespace vardex

@@ -109,7 +109,7 @@ bool write_Secfile(AppState& app, SectionEditorState& state, const std::string& 
     }
     try {
         writeLines(path,
-                   sectionFileLines(path, state, app.compositeList.count(), currentDateTimeText()));
+                   sectionFileLines(path, state, state.composites.count(), currentDateTimeText()));
     } catch (const std::exception& error) {
         app.dialogs.inform(error.what(), kMessageTitle);
         return false;
@@ -134,7 +134,7 @@ void Cgeom::readR_secfile(const std::string& path) {
 }
 
 void Cgeom::read_secfile(std::string& path) {
-    app_.clearCompositeList();
+    composites.clear();
     Sectionfile = path;
     if (path.empty()) return;
     Translation t{};
@@ -207,7 +207,7 @@ void Cgeom::readComposites(KeyReader& file, Translation& t) {
             } else {
                 t.at(static_cast<std::size_t>(q)) = static_cast<std::int16_t>(n);
                 currentComposite = compositeFromSlot(slot, static_cast<std::int16_t>(n));
-                app_.compositeList.add(currentComposite);
+                composites.add(currentComposite);
             }
             if (!complete) return;
         }

@@ -113,7 +113,7 @@ void SectionPainter::boxFill(float hx, float hy) {
     for (int i = 1; i <= section_.nx; ++i)
         for (int j = 1; j <= section_.ny; ++j)
             if (std::optional<float> f = boxCoverage(box, i, j, section_.dx, section_.dy))
-                applyZoneRule(app_, section_, painter_.currentMaterial, i, j, *f);
+                applyZoneRule(app_.dialogs, section_, painter_.currentMaterial, i, j, *f);
     section_.unsaved = true;
 }
 
@@ -150,7 +150,7 @@ void SectionPainter::cylinderFill(float R) {
             if (R >= r.rmax)
                 section_.values.setValue(i, j, a);
             else
-                applyZoneRule(app_, section_, a, i, j, cylinderCoverage(R, r, section_.dx));
+                applyZoneRule(app_.dialogs, section_, a, i, j, cylinderCoverage(R, r, section_.dx));
             changed = changed || section_.values.value(i, j) != before;
         }
     }

@@ -1,7 +1,9 @@
 #include "sounding/Csounding.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 #include "text/KeyReader.h"
 #include "text/NumberText.h"
@@ -11,40 +13,32 @@
 namespace vardex {
 namespace {
 
-constexpr std::size_t kFirstNumericColumn = 18; // character 19
-
 double answerNumber(Dialogs& dialogs, const char* prompt, const char* defaultText) {
     return typedNumber(dialogs.input(prompt, kDefaultTitle, defaultText));
 }
 
 double fieldNumber(const std::string& field) {
     double value = leadingNumber(trim(field));
-    if (!std::isfinite(value)) throw ReadError("Overflow");
+    if (!std::isfinite(value)) throw ReadError("the number " + trim(field) + " is too large");
     return value;
 }
 
-int digitsAt(const std::string& text, std::size_t at, std::size_t count) {
-    int value = 0;
-    for (std::size_t k = at; k < at + count; ++k) {
-        if (k >= text.size() || text[k] < '0' || text[k] > '9')
-            throw ReadError("Type mismatch: " + text);
-        value = value * 10 + (text[k] - '0');
-    }
-    return value;
-}
-
-// One reading line into a datum; throws ReadError when it cannot be read.
+// One reading line into a datum: the date up to the first blank or comma, then the six fields
+// after the comma that ends the date and time. Throws ReadError saying what is wrong.
 std::shared_ptr<CsdgDatum> readDatum(const std::string& line) {
     auto datum = std::make_shared<CsdgDatum>();
-    datum->dTime = soundingDate(line.substr(0, 10));
-    if (line.size() <= kFirstNumericColumn) throw ReadError("Missing fields");
-    std::string rest = line.substr(kFirstNumericColumn);
+    const std::size_t dateEnd = std::min(line.find_first_of(" ,"), line.size());
+    datum->dTime = soundingDate(line.substr(0, dateEnd));
+    const std::size_t comma = line.find(',', dateEnd);
+    if (comma == std::string::npos) throw ReadError("no comma before the depth");
+    std::string rest = line.substr(comma + 1);
     double fields[6] = {};
     for (int f = 0; f < 6; ++f) {
-        std::size_t comma = rest.find(',');
-        if (f < 5 && comma == std::string::npos) throw ReadError("Missing commas");
-        fields[f] = fieldNumber(rest.substr(0, comma));
-        rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
+        std::size_t next = rest.find(',');
+        if (f < 5 && next == std::string::npos)
+            throw ReadError("fewer than six numbers separated by commas");
+        fields[f] = fieldNumber(rest.substr(0, next));
+        rest = next == std::string::npos ? std::string() : rest.substr(next + 1);
     }
     datum->dDepth = fields[0];
     datum->dTemp1 = fields[1];
@@ -54,25 +48,47 @@ std::shared_ptr<CsdgDatum> readDatum(const std::string& line) {
     return datum;
 }
 
+// A whole number of one to `most` digits.
+bool digitsOnly(const std::string& text, std::size_t most) {
+    return !text.empty() && text.size() <= most &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::vector<std::string> dateParts(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+        parts.push_back(text.substr(start, at - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
 } // namespace
 
 double soundingDate(const std::string& text) {
+    const ReadError notADate("the date \"" + text + "\" is not a date");
     int year = 0, month = 0, day = 0;
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        year = digitsAt(text, 0, 4);
-        month = digitsAt(text, 5, 2);
-        day = digitsAt(text, 8, 2);
-    } else if (text.size() == 10 && text[2] == '/' && text[5] == '/') {
-        month = digitsAt(text, 0, 2);
-        day = digitsAt(text, 3, 2);
-        year = digitsAt(text, 6, 4);
+    if (std::vector<std::string> p = dateParts(text, '/'); p.size() == 3) {
+        if (!digitsOnly(p[0], 2) || !digitsOnly(p[1], 2) || p[2].size() != 4 ||
+            !digitsOnly(p[2], 4))
+            throw notADate;
+        month = std::stoi(p[0]);
+        day = std::stoi(p[1]);
+        year = std::stoi(p[2]);
+    } else if (p = dateParts(text, '-'); p.size() == 3) {
+        if (p[0].size() != 4 || !digitsOnly(p[0], 4) || !digitsOnly(p[1], 2) ||
+            !digitsOnly(p[2], 2))
+            throw notADate;
+        year = std::stoi(p[0]);
+        month = std::stoi(p[1]);
+        day = std::stoi(p[2]);
     } else {
-        throw ReadError("Type mismatch: " + text);
+        throw notADate;
     }
     using namespace std::chrono;
     const year_month_day date{std::chrono::year(year), std::chrono::month(month),
                               std::chrono::day(day)};
-    if (!date.ok()) throw ReadError("Type mismatch: " + text);
+    if (!date.ok()) throw notADate;
     const year_month_day origin{std::chrono::year(1899), December, std::chrono::day(30)};
     return static_cast<double>((sys_days(date) - sys_days(origin)).count());
 }
@@ -115,24 +131,34 @@ SoundingRead Csounding::read_sounding(const std::string& path, const std::string
         return SoundingRead::NotOpened;
     }
     bool header = false;
-    while (!file->atEnd() && !header) header = file->readLine().find("DATE") != std::string::npos;
+    int lineNumber = 0;
+    while (!file->atEnd() && !header) {
+        header = file->readLine().find("DATE") != std::string::npos;
+        ++lineNumber;
+    }
     if (file->atEnd()) {
         dialogs_.inform(plainDigits(datapts()) + "  PROBLEM: sounding data file=" + path);
         return SoundingRead::NoReadings;
     }
+    std::string stopped; // why the reading ended before the end of the file
     while (!file->atEnd()) {
         const std::string line = file->readLine();
+        ++lineNumber;
         if (line.find("True") == std::string::npos) continue;
         try {
             current = readDatum(line);
-        } catch (const ReadError&) {
-            break; // a line that cannot be read ends the sounding as its end does
+        } catch (const ReadError& e) {
+            // A line that cannot be read ends the sounding as its end does, and is named.
+            stopped = "The reading stopped at line " + std::to_string(lineNumber) + ": " +
+                      e.what() + kNewLine + line;
+            break;
         }
         current->getRotation();
         get_minmax(static_cast<float>(current->dTavg));
         datums.add(current);
     }
     std::string text = plainDigits(datapts()) + "  Finished rotating " + path;
+    if (!stopped.empty()) text += std::string(kNewLine) + stopped;
     if (int unknown = rotationsNotFound(); unknown > 0)
         text += std::string(kNewLine) + plainDigits(unknown) +
                 " reading(s) without a temperature difference: rotation written as 0";

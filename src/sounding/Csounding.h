@@ -51,7 +51,8 @@ class Csounding {
     Dialogs& dialogs_;
 };
 
-// Days since 30 December 1899 of a date "MM/DD/YYYY" or "YYYY-MM-DD"; throws ReadError.
+// Days since 30 December 1899 of a date "M/D/YYYY" or "YYYY-M-D", month and day of one or two
+// digits ("3/14/2026", "03/14/2026", "2026-3-14"); throws ReadError saying the date is none.
 double soundingDate(const std::string& text);
 
 } // namespace vardex

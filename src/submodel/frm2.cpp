@@ -257,7 +257,7 @@ void frm2::addSection() {
     nx_ = ny_ = 3;
     new_ = true;
     std::string path =
-        app_.dialogs.openFile({filters::kSection, app_.config.UserDir, "", window_.messageTitle});
+        app_.dialogs.openFile({filters::kSection, app_.config.UserDir, "", kMessageTitle});
     if (path.empty()) {
         changed();
         return;
@@ -410,6 +410,7 @@ bool frm2::writeProfile(const std::string& path) {
     request.layersComplete = true;
     request.messageTitle = window_.messageTitle;
     if (!write_profile(app_, request, app_.paletteList)) return false;
+    showFileInCaption(path);
     record_->smodfile = path;
     syncRecord();
     modified_ = false;
@@ -440,6 +441,7 @@ void frm2::newSubmodel() {
     if (picture_) picture_->clear(kWhite);
     app_.currentSubmodelName.clear();
     app_.currentSubmodelFile.clear();
+    showFileInCaption("");
     window_.sectionChooser = {};
     app_.clearPaletteList();
     layers_.fill(0);
@@ -491,7 +493,12 @@ void frm2::readProfileFile(const std::string& path) {
     new_ = false;
     refreshWindow();
     modified_ = false;
+    showFileInCaption(path);
     app_.config.UserDir = app_.fs.parentFolder(app_.fs.absolutePath(path));
+}
+
+void frm2::showFileInCaption(const std::string& path) {
+    window_.caption = path.empty() ? kCaption : "Sub-Model Geometry -- " + app_.fs.baseName(path);
 }
 
 void frm2::openProfile() {
@@ -520,7 +527,7 @@ void frm2::save() {
 void frm2::saveAs() {
     const bool complete = layersComplete();
     std::string path =
-        app_.dialogs.saveFile({filters::kProfile, app_.config.UserDir, "", window_.messageTitle});
+        app_.dialogs.saveFile({filters::kProfile, app_.config.UserDir, "", kMessageTitle});
     if (!path.empty()) {
         app_.currentSubmodelFile = path;
         if (complete) writeProfile(path);
@@ -552,13 +559,13 @@ void frm2::alignMaterials() {
 bool frm2::close() {
     if (!window_.open) return true;
     window_.messageTitle = " Losing Precious Data ?";
-    if (modified_) {
-        if (!settleUnsaved()) {
-            changed();
-            return false;
-        }
-    } else if (!layersComplete() &&
-               !app_.dialogs.askYesNo("Proceed to exit?", window_.messageTitle)) {
+    const bool closing =
+        modified_
+            ? settleUnsaved()
+            : layersComplete() || app_.dialogs.askYesNo("Proceed to exit?", window_.messageTitle);
+    // The window goes on: its dialogs and messages take their usual title again.
+    window_.messageTitle = kMessageTitle;
+    if (!closing) {
         changed();
         return false;
     }

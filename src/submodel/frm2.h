@@ -137,6 +137,8 @@ class frm2 {
     bool writeProfile(const std::string& path);
     void readProfileFile(const std::string& path);
     void syncRecord();
+    // "Sub-Model Geometry -- " and the file's name, or "-- New" without a file.
+    void showFileInCaption(const std::string& path);
     // Unsaved work: Yes saves (false when nothing was saved), No drops it, Cancel keeps it.
     bool settleUnsaved();
     void enableMenu(const std::string& name, bool enabled);

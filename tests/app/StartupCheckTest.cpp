@@ -60,7 +60,33 @@ TEST(StartupCheck, MissingSolverIsReported) {
     fs::create_directories(f.home.file("data"));
     f.config->DataDir = f.home.file("data");
     f.check();
-    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"Cannot find program file"});
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    const std::string& text = f.dialogs.messages[0].text;
+    EXPECT_TRUE(text.starts_with("Cannot find program file")) << text;
+    EXPECT_NE(text.find(f.home.file("program/target")), std::string::npos) << text;
+    EXPECT_NE(text.find("./run.sh"), std::string::npos) << text;
+    EXPECT_NE(text.find("cmake --build build --target zolter"), std::string::npos) << text;
+}
+
+TEST(StartupCheck, AMissingSolverIsSaidOnceAStartThoughTheCheckRunsAtEveryConfigurationWrite) {
+    TempDir home;
+    fs::create_directories(home.file("data"));
+    home.write("data/a.mts", "x");
+    ScriptedDialogs dialogs;
+    AppState app(dialogs, {home.path()});
+    app.config.DataDir = home.file("data");
+    dialogs.messages.clear();
+    app.startupCheck();
+    app.config.write_startup();
+    app.config.write_startup();
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>{missingSolverMessage(home.file("program/target"))});
+
+    // Once it is there, the check finds it and the configuration names it.
+    home.write("program/target", "x");
+    app.config.write_startup();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(app.config.ProgramPath, home.file("program/target"));
 }
 
 TEST(StartupCheck, NoDataAnywhereIsReportedAndTheCheckStops) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/StartupCheck.h"
 #include "exec/RunFixture.h"
 #include "run/SolverLaunchFiles.h"
 
@@ -104,18 +105,16 @@ TEST(FrmRunWithSolver, AFailingChunkShowsTheSolversReasonAndStopsTheRun) {
     EXPECT_FALSE(f.run->runOutstanding());
 }
 
-TEST(FrmRunWithSolver, AProgramPathNamingNoProgramIsReportedAtOnce) {
+TEST(FrmRunWithSolver, AMissingSolverIsNamedWithItsRemedyAndNothingIsStarted) {
     RunFixture f;
     f.setUp();
     f.app.config.ProgramPath = f.file("program/none");
     f.dialogs.messages.clear();
     f.run->execute();
-    const int ticks = f.tickUntilDone(5);
 
-    EXPECT_LE(ticks, 2);
-    ASSERT_FALSE(f.dialogs.messages.empty());
-    EXPECT_NE(f.dialogs.messages.back().text.find("could not be started"), std::string::npos)
-        << f.dialogs.messages.back().text;
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text, missingSolverMessage(f.file("program/none")));
+    EXPECT_TRUE(f.inspecting.batchTexts.empty());
     EXPECT_FALSE(f.timer.enabled());
     EXPECT_TRUE(f.itemEnabled("mnuExecute"));
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/StartupCheck.h"
 #include "exec/HeadlessRun.h"
 #include "exec/RunFixture.h"
 #include "exec/RunSetupFile.h"
@@ -106,6 +107,31 @@ TEST(RunSetUp, OpeningASetUpInTheWindowMakesItReadyToExecute) {
     ASSERT_EQ(g.dialogs.messages.size(), 1u);
     EXPECT_NE(g.dialogs.messages[0].text.find("endtime="), std::string::npos);
     EXPECT_TRUE(g.itemEnabled("mnuExecute"));
+}
+
+TEST(RunSetUp, WithoutTheSolverASetUpStillOpensAndOnlyExecuteSaysWhatIsMissing) {
+    RunFixture f;
+    f.setUp();
+    const std::string setup = f.data("tower.vrs");
+    f.dialogs.fileAnswers.push_back(setup);
+    f.run->saveSetup();
+
+    RunFixture g(testing::Starter::Recording, "no solver here");
+    g.app.config.ProgramPath = g.file("program/target");
+    g.app.startupCheck(); // at start: said once
+    ASSERT_EQ(g.dialogs.messages.size(), 1u);
+    writeRunSetup(g.data("copy.vrs"), readRunSetup(setup));
+    g.dialogs.messages.clear();
+    g.dialogs.fileAnswers.push_back(g.data("copy.vrs"));
+    g.run->openSetup();
+    EXPECT_TRUE(g.dialogs.messages.empty()) << ::testing::PrintToString(g.dialogs.messageTexts());
+    EXPECT_TRUE(g.itemEnabled("mnuExecute"));
+    EXPECT_EQ(g.run->exec().runName, "tower");
+
+    g.run->execute();
+    EXPECT_EQ(g.dialogs.messageTexts(),
+              std::vector<std::string>{missingSolverMessage(g.file("program/target"))});
+    EXPECT_TRUE(g.recording.programs.empty());
 }
 
 TEST(RunSetUp, AFailingSetUpEndsWithANonZeroStatusAndTheSolversReason) {

@@ -2,11 +2,36 @@
 
 #include <filesystem>
 
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+
 #include "CanvasWidget.h"
+#include "QtDialogs.h"
 #include "QtPlatform.h"
+#include "app/Filters.h"
 #include "support/TempDir.h"
 
 using namespace vardex;
+
+// Types a name into the save dialog once it shows, picks a filter entry as a user does (none
+// when below 0) and accepts.
+std::string typeAndSave(gui::QtDialogs& dialogs, const FileDialogRequest& request,
+                        const QString& name, int filterEntry) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        if (filterEntry >= 0) {
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            types->setCurrentIndex(filterEntry);
+            emit types->activated(filterEntry);
+            emit types->textActivated(types->currentText());
+        }
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    return dialogs.saveFile(request);
+}
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
@@ -68,6 +93,19 @@ class QtPlatformTest : public QObject {
         QCOMPARE(canvas.operationCount(), 1);
         canvas.clear(16777215);
         QCOMPARE(canvas.operationCount(), 0);
+    }
+
+    // A name typed without extension is saved under the chosen filter's; "All files" keeps it.
+    void theSaveDialogAddsTheChosenFiltersExtension() {
+        testing::TempDir dir;
+        gui::QtDialogs dialogs;
+        const FileDialogRequest request{filters::kSection, dir.path(), "", "Section Page . . ."};
+        QCOMPARE(QString::fromStdString(typeAndSave(dialogs, request, "boxcol", -1)),
+                 QString::fromStdString(dir.file("boxcol.sec")));
+        QCOMPARE(QString::fromStdString(typeAndSave(dialogs, request, "boxcol.txt", -1)),
+                 QString::fromStdString(dir.file("boxcol.txt")));
+        QCOMPARE(QString::fromStdString(typeAndSave(dialogs, request, "boxcol", 1)),
+                 QString::fromStdString(dir.file("boxcol")));
     }
 
     void theTimerTicksOnlyWhileEnabled() {

@@ -14,6 +14,36 @@ class SubmodelEditorViewTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Opened in the main window as it first shows, the whole editor is inside the main window's
+    // area, its last palette rows included; and its title names the file in use.
+    void fitsTheMainWindowsAreaAndItsTitleNamesTheFile() {
+        testing::EditorViewFixture f;
+        QCOMPARE(f.view.size(), QSize(1100, 780));
+        f.view.action("mnuProGeom")->trigger();
+        QMdiSubWindow* window = f.view.editorViews()->window(EditorKind::Submodel);
+        QVERIFY(window);
+        QApplication::processEvents();
+        const QRect area = f.view.mdiArea()->viewport()->rect();
+        QVERIFY(area.contains(window->geometry()));
+        auto* editor = qobject_cast<gui::SubmodelEditorView*>(window->widget());
+        QLabel* last = editor->findChild<QLabel*>("lblSlot12");
+        const QRect lastRow(last->mapTo(f.view.mdiArea()->viewport(), QPoint(0, 0)), last->size());
+        QVERIFY(area.contains(lastRow));
+
+        std::string section = f.home.file("slab.sec");
+        testing::writeSectionFile(f.app, section, testing::SectionContent{});
+        f.dialogs.fileAnswers = {section};
+        f.dialogs.inputAnswers = {"2"}; // the vertical length
+        editor->findChild<QPushButton*>("cmdAddSection")->click();
+        f.main.editors().submodel()->boxEdited(SubmodelBox::Layers, "2");
+        f.main.editors().submodel()->boxLeft(SubmodelBox::Layers);
+        f.main.editors().submodel()->mouseDown(5, 5);
+        f.main.editors().submodel()->mouseUp(5, 15);
+        f.dialogs.fileAnswers = {f.home.file("pier.prf")};
+        f.main.editors().submodel()->saveAs();
+        QCOMPARE(editor->windowTitle(), QString("Sub-Model Geometry -- pier"));
+    }
+
     void opensFromTheEditorsMenuWithItsCaptionsAndTheHint() {
         testing::EditorViewFixture f;
         auto* editor = f.open<gui::SubmodelEditorView>("mnuProGeom", EditorKind::Submodel);

@@ -22,9 +22,7 @@ struct ChainFixture : testing::MainWindowFixture {
     EditorWindows& editors = main.editors();
 
     ChainFixture() {
-        home.write("data/readme.txt", "");
-        app.config.DataDir = home.file("data");
-        app.config.UserDir = home.file("data");
+        useDataFolder();
         app.config.materialfile = home.file("none.mts");
         home.write("program/target", "");
         home.write("program/zolter", "");

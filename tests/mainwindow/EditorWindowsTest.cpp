@@ -99,16 +99,16 @@ TEST(EditorWindows, ExitWaitsForAnEditorHoldingUnsavedWork) {
     EXPECT_EQ(f.editors.materials(), nullptr);
 }
 
-TEST(EditorWindows, ChoosingAnOpenEditorAgainKeepsTheCompositesOfItsSection) {
+TEST(EditorWindows, ChoosingAnOpenEditorAgainBringsTheSameWindowForward) {
     Fixture f;
     f.editors.openSectionEditor(); // no materials file: asks, and closes on Cancel
     EXPECT_EQ(f.editors.section(), nullptr);
     f.dialogs.fileAnswers = {f.home.write("site.mts", "x\r\nlistcount= 0\r\n")};
     f.editors.openSectionEditor();
     ASSERT_NE(f.editors.section(), nullptr);
-    f.app.compositeList.add(std::make_shared<Ccomp>());
+    const SectionEditor* open = f.editors.section();
     f.editors.openSectionEditor();
-    EXPECT_EQ(f.app.compositeList.count(), 1);
+    EXPECT_EQ(f.editors.section(), open);
     EXPECT_EQ(f.shown.back(), EditorKind::Section);
 }
 

@@ -4,6 +4,7 @@
 
 #include "materials/MaterialsEditorList.h"
 #include "materials/MaterialsFile.h"
+#include "platform/Canvas.h"
 #include "support/AppFixture.h"
 #include "support/Materials.h"
 
@@ -20,6 +21,13 @@ struct EditorFixture : testing::AppFixture {
         app.config.materialfile = path;
         editor.windowOpens();
         dialogs.messages.clear();
+    }
+    // A material added in an editor opened without a materials file.
+    void groutWithoutFile(MaterialsEditor& fresh) {
+        app.config.materialfile.clear();
+        fresh.windowOpens(); // the reader's open dialog, cancelled
+        dialogs.inputAnswers = {"Grout", "1", "1", "1", "1"};
+        fresh.addMaterial();
     }
     const Material& material(int k) const { return editor.state().list.materials.at(k - 1); }
     std::vector<Material> readBack() {
@@ -133,20 +141,74 @@ TEST(MaterialsEditor, FormOrientationIsTheSignOfTheCharacteristicSize) {
     EXPECT_FALSE(f.editor.state().geometryVisible);
 }
 
-TEST(MaterialsEditor, AddingAMaterialStopsAtANonNumericAnswerKeepingTheName) {
+TEST(MaterialsEditor, APropertyThatIsNotAPositiveNumberIsSaidAndAskedAgain) {
     EditorFixture f;
-    f.dialogs.inputAnswers = {"Grout", "1.1", "x"};
+    f.dialogs.inputAnswers = {"Grout", "abc", "1.1", "0", "-1", "0.9", "2100", "0"};
     f.editor.addMaterial();
     EXPECT_EQ(f.dialogs.prompts[0].prompt, "   Enter a unique material name for entry #4");
     EXPECT_EQ(f.dialogs.prompts[0].title, "Material");
-    EXPECT_EQ(f.dialogs.prompts.size(), 3u);
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              (std::vector<std::string>{
+                  "\"abc\" is not a usable thermal conductivity: it must be a number above 0.",
+                  "\"0\" is not a usable specific heat: it must be a number above 0.",
+                  "\"-1\" is not a usable specific heat: it must be a number above 0."}));
+    EXPECT_EQ(f.dialogs.messages[0].title, "Material");
     ASSERT_EQ(f.editor.state().list.materials.size(), 4u);
-    EXPECT_EQ(f.material(4).name, "Grout");
-    EXPECT_FLOAT_EQ(f.material(4).conductivity, 1.1f);
-    EXPECT_FLOAT_EQ(f.material(4).specificHeat, 0.0f);
-    EXPECT_EQ(f.material(4).color, kNewMaterialColor);
+    const Material expected{"Grout", kNewMaterialColor, 1.1f, 0.9f, 2100.0f, 0.0f, 0.0f};
+    EXPECT_EQ(f.material(4), expected);
     EXPECT_EQ(f.editor.state().selected, 4);
     EXPECT_TRUE(f.editor.state().unsaved);
+}
+
+TEST(MaterialsEditor, CancellingAPropertyAddsNoMaterial) {
+    EditorFixture f;
+    f.dialogs.inputAnswers = {"Grout", "1.1", "letters", ""};
+    f.editor.addMaterial();
+    EXPECT_EQ(f.editor.state().list.materials.size(), 3u);
+    EXPECT_EQ(f.editor.state().cboMaterials.items.size(), 3u);
+    EXPECT_FALSE(f.editor.state().unsaved);
+    EXPECT_TRUE(f.editor.menuClose()); // nothing to ask about
+    EXPECT_EQ(f.dialogs.messages.size(), 1u);
+}
+
+TEST(MaterialsEditor, ABoxWithoutAUsableNumberIsSaidAndNothingIsRecorded) {
+    EditorFixture f;
+    f.editor.propertyBoxChanged(MaterialBox::Conductivity, "2.2");
+    f.editor.propertyBoxChanged(MaterialBox::Density, "heavy");
+    f.editor.recordPropertyChange();
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{
+                  "\"heavy\" is not a usable density: it must be a number above 0."});
+    EXPECT_FLOAT_EQ(f.material(1).conductivity, 1.8f);
+    EXPECT_FLOAT_EQ(f.material(1).density, 2400.0f);
+    EXPECT_TRUE(f.editor.state().editsPending);
+    EXPECT_FALSE(f.editor.state().unsaved);
+}
+
+TEST(MaterialsEditor, SaveFileSavesWhatIsShownSoClosingAsksNothing) {
+    EditorFixture f;
+    f.dialogs.colorAnswers = {rgb(10, 20, 30)};
+    f.editor.setMaterialColor();
+    f.editor.propertyBoxChanged(MaterialBox::Density, "2500");
+    f.dialogs.inputAnswers = {""}; // the name is kept
+    f.editor.saveFileClicked();
+    EXPECT_FALSE(f.editor.state().editsPending);
+    EXPECT_FALSE(f.editor.state().unsaved);
+    EXPECT_EQ(f.readBack()[0].color, rgb(10, 20, 30));
+    EXPECT_FLOAT_EQ(f.readBack()[0].density, 2500.0f);
+    f.dialogs.messages.clear();
+    EXPECT_TRUE(f.editor.menuClose());
+    EXPECT_TRUE(f.dialogs.messages.empty());
+
+    // Without a file, Save File asks for one.
+    MaterialsEditor fresh(f.app);
+    f.groutWithoutFile(fresh);
+    const std::string path = f.home.file("data/grout");
+    f.dialogs.fileAnswers = {path};
+    fresh.saveFileClicked();
+    EXPECT_TRUE(f.dialogs.fileRequests.back().save);
+    EXPECT_EQ(fresh.state().list.fileName, path + ".mts");
+    EXPECT_FALSE(fresh.state().unsaved);
 }
 
 TEST(MaterialsEditor, ClosingOverUnsavedWorkAsksAndCancelKeepsIt) {
@@ -165,10 +227,7 @@ TEST(MaterialsEditor, ClosingOverUnsavedWorkAsksAndCancelKeepsIt) {
     f.editor.menuOpen(); // asks first too: unscripted answers Cancel
     EXPECT_TRUE(f.dialogs.fileRequests.empty());
     MaterialsEditor fresh(f.app);
-    f.app.config.materialfile.clear();
-    fresh.windowOpens(); // the reader's open dialog, cancelled
-    f.dialogs.inputAnswers = {"Grout", "1", "1", "1", "1"};
-    fresh.addMaterial();
+    f.groutWithoutFile(fresh);
     f.dialogs.yesNoCancelAnswers = {MessageAnswer::Yes};
     EXPECT_FALSE(fresh.menuClose());
     EXPECT_TRUE(f.dialogs.fileRequests.back().save);

@@ -96,7 +96,7 @@ TEST(RectangularFill, AHalfCoveredZoneBecomesAnEvenComposite) {
     f.paint.rectangularFill();
     EXPECT_EQ(f.zone(4, 8), 31);
     EXPECT_EQ(f.zone(5, 8), kConcrete);
-    EXPECT_EQ(f.app.compositeList.count(), 1);
+    EXPECT_EQ(f.section.composites.count(), 1);
 }
 
 TEST(RectangularFill, ANegativeXCentresTheBoxOnTheSection) {

@@ -34,19 +34,19 @@ TEST(CompositeShare, BandsSharesAndColoursFollowTheTable) {
 
 TEST(GetCompval, TheSameMixtureIsMadeOnce) {
     PaintFixture f;
-    EXPECT_EQ(get_compval(f.app, f.section, kSand, 0.3f, kClay), 31); // share index 2
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kSand, 0.3f, kClay), 31); // share index 2
     EXPECT_EQ(f.nameOf(31), get_compkey(kSand, "sand", kClay, "clay", 2));
     // The same share again, and the same mixture seen from the other side (share index 4).
-    EXPECT_EQ(get_compval(f.app, f.section, kSand, 0.4f, kClay), 31);
-    EXPECT_EQ(get_compval(f.app, f.section, kClay, 0.7f, kSand), 31);
-    EXPECT_EQ(get_compval(f.app, f.section, kSand, 0.5f, kClay), 32);
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kSand, 0.4f, kClay), 31);
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kClay, 0.7f, kSand), 31);
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kSand, 0.5f, kClay), 32);
+    EXPECT_EQ(f.section.composites.count(), 2);
 }
 
 TEST(GetCompval, PropertiesAreShareWeighted) {
     PaintFixture f;
-    f.section.materials[31].characteristicSize = 0.25f;                   // left as it was
-    ASSERT_EQ(get_compval(f.app, f.section, kConcrete, 0.3f, kSoil), 31); // q 0.33
+    f.section.materials[31].characteristicSize = 0.25f;                       // left as it was
+    ASSERT_EQ(get_compval(f.dialogs, f.section, kConcrete, 0.3f, kSoil), 31); // q 0.33
     const Material& mix = f.section.materials[31];
     EXPECT_FLOAT_EQ(mix.conductivity, 1.33f); // 0.33 * 2.0 + 0.67 * 1.0
     EXPECT_FLOAT_EQ(mix.specificHeat, 0.866f);
@@ -54,15 +54,15 @@ TEST(GetCompval, PropertiesAreShareWeighted) {
     EXPECT_FLOAT_EQ(mix.heatProduction, 1.32f);
     EXPECT_EQ(mix.color, rgb(204, 204, 170));
     EXPECT_FLOAT_EQ(mix.characteristicSize, 0.25f);
-    const Ccomp& record = *f.app.compositeList.item(1);
+    const Ccomp& record = *f.section.composites.item(1);
     EXPECT_EQ(record.key, mix.name);
     EXPECT_EQ(record.number, 31);
     EXPECT_EQ(record.density, mix.density);
 
     // Zones of a section begun before may still hold 31 after the list was emptied: the new
     // composite in slot 31 mixes what slot 31 held.
-    f.app.clearCompositeList();
-    ASSERT_EQ(get_compval(f.app, f.section, kConcrete, 0.5f, 31), 31);
+    f.section.composites.clear();
+    ASSERT_EQ(get_compval(f.dialogs, f.section, kConcrete, 0.5f, 31), 31);
     EXPECT_FLOAT_EQ(f.section.materials[31].conductivity, 0.5f * 2.0f + 0.5f * 1.33f);
 }
 
@@ -72,30 +72,30 @@ TEST(GetCompval, TheSeventiethCompositeIsRefused) {
     // 69 mixtures of material 1 with others in five shares.
     const float fractions[] = {0.1f, 0.3f, 0.5f, 0.7f, 0.9f};
     for (int made = 0; made < 69; ++made)
-        ASSERT_EQ(get_compval(f.app, f.section, kSoil, fractions[made % 5], 2 + made / 5),
+        ASSERT_EQ(get_compval(f.dialogs, f.section, kSoil, fractions[made % 5], 2 + made / 5),
                   31 + made);
     ASSERT_TRUE(f.dialogs.messages.empty());
 
-    EXPECT_EQ(get_compval(f.app, f.section, kSoil, 0.9f, 15), 15);
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kSoil, 0.9f, 15), 15);
     ASSERT_EQ(f.dialogs.messages.size(), 1u);
     EXPECT_EQ(f.dialogs.messages[0].text,
               "There are too many cooks in the kitchen!\r\nComposites are greater than 100.");
     EXPECT_EQ(f.dialogs.messages[0].title, kDefaultTitle);
-    EXPECT_EQ(f.app.compositeList.count(), 69);
+    EXPECT_EQ(f.section.composites.count(), 69);
     // Mixtures already made are still found.
-    EXPECT_EQ(get_compval(f.app, f.section, kSoil, 0.1f, 2), 31);
+    EXPECT_EQ(get_compval(f.dialogs, f.section, kSoil, 0.1f, 2), 31);
 }
 
-TEST(GetCmember, FindsOnlyTheCompositesOfTheList) {
+TEST(GetCmember, FindsOnlyTheCompositesOfTheSection) {
     PaintFixture f;
     std::string key = get_compkey(kSand, "sand", kClay, "clay", 3);
-    // A plain material, or a slot left from an earlier section, is not a composite of the list.
+    // A plain material, or a slot left from an earlier section, is not a composite of the section.
     f.section.materials[30].name = key;
     f.section.materials[32].name = key;
-    f.app.compositeList.add(std::make_shared<Ccomp>());
-    EXPECT_EQ(get_Cmember(f.app, f.section, key), std::nullopt);
+    f.section.composites.add(std::make_shared<Ccomp>());
+    EXPECT_EQ(get_Cmember(f.section, key), std::nullopt);
     f.section.materials[31].name = key;
-    EXPECT_EQ(get_Cmember(f.app, f.section, key), 31);
+    EXPECT_EQ(get_Cmember(f.section, key), 31);
 }
 
 TEST(ZoneRule, WholeCompositeOrUntouched) {
@@ -104,7 +104,7 @@ TEST(ZoneRule, WholeCompositeOrUntouched) {
     f.section.values.setValue(5, 1, kConcrete);
     f.section.values.setValue(6, 1, 0);
     auto paint = [&](int i, float fraction) {
-        applyZoneRule(f.app, f.section, kConcrete, i, 1, fraction);
+        applyZoneRule(f.dialogs, f.section, kConcrete, i, 1, fraction);
         return f.zone(i, 1);
     };
     EXPECT_EQ(paint(1, std::nextafter(kFullCoverage, 1.0f)), kConcrete);
@@ -117,7 +117,7 @@ TEST(ZoneRule, WholeCompositeOrUntouched) {
     // Unfilled: nothing to mix with, so only a whole cover fills it.
     EXPECT_EQ(paint(6, 0.5f), 0);
     EXPECT_EQ(paint(6, 0.95f), kConcrete);
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(f.section.composites.count(), 2);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST(CylindricalFill, AConcentricCylinderOverTenByTenZones) {
         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
     }};
     EXPECT_EQ(zones(f), expected);
-    ASSERT_EQ(f.app.compositeList.count(), 3);
+    ASSERT_EQ(f.section.composites.count(), 3);
     EXPECT_EQ(f.nameOf(31), get_compkey(kConcrete, "Concrete", kSoil, "Soil", 1));
     EXPECT_EQ(f.nameOf(32), get_compkey(kConcrete, "Concrete", kSoil, "Soil", 2));
     EXPECT_EQ(f.nameOf(33), get_compkey(kConcrete, "Concrete", kSoil, "Soil", 5));
@@ -141,11 +141,11 @@ TEST(PaintedSection, WrittenAndReadBackKeepsItsComposites) {
     EXPECT_TRUE(f.dialogs.messages.empty());
     for (int j = 1; j <= 10; ++j)
         for (int i = 1; i <= 10; ++i) EXPECT_EQ(geom.g_valarray(i, j), f.zone(i, j));
-    ASSERT_EQ(f.app.compositeList.count(), 3);
+    ASSERT_EQ(f.section.composites.count(), 3);
     for (int k = 31; k <= 33; ++k) {
         EXPECT_EQ(geom.material(k).name, f.nameOf(k));
         EXPECT_FLOAT_EQ(geom.material(k).density, f.section.materials[k].density);
-        EXPECT_EQ(f.app.compositeList.item(k - 30)->number, k);
+        EXPECT_EQ(f.section.composites.item(k - 30)->number, k);
     }
 }
 

@@ -76,13 +76,13 @@ TEST(ReadSecfile, DroppedCompositeIsLeftOutAndTheNextOnesMoveUp) {
     EXPECT_EQ(f.geom.m_count(), 32);
     EXPECT_EQ(f.geom.m_name(32), "c33");
     EXPECT_EQ(f.geom.m_Rho(32), 200.0);
-    ASSERT_EQ(f.app.compositeList.count(), 2);
-    EXPECT_EQ(f.app.compositeList.item(1)->number, 31);
-    EXPECT_EQ(f.app.compositeList.item(2)->number, 32);
-    EXPECT_EQ(f.app.compositeList.item(2)->key, "c33");
-    EXPECT_EQ(f.app.compositeList.item(2)->density, 200.0f);
-    EXPECT_EQ(f.app.compositeList.item(2)->characteristicSize, 0.1f);
-    EXPECT_EQ(f.geom.currentComposite, f.app.compositeList.item(2));
+    ASSERT_EQ(f.geom.composites.count(), 2);
+    EXPECT_EQ(f.geom.composites.item(1)->number, 31);
+    EXPECT_EQ(f.geom.composites.item(2)->number, 32);
+    EXPECT_EQ(f.geom.composites.item(2)->key, "c33");
+    EXPECT_EQ(f.geom.composites.item(2)->density, 200.0f);
+    EXPECT_EQ(f.geom.composites.item(2)->characteristicSize, 0.1f);
+    EXPECT_EQ(f.geom.currentComposite, f.geom.composites.item(2));
 }
 
 TEST(ReadSecfile, ADroppedLastCompositeStillRaisesTheCount) {
@@ -91,7 +91,7 @@ TEST(ReadSecfile, ADroppedLastCompositeStillRaisesTheCount) {
            composites({composite(31, "100", "1"), composite(32, "0", "0")}));
     EXPECT_TRUE(f.dialogs.messages.empty());
     EXPECT_EQ(f.geom.m_count(), 32);
-    EXPECT_EQ(f.app.compositeList.count(), 1);
+    EXPECT_EQ(f.geom.composites.count(), 1);
 }
 
 TEST(ReadSecfile, ACompositeNumberedAsAPlainMaterialEndsTheComposites) {
@@ -101,19 +101,19 @@ TEST(ReadSecfile, ACompositeNumberedAsAPlainMaterialEndsTheComposites) {
     EXPECT_NE(path, "ERROR");
     EXPECT_EQ(f.geom.m_name(5), "m5");
     EXPECT_EQ(f.geom.m_count(), 30);
-    EXPECT_TRUE(f.app.compositeList.empty());
+    EXPECT_TRUE(f.geom.composites.empty());
 }
 
 TEST(ReadSecfile, ReadingEmptiesTheCompositeListFirst) {
     Fixture f;
-    f.app.compositeList.add(std::make_shared<Ccomp>());
-    f.app.compositeList.add(std::make_shared<Ccomp>());
+    f.geom.composites.add(std::make_shared<Ccomp>());
+    f.geom.composites.add(std::make_shared<Ccomp>());
     f.read(head("1", "1") + crlf({"31"}) + slots() + composites({composite(31, "1", "1")}));
-    EXPECT_EQ(f.app.compositeList.count(), 1);
+    EXPECT_EQ(f.geom.composites.count(), 1);
 
     std::string empty;
     f.geom.read_secfile(empty);
-    EXPECT_TRUE(f.app.compositeList.empty());
+    EXPECT_TRUE(f.geom.composites.empty());
     EXPECT_EQ(f.geom.Sectionfile, "");
     EXPECT_EQ(empty, "");
     EXPECT_TRUE(f.dialogs.messages.empty());
@@ -128,9 +128,9 @@ TEST(ReadSecfile, AValueOnTheLastLineIsLostButItsCompositeKept) {
     std::string path = f.read(text);
     EXPECT_NE(path, "ERROR");
     EXPECT_TRUE(f.dialogs.messages.empty());
-    ASSERT_EQ(f.app.compositeList.count(), 1);
-    EXPECT_EQ(f.app.compositeList.item(1)->heatProduction, 4.0f);
-    EXPECT_EQ(f.app.compositeList.item(1)->characteristicSize, 0.0f);
+    ASSERT_EQ(f.geom.composites.count(), 1);
+    EXPECT_EQ(f.geom.composites.item(1)->heatProduction, 4.0f);
+    EXPECT_EQ(f.geom.composites.item(1)->characteristicSize, 0.0f);
     EXPECT_EQ(f.geom.m_size(31), 0.0);
 }
 
@@ -142,7 +142,7 @@ TEST(ReadSecfile, WithoutCompositesTheGridAndSlotsAreRead) {
     EXPECT_EQ(f.geom.g_valarray(1, 1), 5);
     EXPECT_EQ(f.geom.m_count(), 30);
     EXPECT_EQ(f.geom.m_color(30), 30);
-    EXPECT_TRUE(f.app.compositeList.empty());
+    EXPECT_TRUE(f.geom.composites.empty());
     EXPECT_EQ(f.app.config.DataPath, f.home.file("s.sec"));
 }
 
@@ -217,7 +217,7 @@ TEST(ReadSecfile, ASectionCutAnywhereFailsCleanlyOrKeepsItsSlots) {
         bool failed = path == "ERROR";
         EXPECT_EQ(failed, length <= slotsEnd) << length;
         EXPECT_EQ(f.dialogs.messages.size(), failed ? 1u : 0u) << length;
-        EXPECT_LE(f.app.compositeList.count(), 1);
+        EXPECT_LE(f.geom.composites.count(), 1);
         EXPECT_LE(geom.nx, 2);
         if (!failed) {
             EXPECT_GE(geom.m_count(), 30);

@@ -1,5 +1,7 @@
 #include "section/SectionEditor.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "materials/Ccomp.h"
@@ -98,6 +100,76 @@ TEST(SectionEditor, GeometryDialogCapsCountsAndRepeatsOnBadNumbers) {
     // Every prompt cancelled: the geometry stays.
     f.editor.changeGeometry();
     EXPECT_EQ(f.editor.section().nx, 4);
+}
+
+// 40 by 40 zones over 1.6 m: Soil with a box of Concrete from zone centre (5, 5) to (20, 30),
+// its edges and corners composites.
+struct PaintedFortyFixture : EditorFixture {
+    PaintedFortyFixture() : EditorFixture(40, 0.04) {
+        fill(1);
+        editor.materialChosen(0);
+        editor.mouseDown(5, 5, DragShape::Box);
+        editor.mouseUp(20, 30);
+        EXPECT_EQ(editor.section().composites.count(), 2);
+    }
+    std::vector<std::int16_t> zones() const {
+        std::vector<std::int16_t> all;
+        for (int j = 1; j <= editor.section().ny; ++j)
+            for (int i = 1; i <= editor.section().nx; ++i) all.push_back(zone(i, j));
+        return all;
+    }
+};
+
+TEST(SectionEditor, MoreZonesOverTheSameSectionKeepThePaintingWhereItWasAndBack) {
+    PaintedFortyFixture f;
+    const std::vector<std::int16_t> forty = f.zones();
+    EXPECT_GE(f.zone(5, 10), 31); // the left edge, half covered
+
+    f.dialogs.inputAnswers = {"80", "80", "1.6", "1.6"};
+    f.editor.changeGeometry();
+    ASSERT_EQ(f.editor.section().nx, 80);
+    for (int j = 1; j <= 80; ++j)
+        for (int i = 1; i <= 80; ++i)
+            ASSERT_EQ(f.zone(i, j), forty[std::size_t((j + 1) / 2 - 1) * 40 + (i + 1) / 2 - 1])
+                << i << ", " << j;
+    EXPECT_TRUE(f.editor.section().unsaved);
+
+    f.dialogs.inputAnswers = {"40", "40", "1.6", "1.6"};
+    f.editor.changeGeometry();
+    EXPECT_EQ(f.zones(), forty);
+    EXPECT_EQ(f.editor.section().composites.count(), 2);
+    // Every zone is drawn in its material's colour, none left white.
+    std::vector<DrawOp> cells = f.grid.sinceClear(DrawOp::CellGrid);
+    ASSERT_FALSE(cells.empty());
+    EXPECT_EQ(std::count(cells.back().cells.begin(), cells.back().cells.end(), kWhite), 0);
+}
+
+TEST(SectionEditor, ALargerSectionKeepsThePaintingInPlaceAndLeavesTheNewPartUnfilled) {
+    PaintedFortyFixture f;
+    const std::vector<std::int16_t> forty = f.zones();
+    f.dialogs.inputAnswers = {"50", "40", "2", "1.6"};
+    f.editor.changeGeometry();
+    for (int j = 1; j <= 40; ++j) {
+        for (int i = 1; i <= 40; ++i)
+            ASSERT_EQ(f.zone(i, j), forty[std::size_t(j - 1) * 40 + i - 1]) << i << ", " << j;
+        for (int i = 41; i <= 50; ++i) ASSERT_EQ(f.zone(i, j), 0) << i << ", " << j;
+    }
+}
+
+TEST(SectionEditor, ASectionSavedAsANameWithoutExtensionIsWrittenUnderSec) {
+    EditorFixture f(2, 0.5);
+    f.fill(0);
+    f.dialogs.fileAnswers = {f.home.file("boxcol")};
+    f.editor.saveSectionFileAs();
+    EXPECT_TRUE(f.app.fs.fileExists(f.home.file("boxcol.sec")));
+    EXPECT_FALSE(f.app.fs.fileExists(f.home.file("boxcol")));
+    EXPECT_EQ(f.editor.section().sectionFile, f.home.file("boxcol.sec"));
+
+    // "All files" chosen: the name is taken as typed.
+    f.dialogs.fileAnswers = {f.home.file("boxcol")};
+    f.dialogs.saveFilterEntries = {1};
+    f.editor.saveSectionFileAs();
+    EXPECT_TRUE(f.app.fs.fileExists(f.home.file("boxcol")));
 }
 
 TEST(SectionEditor, AnsweringNoToChangingTheGeometryLeavesIt) {
@@ -221,7 +293,7 @@ TEST(SectionEditor, OpeningASectionOffersItsPlainMaterialsOnlyAndKeepsCompositeC
     std::vector<DrawOp> cells = f.grid.sinceClear(DrawOp::CellGrid);
     ASSERT_FALSE(cells.empty());
     EXPECT_EQ(cells.back().cells[3 * 10 + 2], rgb(217, 217, 170)); // zone (3, 4)
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(f.editor.section().composites.count(), 2);
 
     // A section whose second slot is empty: the list skips it and still paints the right one.
     testing::SectionContent content;
@@ -250,7 +322,7 @@ TEST(SectionEditor, AFailedReadKeepsTheSectionAndItsComposites) {
     f.editor.openSectionFile();
     EXPECT_TRUE(f.dialogs.shown("bad file to read: " + f.home.file("data/bad.sec") + "\r\n0"));
     EXPECT_EQ(f.zone(3, 4), 32);
-    EXPECT_EQ(f.app.compositeList.count(), 2);
+    EXPECT_EQ(f.editor.section().composites.count(), 2);
     EXPECT_EQ(f.editor.state().lblMaterialsFile, f.mts);
 }
 

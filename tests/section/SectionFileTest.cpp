@@ -29,7 +29,7 @@ const std::string kMixKey = "Plywood formConcrete" + std::string(20, ' ') + "3";
 const Material kMix{kMixKey, 11196889, 0.965f, 1.125f, 1500.0f, 0.45f, 0.0f};
 
 // The 3 by 2 section of the rows 1,1,2 and 2,31,31 with one composite, as the editor holds it.
-SectionEditorState threeByTwo(AppState& app) {
+SectionEditorState threeByTwo() {
     SectionEditorState s;
     s.sectionName = "  Slab A ";
     s.materialsFile = "/data/site.mts";
@@ -44,7 +44,7 @@ SectionEditorState threeByTwo(AppState& app) {
     for (int j = 1; j <= 2; ++j)
         for (int i = 1; i <= 3; ++i) s.values.setValue(i, j, rows[j - 1][i - 1]);
     s.unsaved = true;
-    app.compositeList.add(std::make_shared<Ccomp>());
+    s.composites.add(std::make_shared<Ccomp>());
     return s;
 }
 
@@ -64,7 +64,7 @@ std::string emptySlot(int k) {
 
 TEST(SectionFile, LayoutOfA3By2SectionWithOneComposite) {
     Fixture f;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     std::string path = f.home.file("slab.sec");
     ASSERT_TRUE(write_Secfile(f.app, s, path));
 
@@ -123,7 +123,7 @@ TEST(SectionFile, LayoutOfA3By2SectionWithOneComposite) {
 
 TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
     Fixture f;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     std::string path = f.home.file("slab.sec");
     ASSERT_TRUE(write_Secfile(f.app, s, path));
     std::string first = readFile(path);
@@ -146,8 +146,8 @@ TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
     EXPECT_EQ(geom.material(1), kConcrete);
     EXPECT_EQ(geom.material(2), kPlywood);
     EXPECT_EQ(geom.material(31), kMix);
-    ASSERT_EQ(f.app.compositeList.count(), 1);
-    const Ccomp& c = *f.app.compositeList.item(1);
+    ASSERT_EQ(geom.composites.count(), 1);
+    const Ccomp& c = *geom.composites.item(1);
     EXPECT_EQ(c.key, kMixKey);
     EXPECT_EQ(c.number, 31);
     EXPECT_EQ(c.color, 11196889);
@@ -155,7 +155,7 @@ TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
     EXPECT_EQ(c.specificHeat, 1.125f);
     EXPECT_EQ(c.density, 1500.0f);
     EXPECT_EQ(c.heatProduction, 0.45f);
-    EXPECT_EQ(geom.currentComposite, f.app.compositeList.item(1));
+    EXPECT_EQ(geom.currentComposite, geom.composites.item(1));
     EXPECT_EQ(f.app.config.DataPath, path);
     EXPECT_EQ(f.app.config.UserDir, f.home.path());
 
@@ -170,7 +170,7 @@ TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
 TEST(SectionFile, SavingRecordsTheSectionInTheConfiguration) {
     Fixture f;
     f.app.config.testing = false;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     s.dx = 0.1f;
     std::string path = f.home.file("slab.sec");
     ASSERT_TRUE(write_Secfile(f.app, s, path));
@@ -190,7 +190,7 @@ TEST(SectionFile, SavingRecordsTheSectionInTheConfiguration) {
 
 TEST(SectionFile, EmptyPathOrUnwritableFileLeavesEverythingAsItWas) {
     Fixture f;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     EXPECT_FALSE(write_Secfile(f.app, s, ""));
     EXPECT_EQ(s.sectionFile, "");
     EXPECT_TRUE(f.dialogs.messages.empty());
@@ -207,7 +207,7 @@ TEST(SectionFile, EmptyPathOrUnwritableFileLeavesEverythingAsItWas) {
 
 TEST(SectionFile, ASectionWithUnpaintedZonesIsNotSavedAndSaysHowManyAreLeft) {
     Fixture f;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     s.values.setValue(2, 1, 0);
     s.values.setValue(3, 2, 0);
     // A zone outside the section's grid does not count.
@@ -230,7 +230,7 @@ TEST(SectionFile, ASectionWithUnpaintedZonesIsNotSavedAndSaysHowManyAreLeft) {
 
 TEST(SectionFile, CopyMaterialsKeepsTheCharacteristicSize) {
     Fixture f;
-    SectionEditorState s = threeByTwo(f.app);
+    SectionEditorState s = threeByTwo();
     std::string path = f.home.file("slab.sec");
     ASSERT_TRUE(write_Secfile(f.app, s, path));
     Cgeom geom(f.app);

@@ -10,6 +10,7 @@
 #include "sounding/SoundingTrace.h"
 #include "support/AppFixture.h"
 #include "support/RecordingCanvas.h"
+#include "text/NumberText.h"
 
 namespace vardex {
 namespace {
@@ -93,19 +94,46 @@ TEST(Csounding, ALineWithoutItsCommasEndsTheReadingAndKeepsTheEarlierReadings) {
     EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
     ASSERT_EQ(s->datapts(), 2);
     EXPECT_DOUBLE_EQ(s->datums.item(2)->dDepth, 1.0);
-    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"2  Finished rotating " + path});
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"2  Finished rotating " + path +
+                                       "\r\nThe reading stopped at line 5: fewer than six numbers "
+                                       "separated by commas\r\n"
+                                       "05/21/2026 09:14, 1.5;20;20;0;20;20,True"});
     EXPECT_EQ(testing::readFile(f.results),
               crlf({".5   10.5   45   0   0", "1   10.5   -31.717474411461   0   0"}));
 }
 
-TEST(Csounding, AnUnreadableDateEndsTheReadingLikeTheEndOfTheFile) {
+TEST(Csounding, DatesWithOneOrTwoDigitMonthsAndDaysAreReadAndAnUnreadableOneIsNamed) {
     SoundingFixture f;
     std::string path =
-        f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,0,11,11,True",
-                                              "13/45/2026 09:12, 1.0,12,10,0,10,10,True"}));
+        f.home.write("a.sdg", kHeader + crlf({"3/14/2026 09:10, 0.5,10,10,0,11,11,True",
+                                              "03/4/2026 09:12, 1.0,12,10,0,10,10,True",
+                                              "2026-3-15 09:14, 1.5,12,10,0,10,10,True",
+                                              "13/45/2026 09:16, 2.0,12,10,0,10,10,True",
+                                              "3/16/2026 09:18, 2.5,12,10,0,10,10,True"}));
     auto s = f.make();
     EXPECT_EQ(s->read_sounding(path, f.results), SoundingRead::Read);
-    EXPECT_EQ(s->datapts(), 1);
+    ASSERT_EQ(s->datapts(), 3);
+    EXPECT_EQ(s->datums.item(1)->dTime, soundingDate("2026-03-14"));
+    EXPECT_EQ(s->datums.item(2)->dTime, soundingDate("2026-03-04"));
+    EXPECT_EQ(s->datums.item(3)->dTime, soundingDate("2026-03-15"));
+    EXPECT_DOUBLE_EQ(s->datums.item(1)->dDepth, 0.5);
+    EXPECT_DOUBLE_EQ(s->datums.item(3)->dTemp1, 12);
+    EXPECT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"3  Finished rotating " + path +
+                                       "\r\nThe reading stopped at line 6: the date "
+                                       "\"13/45/2026\" is not a date\r\n"
+                                       "13/45/2026 09:16, 2.0,12,10,0,10,10,True"});
+}
+
+TEST(SoundingDate, CountsDaysFromTheEndOf1899AndRefusesWhatIsNoDate) {
+    EXPECT_EQ(soundingDate("12/31/1899"), 1);
+    EXPECT_EQ(soundingDate("1/1/1900"), 2);
+    EXPECT_EQ(soundingDate("2026-05-21"), soundingDate("5/21/2026"));
+    EXPECT_EQ(soundingDate("2/29/2024") + 1, soundingDate("3/1/2024"));
+    for (const char* bad : {"2/29/2026", "3/14/26", "123/1/2026", "3/14", "3-14-2026", "", "x/y/z",
+                            "2026/3/14", "3/14/2026x"})
+        EXPECT_THROW(soundingDate(bad), ReadError) << bad;
 }
 
 TEST(Csounding, AMissingFileIsSaidAndReadsNothing) {

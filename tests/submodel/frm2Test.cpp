@@ -192,6 +192,11 @@ TEST(frm2, IncompleteLayersAreNotSavedAndClosingAsks) {
     f.dialogs.yesNoCancelAnswers = {MessageAnswer::Cancel};
     EXPECT_FALSE(f.editor.close());
     EXPECT_EQ(f.dialogs.messages.back().title, " Losing Precious Data ?");
+    // The window stays: its own messages and dialogs keep their usual title.
+    EXPECT_EQ(f.editor.state().messageTitle, "Sub-Model Geometry . . .");
+    f.editor.saveAs();
+    EXPECT_EQ(f.dialogs.fileRequests.back().request.title, "Sub-Model Geometry . . .");
+    EXPECT_EQ(f.dialogs.messages.back().title, "Sub-Model Geometry . . .");
     // Yes cannot save incomplete layers: the window stays.
     f.dialogs.yesNoCancelAnswers = {MessageAnswer::Yes};
     EXPECT_FALSE(f.editor.close());
@@ -226,11 +231,14 @@ TEST(frm2, AProfileSavedHereOpensAgainWithItsPaletteAndLayers) {
     f.dialogs.fileAnswers = {prf};
     f.editor.saveAs();
     EXPECT_FALSE(f.editor.modified());
+    EXPECT_EQ(f.editor.state().caption, "Sub-Model Geometry -- pier");
 
     frm2 other(f.app);
     other.windowOpens();
+    EXPECT_EQ(other.state().caption, "Sub-Model Geometry -- New");
     f.dialogs.fileAnswers = {prf};
     other.openProfile();
+    EXPECT_EQ(other.state().caption, "Sub-Model Geometry -- pier");
     EXPECT_EQ(other.state().txtFile, prf);
     EXPECT_EQ(other.state().txtName, "Pier");
     EXPECT_EQ(other.nz(), 4);
@@ -241,6 +249,10 @@ TEST(frm2, AProfileSavedHereOpensAgainWithItsPaletteAndLayers) {
     EXPECT_EQ(other.state().slotColors[1], rgb(0, 0, 255));
     EXPECT_EQ(f.app.submodelList.count(), 1);
     EXPECT_FALSE(other.modified());
+
+    f.dialogs.yesNoCancelAnswers = {MessageAnswer::No};
+    other.newSubmodel();
+    EXPECT_EQ(other.state().caption, "Sub-Model Geometry -- New");
 }
 
 } // namespace

@@ -29,6 +29,13 @@ struct MainWindowFixture {
         dialogs.messages.clear();
     }
 
+    // The home's data folder, where the dialogs start.
+    void useDataFolder() {
+        home.write("data/readme.txt", "");
+        app.config.DataDir = home.file("data");
+        app.config.UserDir = home.file("data");
+    }
+
     // Writes a profile of nz layers of section 1, each dz thick, and returns its path.
     std::string writeProfile(const std::string& name, int nz, const std::string& dz = " 1 ") {
         ProfileContent content;

@@ -43,9 +43,14 @@ std::string ScriptedDialogs::openFile(const FileDialogRequest& request) {
     return nextFileAnswer();
 }
 
-std::string ScriptedDialogs::saveFile(const FileDialogRequest& request) {
+SaveFileChoice ScriptedDialogs::chooseSaveFile(const FileDialogRequest& request) {
     fileRequests.push_back({true, request});
-    return nextFileAnswer();
+    int entry = 0;
+    if (!saveFilterEntries.empty()) {
+        entry = saveFilterEntries.front();
+        saveFilterEntries.pop_front();
+    }
+    return {nextFileAnswer(), entry};
 }
 
 std::optional<std::int32_t> ScriptedDialogs::chooseColor(std::int32_t initial) {

@@ -34,6 +34,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<MessageAnswer> yesNoCancelAnswers; // unscripted: Cancel
     std::deque<std::string> inputAnswers;
     std::deque<std::string> fileAnswers; // for open and save dialogs alike
+    std::deque<int> saveFilterEntries;   // the filter chosen in save dialogs; unscripted: the first
     std::deque<std::optional<std::int32_t>> colorAnswers;
 
     // Records.
@@ -47,7 +48,7 @@ class ScriptedDialogs : public Dialogs {
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFile(const FileDialogRequest& request) override;
-    std::string saveFile(const FileDialogRequest& request) override;
+    SaveFileChoice chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::int32_t> chooseColor(std::int32_t initial) override;
 
     // Texts of all messages shown, in order.

@@ -7,7 +7,8 @@
 
 namespace vardex::testing {
 
-std::string writeSectionFile(AppState& app, const std::string& path, const SectionContent& content) {
+std::string writeSectionFile(AppState& app, const std::string& path,
+                             const SectionContent& content) {
     SectionEditorState state;
     state.sectionName = content.name;
     state.nx = static_cast<std::int16_t>(content.nx);
@@ -16,7 +17,8 @@ std::string writeSectionFile(AppState& app, const std::string& path, const Secti
     state.dy = content.dy;
     for (int j = 1; j <= content.ny; ++j)
         for (int i = 1; i <= content.nx; ++i)
-            state.values.setValue(i, j, static_cast<std::int16_t>(content.rows.at(j - 1).at(i - 1)));
+            state.values.setValue(i, j,
+                                  static_cast<std::int16_t>(content.rows.at(j - 1).at(i - 1)));
     for (std::size_t k = 0; k < content.materials.size(); ++k) {
         const MaterialContent& m = content.materials[k];
         Material& slot = state.materials[static_cast<int>(k) + 1];
@@ -26,7 +28,6 @@ std::string writeSectionFile(AppState& app, const std::string& path, const Secti
         slot.density = m.density;
         slot.heatProduction = m.heatProduction;
     }
-    app.clearCompositeList();
     if (!write_Secfile(app, state, path)) throw std::runtime_error("cannot write " + path);
     return path;
 }

@@ -24,7 +24,7 @@ struct SectionContent {
     std::vector<MaterialContent> materials{{"Soil"}, {"Concrete", 2.0f, 0.87f, 2300.0f, 5.0f}};
 };
 
-// Writes the section to path with write_Secfile (leaving the composite list empty) and returns
+// Writes the section to path with write_Secfile (a section without composites) and returns
 // the path.
 std::string writeSectionFile(AppState& app, const std::string& path, const SectionContent& content);
 
