@@ -55,6 +55,14 @@ TEST_P(Adiabatic, InsulatedBlockFollowsTheAdiabaticCurveAtAnyStep) {
     });
     EXPECT_EQ(steps, int(std::ceil(96.0 / GetParam().dtmax - 1e-9)));
     EXPECT_DOUBLE_EQ(sim.time(), 100.0);
+    // The block reaches the top of the range its adiabatic rise allows, and no further.
+    const TemperatureRange range = sim.range();
+    EXPECT_DOUBLE_EQ(range.lowest, 15.0);
+    EXPECT_DOUBLE_EQ(range.allowedLowest, 15.0);
+    EXPECT_NEAR(range.highest, range.allowedHighest, 1e-9);
+    EXPECT_NEAR(range.allowedHighest - 15.0,
+                m.heatProduction * 120.0 * 2400.0 * abtAlpha(96.0, 0.85, 1.3, 18.0) / perDegree,
+                1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(StepSizes, Adiabatic,
@@ -219,7 +227,7 @@ TEST(Conservation, ContentChangesByTheHeatReleasedPlusTheFlowThroughHeldFacesEve
         return t;
     };
     std::vector<double> before = bottom();
-    double content = sim.heatContent(), released = sim.heatReleased(), worst = 0.0;
+    double content = sim.heatContent(), released = sim.heatReleased(), worst = 0.0, inflow = 0.0;
     int steps = 0;
     sim.run([&](const StepReport& r) {
         const std::vector<double> after = bottom();
@@ -236,10 +244,16 @@ TEST(Conservation, ContentChangesByTheHeatReleasedPlusTheFlowThroughHeldFacesEve
         before = after;
         content = sim.heatContent();
         released = sim.heatReleased();
+        inflow += flow;
         ++steps;
     });
     EXPECT_EQ(steps, 12);
     EXPECT_LT(worst, 1e-10);
+    // The balance the log reports is the same.
+    const HeatBalance b = sim.balance();
+    EXPECT_NEAR(b.heldInflow, inflow, 1e-10 * std::fabs(inflow));
+    EXPECT_DOUBLE_EQ(b.released, sim.heatReleased());
+    EXPECT_LT(std::fabs(b.imbalance()), 1e-10 * b.released);
 }
 
 // --- A held face follows its series: a ramp, then constant beyond the last point. ---
