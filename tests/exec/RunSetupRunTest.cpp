@@ -12,6 +12,7 @@
 #include "exec/HeadlessRun.h"
 #include "exec/RunFixture.h"
 #include "exec/RunSetupFile.h"
+#include "support/ScopedEnvironment.h"
 
 namespace vardex {
 namespace {
@@ -106,6 +107,32 @@ TEST(RunSetUp, OpeningASetUpInTheWindowMakesItReadyToExecute) {
     ASSERT_EQ(g.dialogs.messages.size(), 1u);
     EXPECT_NE(g.dialogs.messages[0].text.find("endtime="), std::string::npos);
     EXPECT_TRUE(g.itemEnabled("mnuExecute"));
+}
+
+TEST(RunSetUp, ARunThatCompletesWithAWarningPrintsItAndEndsWithStatus3) {
+    RunFixture f;
+    f.setUp();
+    writeRunSetup(f.data("tower.vrs"), f.run->currentSetup());
+    std::ostringstream out;
+    {
+        testing::ScopedEnvironment lose("ZOLTER_TEST_LOSE_HEAT", "0.01");
+        EXPECT_EQ(runHeadless(f.app, f.posix, options(f.data("tower.vrs"), f.file("warned")), out),
+                  3);
+    }
+    const std::string printed = out.str();
+    EXPECT_NE(printed.find("chunk 2 of 2 done"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("vardex-run: WARNING: chunk 1 of 2: the heat balance is off by 1 % of "
+                           "the heat released (0.1 % allowed) (its log: " +
+                           f.file("warned/STDOUT.1") + ")"),
+              std::string::npos)
+        << printed;
+    EXPECT_TRUE(f.app.fs.fileExists(f.file("warned/Summary.2")));
+
+    // The same set-up without the seam balances: status 0, no warning.
+    std::ostringstream again;
+    EXPECT_EQ(runHeadless(f.app, f.posix, options(f.data("tower.vrs"), f.file("sound")), again), 0)
+        << again.str();
+    EXPECT_EQ(again.str().find("WARNING"), std::string::npos) << again.str();
 }
 
 TEST(RunSetUp, AFailingSetUpEndsWithANonZeroStatusAndTheSolversReason) {

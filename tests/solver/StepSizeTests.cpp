@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -167,7 +168,8 @@ struct DirectSolve {
         return out;
     }
 
-    Figures run(const SolverInput& in, double dt) {
+    // Runs to the end in steps of dt; afterStep is called after each step.
+    Figures run(const SolverInput& in, double dt, const std::function<void()>& afterStep = {}) {
         const double theta = in.times.theta, seconds = dt * 3600.0;
         BandCholesky a(kCells, kN * kN);
         for (std::size_t c = 0; c < kCells; ++c) {
@@ -196,6 +198,7 @@ struct DirectSolve {
             a.solve(b);
             T = b;
             addFigures(f, summary, T);
+            if (afterStep) afterStep();
         }
         return f;
     }
@@ -207,22 +210,51 @@ const Figures& converged() {
     return f;
 }
 
-TEST(StepSize, TheDirectSolveWrittenHereIsTheSolversDiscretisation) {
-    const SolverInput in = blockInHeldSoil(0.5, 1e-9);
+// How far the solver at errmax strays from the direct solve at any step, both in steps of dt, and
+// the span of the temperatures (the field's and the held faces').
+struct Distance {
+    double worst = 0.0;
+    double span = 0.0;
+};
+
+Distance distanceFromTheDirectSolve(double dt, double errmax) {
+    const SolverInput in = blockInHeldSoil(dt, errmax);
+    std::vector<std::vector<double>> fields;
     std::vector<std::string> warnings;
     Simulation sim(in, warnings);
-    sim.run();
+    sim.run([&](const StepReport&) { fields.push_back(sim.field()); });
     DirectSolve direct;
-    direct.run(in, 0.5);
-    const std::vector<double> field = sim.field();
-    double worst = 0.0;
-    for (std::size_t c = 0; c < field.size(); ++c)
-        worst = std::max(worst, std::fabs(field[c] - direct.T[c]));
+    Distance d;
+    double lo = 15.0, hi = 25.0; // the held faces
+    std::size_t step = 0;
+    direct.run(in, dt, [&] {
+        for (std::size_t c = 0; c < direct.T.size(); ++c) {
+            d.worst = std::max(d.worst, std::fabs(fields.at(step)[c] - direct.T[c]));
+            lo = std::min(lo, direct.T[c]);
+            hi = std::max(hi, direct.T[c]);
+        }
+        ++step;
+    });
+    EXPECT_EQ(step, fields.size());
+    d.span = hi - lo;
+    return d;
+}
+
+TEST(StepSize, TheDirectSolveWrittenHereIsTheSolversDiscretisation) {
     // The solver keeps capacities and conductances in single precision.
-    EXPECT_LT(worst, 1e-5);
+    EXPECT_LT(distanceFromTheDirectSolve(0.5, 1e-9).worst, 1e-5);
     // The block heats well above its start, and its core well above its surface.
     EXPECT_GT(converged().peak, 45.0);
     EXPECT_GT(converged().difference, 5.0);
+}
+
+TEST(StepSize, ErrmaxKeepsEveryTemperatureWithinErrmaxOfTheSpanOfTheConvergedAnswerAtAnyStep) {
+    for (double errmax : {0.03, 0.003})
+        for (double dt : {3.0, 0.3, 0.03}) {
+            const Distance d = distanceFromTheDirectSolve(dt, errmax);
+            EXPECT_LE(d.worst, errmax * d.span) << "errmax " << errmax << ", dt " << dt << " h";
+            EXPECT_GT(d.span, 40.0);
+        }
 }
 
 struct SweepCase {
