@@ -21,7 +21,6 @@ namespace {
 constexpr int kN = 7;        // cells along each axis
 constexpr int kConcrete = 4; // the block: cells 0..3 along each axis
 constexpr double kH = 0.25;  // m
-constexpr double kEnd = 30.0;
 const Material kBlock{"concrete", 2.6, 0.92, 2350.0, 1.0};
 const Material kSoil{"soil", 1.5, 1.1, 1800.0, 0.0};
 // The soil's outer faces follow a daily swing; a-b-t heat of 60 kJ/kg, half of it by about 9 h.
@@ -30,7 +29,7 @@ constexpr double kAlphaU = 0.85, kBeta = 1.5, kTau = 8.0, kQ = 60.0, kRho = 2300
 
 // One eighth of a 2 m cube of concrete in 0.75 m of soil: the faces through the block's centre
 // (x = 0, y = 0, z = 0) are symmetry planes, the soil's outer faces are held.
-SolverInput blockInHeldSoil(double dtmax, double errmax) {
+SolverInput blockInHeldSoil(double dtmax, double errmax, double end = 30.0) {
     SolverInput in = test::block(kN, kN, kN, kH, kBlock, 20.0);
     in.materials.push_back(kSoil);
     in.sections.clear();
@@ -48,7 +47,7 @@ SolverInput blockInHeldSoil(double dtmax, double errmax) {
     in.hydration.p = {kAlphaU, kBeta, kTau};
     in.hydration.qCementitious = kQ;
     in.hydration.concreteRho = kRho;
-    in.times = {0.63, 0.0, kEnd, dtmax, errmax, 22};
+    in.times = {0.63, 0.0, end, dtmax, errmax, 22};
     return in;
 }
 
@@ -186,7 +185,7 @@ struct DirectSolve {
         const ThermalSummary summary(in);
         Figures f;
         addFigures(f, summary, T);
-        const int steps = int(std::lround(kEnd / dt));
+        const int steps = int(std::lround(in.times.end / dt));
         for (int n = 0; n < steps; ++n) {
             const double t0 = n * dt, t1 = (n + 1) * dt;
             const std::vector<double> out = outflow(soilFace(t0));
@@ -217,8 +216,8 @@ struct Distance {
     double span = 0.0;
 };
 
-Distance distanceFromTheDirectSolve(double dt, double errmax) {
-    const SolverInput in = blockInHeldSoil(dt, errmax);
+Distance distanceFromTheDirectSolve(double dt, double errmax, double end) {
+    const SolverInput in = blockInHeldSoil(dt, errmax, end);
     std::vector<std::vector<double>> fields;
     std::vector<std::string> warnings;
     Simulation sim(in, warnings);
@@ -242,7 +241,7 @@ Distance distanceFromTheDirectSolve(double dt, double errmax) {
 
 TEST(StepSize, TheDirectSolveWrittenHereIsTheSolversDiscretisation) {
     // The solver keeps capacities and conductances in single precision.
-    EXPECT_LT(distanceFromTheDirectSolve(0.5, 1e-9).worst, 1e-5);
+    EXPECT_LT(distanceFromTheDirectSolve(0.5, 1e-9, 30.0).worst, 1e-5);
     // The block heats well above its start, and its core well above its surface.
     EXPECT_GT(converged().peak, 45.0);
     EXPECT_GT(converged().difference, 5.0);
@@ -251,9 +250,10 @@ TEST(StepSize, TheDirectSolveWrittenHereIsTheSolversDiscretisation) {
 TEST(StepSize, ErrmaxKeepsEveryTemperatureWithinErrmaxOfTheSpanOfTheConvergedAnswerAtAnyStep) {
     for (double errmax : {0.03, 0.003})
         for (double dt : {3.0, 0.3, 0.03}) {
-            const Distance d = distanceFromTheDirectSolve(dt, errmax);
+            // The first 12 h, while the concrete heats fastest.
+            const Distance d = distanceFromTheDirectSolve(dt, errmax, 12.0);
             EXPECT_LE(d.worst, errmax * d.span) << "errmax " << errmax << ", dt " << dt << " h";
-            EXPECT_GT(d.span, 40.0);
+            EXPECT_GT(d.span, 30.0);
         }
 }
 
