@@ -39,7 +39,8 @@ struct HeatBalance {
 };
 
 // The lowest and highest temperature of the run, and the range that the initial, held-face and
-// adiabatic temperatures allow them (no cell can leave it without a fault in the solve).
+// adiabatic temperatures allow them: a cell beyond it shows a fault of the solve, or a step too
+// long for the theta-scheme, which then overshoots a sharp jump.
 struct TemperatureRange {
     double lowest = 0.0, highest = 0.0;
     double allowedLowest = 0.0, allowedHighest = 0.0;
