@@ -1,6 +1,7 @@
 #include "Run.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "OutputText.h"
+#include "RunCheck.h"
 #include "Simulation.h"
 #include "ThermalSummary.h"
 
@@ -161,6 +163,13 @@ int runZolter(const std::vector<std::string>& args) {
         }
 
         Simulation sim(in, warnings);
+        // A test seam only: makes the heat balance fail, so the warning's way to the user can be
+        // tested end to end.
+        if (const char* loss = std::getenv("ZOLTER_TEST_LOSE_HEAT")) {
+            sim.loseHeatForTest(std::atof(loss));
+            warnings.push_back(std::string("ZOLTER_TEST_LOSE_HEAT=") + loss +
+                               ": the cells lose that share of the heat released (a test seam)");
+        }
         log.line(sim.describeHeat());
         log.line("multigrid levels: " + std::to_string(sim.levels()));
         for (const std::string& w : warnings) log.line("warning: " + w);
@@ -213,11 +222,20 @@ int runZolter(const std::vector<std::string>& args) {
         writeTextAtomically("Center.out", std::to_string(timePoints) + "\r\n" + history);
         writeTextAtomically("Summary.out", summary.text());
 
+        // A run whose balance or range fails still leaves its outputs, and says so in the log and
+        // in the marker after "OK", where a reader of the verdict alone still sees success.
+        const RunCheck check = checkRun(sim.balance(), sim.range());
+        for (const std::string& line : check.log) log.line(line);
+        std::string marker = "OK";
+        for (const std::string& w : check.warnings) {
+            log.line("WARNING: " + w);
+            marker += "\r\nWARNING: " + w;
+        }
         std::ostringstream done;
         done << "finished: " << sim.totalIterations() << " iterations in all, wall time "
              << std::setprecision(3) << seconds() << " s";
         log.line(done.str());
-        return mark("OK") ? 0 : 1;
+        return mark(marker) ? 0 : 1;
     } catch (const std::exception& e) {
         std::string reason = e.what();
         for (char& c : reason)

@@ -93,16 +93,23 @@ ZOLTER_VECTOR_CLONES void errorEstimateRow(const float* __restrict z, const floa
     rz += dot;
 }
 
+// What the step's end gathers over the rows: the heat released and the field's extremes.
+struct EndTotals {
+    double released = 0.0;
+    double highest = -1e300;
+    double lowest = 1e300;
+};
+
 // One grid row of the step's end: T becomes x + e + alpha p + shift, with the highest so far and
-// the conduction change of the step (the trend); adds the heat released and the row's highest.
+// the conduction change of the step (the trend); adds the heat released and the row's extremes.
 template <bool Heat, bool Change>
 [[gnu::always_inline]] inline void
 endStepKernel(double* __restrict T, double* __restrict tmax, float* __restrict trend,
               const double* __restrict x, const float* __restrict e, const float* __restrict pd,
               double alpha, const double* __restrict hw, const float* __restrict cap, double dq,
-              double shift, long row, int nx, double& released, double& highest) {
-    double heatSum = 0.0, top = highest;
-#pragma omp simd reduction(+ : heatSum) reduction(max : top)
+              double shift, long row, int nx, EndTotals& totals) {
+    double heatSum = 0.0, top = totals.highest, bottom = totals.lowest;
+#pragma omp simd reduction(+ : heatSum) reduction(max : top) reduction(min : bottom)
     for (long p = row; p < row + nx; ++p) {
         double v = x[p] + shift;
         if constexpr (Change) v += double(e[p]) + alpha * double(pd[p]);
@@ -116,26 +123,28 @@ endStepKernel(double* __restrict T, double* __restrict tmax, float* __restrict t
         T[p] = v;
         tmax[p] = std::max(tmax[p], v);
         top = std::max(top, v);
+        bottom = std::min(bottom, v);
     }
-    released += heatSum;
-    highest = top;
+    totals.released += heatSum;
+    totals.highest = top;
+    totals.lowest = bottom;
 }
 ZOLTER_VECTOR_CLONES void endStepRow(double* T, double* tmax, float* trend, const double* x,
                                      const float* e, const float* pd, double alpha,
                                      const double* hw, const float* cap, double dq, double shift,
-                                     long row, int nx, double& released, double& highest) {
+                                     long row, int nx, EndTotals& totals) {
     if (hw && e)
         endStepKernel<true, true>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
-                                  released, highest);
+                                  totals);
     else if (hw)
         endStepKernel<true, false>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
-                                   released, highest);
+                                   totals);
     else if (e)
         endStepKernel<false, true>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
-                                   released, highest);
+                                   totals);
     else
         endStepKernel<false, false>(T, tmax, trend, x, e, pd, alpha, hw, cap, dq, shift, row, nx,
-                                    released, highest);
+                                    totals);
 }
 
 // Sum over one grid row of cap (e + alpha p): the capacity part of A (e + alpha p).
@@ -213,12 +222,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         }
         for (int f = 0; f < 6; ++f) c.boundary[f].assign(faceSize(s, f / 2), 0.0);
 
-        // First boundary record of each material: its initial temperature and whether it is held.
-        std::vector<int> recordOf(in.materials.size() + 1, -1);
-        for (std::size_t b = in.boundaries.size(); b-- > 0;) {
-            const int m = in.boundaries[b].material;
-            if (m >= 1 && m <= int(in.materials.size())) recordOf[std::size_t(m)] = int(b);
-        }
+        // The record of each material: its initial temperature and whether it is held.
+        const std::vector<int> recordOf = in.recordOfMaterial();
 
         bool anyHeat = false;
         std::size_t cell = 0;
@@ -284,7 +289,17 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         if (anyHeat) curve_.emplace(in.hydration, warnings);
         mg_ = std::make_unique<Multigrid>(c);
     }
-    for (const Fixed& fx : fixed_) heldTotal_ += fx.g;
+    for (const Fixed& fx : fixed_) {
+        heldTotal_ += fx.g;
+        if (std::find(heldRecords_.begin(), heldRecords_.end(), fx.record) == heldRecords_.end())
+            heldRecords_.push_back(fx.record);
+    }
+    heldAtStart_.assign(in.boundaries.size(), 0.0);
+    heldAtEnd_.assign(in.boundaries.size(), 0.0);
+    for (std::size_t b : heldRecords_) {
+        heldLowest_ = std::min(heldLowest_, boundaryValue(b, tc_.start));
+        heldHighest_ = std::max(heldHighest_, boundaryValue(b, tc_.start));
+    }
 
     tmax_ = T_;
     trend_.assign(s.padded(), 0.0f);
@@ -294,6 +309,17 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     q_.assign(s.padded(), 0.0f);
     capShift_.assign(s.padded(), 0.0f);
     time_ = tc_.start;
+    contentAtStart_ = heatContent();
+    for (int k = 0; k < s.n[2]; ++k)
+        for (int j = 0; j < s.n[1]; ++j)
+            for (int i = 0; i < s.n[0]; ++i) {
+                const std::size_t p = s.at(i, j, k);
+                startLowest_ = std::min(startLowest_, T_[p]);
+                startHighest_ = std::max(startHighest_, T_[p]);
+                if (!heatW_.empty()) riseFactor_ = std::max(riseFactor_, heatW_[p] / cap_[p]);
+            }
+    lowestEver_ = startLowest_;
+    highestEver_ = startHighest_;
 }
 
 std::string Simulation::describeHeat() const {
@@ -303,6 +329,35 @@ std::string Simulation::describeHeat() const {
 double Simulation::boundaryValue(std::size_t record, double t) const {
     const BoundaryRecord& r = in_.boundaries[record];
     return interpolate(r.points, t, r.initTemp);
+}
+
+std::pair<double, double> Simulation::heldFlow(const std::vector<double>& recordTemperature) const {
+    double in = 0.0, crossed = 0.0;
+    for (const Fixed& f : fixed_) {
+        const double flow = f.g * (recordTemperature[f.record] - T_[f.cell]);
+        in += flow;
+        crossed += std::fabs(flow);
+    }
+    return {in, crossed};
+}
+
+HeatBalance Simulation::balance() const {
+    return {released_, heatContent() - contentAtStart_, heldInflow_, heldCrossed_};
+}
+
+TemperatureRange Simulation::range() const {
+    // Heat flows from warm to cold, so no cell is colder than the coldest start or held face, nor
+    // warmer than the warmest plus the largest adiabatic rise of its concrete. The solve itself
+    // may err by errmax of the span.
+    TemperatureRange r;
+    r.lowest = lowestEver_;
+    r.highest = highestEver_;
+    r.allowedLowest =
+        std::min(startLowest_, heldLowest_) + riseFactor_ * std::min(0.0, curveLowest_);
+    r.allowedHighest =
+        std::max(startHighest_, heldHighest_) + riseFactor_ * std::max(0.0, curveHighest_);
+    r.slack = tc_.errmax * std::max(1.0, r.allowedHighest - r.allowedLowest);
+    return r;
 }
 
 // The next search direction p = z + beta p, formed in place a plane ahead of q = A p, which is
@@ -384,8 +439,10 @@ bool Simulation::tryStep(double dt, int& iterations) {
         for (std::size_t p = 0; p < cap_.size(); ++p) capShift_[p] = float(double(cap_[p]) * sh);
         for (const Fixed& f : fixed_) capShift_[f.cell] = float(double(capShift_[f.cell]) + f.g);
     }
-    const double dq =
-        curve_ ? curve_->cumulative(t1 - tc_.start) - curve_->cumulative(t0 - tc_.start) : 0.0;
+    const double released1 = curve_ ? curve_->cumulative(t1 - tc_.start) : 0.0;
+    const double dq = curve_ ? released1 - curve_->cumulative(t0 - tc_.start) : 0.0;
+    // The cells take the step's heat less the share a test asks to lose.
+    const double dqCells = dq * (1.0 - testHeatLoss_);
     const double rho = (1.0 - theta) / theta;
     const double ratio = haveTrend_ ? dt / lastDt_ : 0.0;
     const Level& f0 = mg_->finest();
@@ -406,9 +463,13 @@ bool Simulation::tryStep(double dt, int& iterations) {
     // The residual is the multigrid's right-hand side itself.
     float* r = mg_->rhs().data();
     const bool par = s.cells() > kParallelCells;
+    for (std::size_t b : heldRecords_) {
+        heldAtStart_[b] = boundaryValue(b, t0);
+        heldAtEnd_[b] = boundaryValue(b, t1);
+    }
     for (const Fixed& f : fixed_)
         held_[std::size_t(f.face)].term[f.faceCell] =
-            f.g * (boundaryValue(f.record, t1) + rho * boundaryValue(f.record, t0));
+            f.g * (heldAtEnd_[f.record] + rho * heldAtStart_[f.record]);
     std::array<std::vector<double>, Workers::kMaxThreads> rowBuffers;
 
     // theta-scheme, divided by theta:
@@ -426,7 +487,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
             for (int j = 0; j < ny; ++j) {
                 const long row = long(s.at(0, j, k));
                 if (hw)
-                    heatResidualRow(T, x, cap, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dq, out);
+                    heatResidualRow(T, x, cap, hw, gx, gy, gz, row, nx, sy, sz, sh, rho, dqCells,
+                                    out);
                 else
                     plainResidualRow(T, x, cap, gx, gy, gz, row, nx, sy, sz, sh, rho, out);
                 addHeldTerms(j, k, rho, out);
@@ -454,7 +516,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
             if (hw) {
 #pragma omp simd
                 for (long p = row; p < row + nx; ++p)
-                    x[p] = T[p] + hw[p] * dq / cap[p] + ratio * tr[p];
+                    x[p] = T[p] + hw[p] * dqCells / cap[p] + ratio * tr[p];
             } else {
 #pragma omp simd
                 for (long p = row; p < row + nx; ++p) x[p] = T[p] + ratio * tr[p];
@@ -471,18 +533,21 @@ bool Simulation::tryStep(double dt, int& iterations) {
     double lo = 1e300, hi = -1e300;
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
-    for (const Fixed& f : fixed_) {
-        const double v1 = boundaryValue(f.record, t1);
-        lo = std::min(lo, v1);
-        hi = std::max(hi, v1);
+    for (std::size_t b : heldRecords_) {
+        lo = std::min(lo, heldAtEnd_[b]);
+        hi = std::max(hi, heldAtEnd_[b]);
     }
-    const double scale = std::max(1.0, hi - lo);
+    // Each step may leave the share of errmax x span that its length is of the run: the errors
+    // that steps leave add up over the run, so the whole run then stays within errmax x span
+    // however short its steps are. The first guess is measured like any iterate.
+    const double tolerance =
+        tc_.errmax * std::max(1.0, hi - lo) * std::min(1.0, dt / (tc_.end - tc_.start));
 
     // Conjugate gradients preconditioned by one multigrid V-cycle solve A e = r for the change e
     // of x. The preconditioned residual z estimates the error left in the temperatures; the solve
-    // stops when its largest value, relative to the temperature span, is within errmax. Single
-    // precision carries the estimate down to kReach of where a solve began; below that the
-    // change is added to x and the residual formed again exactly.
+    // stops when its largest value is within the step's tolerance. Single precision carries the
+    // estimate down to kReach of where a solve began; below that the change is added to x and the
+    // residual formed again exactly.
     constexpr double kReach = 1e-5;
     double rz = 0.0, alpha = 0.0, zStart = 0.0;
     bool fresh = true; // no direction taken since x was last formed
@@ -504,7 +569,7 @@ bool Simulation::tryStep(double dt, int& iterations) {
         for (double v : rzPart) rzNew += v;
 
         iterations = it;
-        if (zmax / scale <= tc_.errmax) {
+        if (zmax <= tolerance) {
             converged = true;
             break;
         }
@@ -561,25 +626,37 @@ bool Simulation::tryStep(double dt, int& iterations) {
     }
     const double shiftT = rsum / (capTotal_ * sh + heldTotal_);
 
+    // Heat through the held faces, theta-weighted between the step's start and end.
+    const auto [inflowStart, crossedStart] = heldFlow(heldAtStart_);
+
     double* Tw = T_.data();
     double* tm = tmax_.data();
     float* trw = trend_.data();
-    std::array<double, Workers::kMaxThreads> releasedPart{}, highestPart;
-    highestPart.fill(-1e300);
+    std::array<EndTotals, Workers::kMaxThreads> endPart{};
     Workers::shared().forRange(nz, par, [&](int k0, int k1, int t) {
-        double released = 0.0, highest = highestPart[std::size_t(t)];
+        EndTotals& totals = endPart[std::size_t(t)];
         for (int k = k0; k < k1; ++k)
             for (int j = 0; j < ny; ++j)
                 endStepRow(Tw, tm, trw, x, ef, pd, ea, hw, cap, dq, shiftT, long(s.at(0, j, k)), nx,
-                           released, highest);
-        releasedPart[std::size_t(t)] = released;
-        highestPart[std::size_t(t)] = highest;
+                           totals);
     });
     double released = 0.0;
-    for (double v : releasedPart) released += v;
     highest_ = -1e300;
-    for (double v : highestPart) highest_ = std::max(highest_, v);
-
+    for (const EndTotals& part : endPart) {
+        released += part.released;
+        highest_ = std::max(highest_, part.highest);
+        lowestEver_ = std::min(lowestEver_, part.lowest);
+    }
+    highestEver_ = std::max(highestEver_, highest_);
+    const auto [inflowEnd, crossedEnd] = heldFlow(heldAtEnd_);
+    heldInflow_ += dt * kSecondsPerHour * (theta * inflowEnd + (1.0 - theta) * inflowStart);
+    heldCrossed_ += dt * kSecondsPerHour * (theta * crossedEnd + (1.0 - theta) * crossedStart);
+    for (std::size_t b : heldRecords_) {
+        heldLowest_ = std::min(heldLowest_, std::min(heldAtStart_[b], heldAtEnd_[b]));
+        heldHighest_ = std::max(heldHighest_, std::max(heldAtStart_[b], heldAtEnd_[b]));
+    }
+    curveLowest_ = std::min(curveLowest_, released1);
+    curveHighest_ = std::max(curveHighest_, released1);
     released_ += released;
     totalIterations_ += iterations;
     lastDt_ = dt;

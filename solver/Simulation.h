@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "HeatSource.h"
@@ -25,6 +26,25 @@ struct StepReport {
     int halvings = 0; // retries of this step with half the step size
     double highest = 0.0;
     int threads = 1;
+};
+
+// The heat of the model since the start, J.
+struct HeatBalance {
+    double released = 0.0;      // by the concrete
+    double contentChange = 0.0; // of the heat content of every cell
+    double heldInflow = 0.0;    // through the held faces into the model
+    double heldCrossed = 0.0;   // through the held faces either way
+    // What the other three leave unexplained; round-off only.
+    double imbalance() const { return contentChange - released - heldInflow; }
+};
+
+// The lowest and highest temperature of the run, and the range that the initial, held-face and
+// adiabatic temperatures allow them: a cell beyond it shows a fault of the solve, or a step too
+// long for the theta-scheme, which then overshoots a sharp jump.
+struct TemperatureRange {
+    double lowest = 0.0, highest = 0.0;
+    double allowedLowest = 0.0, allowedHighest = 0.0;
+    double slack = 0.0; // what the solve may err by
 };
 
 class Simulation {
@@ -58,6 +78,11 @@ class Simulation {
     double heatContent() const;
     // Heat released by the source since the start, J.
     double heatReleased() const { return released_; }
+    HeatBalance balance() const;
+    TemperatureRange range() const;
+    // A test seam: the cells take only (1 - fraction) of each step's heat while the balance
+    // counts all of it, so the balance check can be seen to fail.
+    void loseHeatForTest(double fraction) { testHeatLoss_ = fraction; }
     std::size_t levels() const { return mg_->levelCount(); }
     int totalIterations() const { return totalIterations_; }
     double highest() const;
@@ -66,6 +91,9 @@ class Simulation {
   private:
     double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
+    // Heat flowing through the held faces, W, with the records at the given temperatures: into
+    // the model, and either way.
+    std::pair<double, double> heldFlow(const std::vector<double>& recordTemperature) const;
     void addHeldTerms(int j, int k, double rho, double* out) const;
 
     const SolverInput& in_;
@@ -89,6 +117,8 @@ class Simulation {
         std::vector<double> g, term;
     };
     std::array<Held, 6> held_;
+    std::vector<std::size_t> heldRecords_;        // the records some held face uses
+    std::vector<double> heldAtStart_, heldAtEnd_; // by record, at the step's start and end
     Array<double> T_, tmax_, x_;
     Array<float> trend_; // the conduction change of the last step, for the next first guess
     // The conjugate gradients solve for the change e of x in single precision: direction p,
@@ -102,6 +132,14 @@ class Simulation {
     int totalIterations_ = 0;
     double shift_ = 0.0;
     double capTotal_ = 0.0, heldTotal_ = 0.0;
+    // The balance and the range of the run.
+    double contentAtStart_ = 0.0, heldInflow_ = 0.0, heldCrossed_ = 0.0;
+    double lowestEver_ = 1e300, highestEver_ = -1e300;
+    double startLowest_ = 1e300, startHighest_ = -1e300;
+    double heldLowest_ = 1e300, heldHighest_ = -1e300;
+    double curveLowest_ = 0.0, curveHighest_ = 0.0; // cumulative heat per m3, J
+    double riseFactor_ = 0.0; // largest heat production per capacity of a cell, C per J/m3
+    double testHeatLoss_ = 0.0;
 };
 
 } // namespace zolter

@@ -77,6 +77,17 @@ struct SolverInput {
         return sections[std::size_t(zoneSection[std::size_t(k)] - 1)]
                        [std::size_t(i) + std::size_t(nx) * std::size_t(j)];
     }
+
+    // The boundary record of each master material (at index m for material m), or -1: when
+    // several records name the same material, the first one counts.
+    std::vector<int> recordOfMaterial() const {
+        std::vector<int> record(materials.size() + 1, -1);
+        for (std::size_t b = boundaries.size(); b-- > 0;) {
+            const int m = boundaries[b].material;
+            if (m >= 1 && std::size_t(m) <= materials.size()) record[std::size_t(m)] = int(b);
+        }
+        return record;
+    }
 };
 
 // Reads and checks the temp file; warnings collects what was corrected or ignored.

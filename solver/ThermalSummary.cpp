@@ -38,14 +38,15 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
     // Faces in direction order: x- is face 2, x+ face 4, y- face 1, y+ face 3, z- face 5, z+
     // face 6.
     const int faceOf[3][2] = {{2, 4}, {1, 3}, {5, 6}};
-    // As the solver holds faces: a "D" face holds the cells whose material has a held record.
-    std::vector<char> heldMaterial(in.materials.size() + 1, 0);
-    for (const BoundaryRecord& r : in.boundaries)
-        if (r.dirichlet && r.material >= 1 && std::size_t(r.material) <= in.materials.size())
-            heldMaterial[std::size_t(r.material)] = 1;
+    // As the solver holds faces: a "D" face holds the cells whose material's record is held.
+    const std::vector<int> recordOf = in.recordOfMaterial();
+    auto heldMaterial = [&](int m) {
+        const int r = recordOf[std::size_t(m)];
+        return r >= 0 && in.boundaries[std::size_t(r)].dirichlet;
+    };
     auto held = [&](int d, int side, int material) {
         const std::size_t f = std::size_t(faceOf[d][side] - 1);
-        return f < in.faces.size() && in.faces[f] == 'D' && heldMaterial[std::size_t(material)];
+        return f < in.faces.size() && in.faces[f] == 'D' && heldMaterial(material);
     };
 
     std::vector<char> concrete(std::size_t(cells), 0);

@@ -95,7 +95,8 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
     for (int c = 1; c <= run.chunkCount(); ++c) summaries.push_back("Summary." + plainDigits(c));
     if (table.load(summaries)) printLimits(table, out);
     out << "outputs collected in " << app.fs.currentFolder() << '\n';
-    return 0;
+    for (const std::string& w : run.warnings()) out << "vardex-run: WARNING: " << w << '\n';
+    return run.warnings().empty() ? 0 : 3;
 }
 
 } // namespace vardex

@@ -19,7 +19,8 @@ struct HeadlessRunOptions {
     std::function<void(int milliseconds)> sleep;
 };
 
-// Exit statuses: 0 every chunk succeeded, 1 a chunk failed, 2 the set-up could not be used.
+// Exit statuses: 0 every chunk succeeded, 1 a chunk failed, 2 the set-up could not be used, 3
+// every chunk completed but one warned (its heat balance or temperature range failed its check).
 int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions& options,
                 std::ostream& out);
 

@@ -25,11 +25,22 @@ MarkerVerdict readMarker(const std::string& path) {
     std::string text = content.str();
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
     text = trim(text);
-    if (text.rfind("OK", 0) == 0) return {true, {}};
+    if (text.rfind("OK", 0) == 0) {
+        MarkerVerdict verdict{true, {}, {}};
+        static const std::string warning = "WARNING:";
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            line = trim(line);
+            if (line.rfind(warning, 0) == 0)
+                verdict.warnings.push_back(trim(line.substr(warning.size())));
+        }
+        return verdict;
+    }
     static const std::string failed = "FAILED:";
-    if (text.rfind(failed, 0) == 0) return {false, trim(text.substr(failed.size()))};
-    if (text.empty()) return {false, "the solver's marker file is empty"};
-    return {false, "the solver's marker file holds \"" + text + "\""};
+    if (text.rfind(failed, 0) == 0) return {false, trim(text.substr(failed.size())), {}};
+    if (text.empty()) return {false, "the solver's marker file is empty", {}};
+    return {false, "the solver's marker file holds \"" + text + "\"", {}};
 }
 
 std::optional<double> lastSimulatedHour(const std::string& logPath) {

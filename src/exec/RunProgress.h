@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vardex {
 
@@ -22,10 +23,12 @@ int runTimerPeriod(const Csubmodel& firstChunkType, double dtmax, double startti
 
 struct MarkerVerdict {
     bool ok = false;
-    std::string reason; // why the run failed
+    std::string reason;                // why the run failed
+    std::vector<std::string> warnings; // what a successful run warns of
 };
 
-// "OK" is success; "FAILED: reason" and anything else is a failure with its reason.
+// "OK" is success; "FAILED: reason" and anything else is a failure with its reason. Lines after
+// "OK" that begin "WARNING: " are warnings of a run that still succeeded.
 MarkerVerdict readMarker(const std::string& path);
 
 // The time of the last "step N  t= X h" line of a solver log; nothing before the first step.

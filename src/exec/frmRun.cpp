@@ -441,6 +441,7 @@ void frmRun::execute() {
         state_.txtP[5] = shown(rec_.count());
     }
     runIndex_ = 1;
+    warnings_.clear();
     // The recording index file of a later chunk sits in the current folder (beside its temp
     // file), where the solver also looks when a chunk has none.
     for (const char* old : {"series.pr", kRecordingIndexFileName})
@@ -506,6 +507,9 @@ void frmRun::timerTick() {
             runFailed(verdict.reason);
             return;
         }
+        for (const std::string& w : verdict.warnings)
+            warnings_.push_back(chunkText() + ": " + w +
+                                " (its log: " + app_.fs.absolutePath(stdoutName_) + ")");
         collect(runIndex_);
         program_.reset();
         if (runIndex_ < chunkCount_) {
@@ -586,6 +590,7 @@ void frmRun::runCompleted() {
     state_.barValue = state_.barMax;
     state_.barVisible = false;
     state_.status = "Completed " + plainDigits(chunkCount_) + " of " + plainDigits(chunkCount_);
+    if (!warnings_.empty()) state_.status += ", with warnings";
     if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
     enableItem("mnuExecute", true);
     enableMenu("mnuData", true);
@@ -595,8 +600,11 @@ void frmRun::runCompleted() {
     enableItem("mnuLimits", true);
     // The window shows the finished run behind the message.
     changed();
-    app_.dialogs.inform("Completed all " + shown(chunkCount_) + " sub-models included.",
-                        runCaptions::kMessageTitle);
+    // A chunk whose heat balance or temperatures failed their check still completed; the user
+    // reads why beside the completion.
+    std::string text = "Completed all " + shown(chunkCount_) + " sub-models included.";
+    for (const std::string& w : warnings_) text += std::string(kNewLine) + "WARNING: " + w;
+    app_.dialogs.inform(text, runCaptions::kMessageTitle);
     // The two figures a pour is judged by, at once.
     if (showLimits) showLimits();
 }

@@ -148,6 +148,8 @@ class frmRun {
     bool applySetup(const RunSetup& setup);
     RunOutcome outcome() const { return outcome_; }
     const std::string& failure() const { return failure_; } // why the last run failed
+    // What the chunks of the last run warned of, each with its chunk and log; the run completed.
+    const std::vector<std::string>& warnings() const { return warnings_; }
     // Limits of the thermal-limit table, saved with the set-up.
     ThermalLimitValues limits;
     // The collected summaries of the last run, chunk 1 first.
@@ -197,6 +199,7 @@ class frmRun {
     bool loading_ = false;
     RunOutcome outcome_ = RunOutcome::None;
     std::string failure_;
+    std::vector<std::string> warnings_;
 };
 
 } // namespace vardex

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "exec/RunFixture.h"
 #include "exec/HeadlessRun.h"
+#include "exec/RunFixture.h"
 #include "support/Examples.h"
 
 namespace vardex {

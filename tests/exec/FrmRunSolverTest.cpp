@@ -9,6 +9,7 @@
 #include "app/StartupCheck.h"
 #include "exec/RunFixture.h"
 #include "run/SolverLaunchFiles.h"
+#include "support/ScopedEnvironment.h"
 
 namespace vardex {
 namespace {
@@ -80,6 +81,31 @@ TEST(FrmRunWithSolver, ExecuteRunsEveryChunkAndCollectsItsOutputsUnderChunkNumbe
         findMenu(const_cast<std::vector<MenuState>&>(f.run->state().menus), "mnuData")->enabled);
     EXPECT_EQ(f.run->viewMode(), "model");
     EXPECT_FALSE(f.run->runOutstanding());
+}
+
+TEST(FrmRunWithSolver, AChunkWhoseHeatBalanceFailsCompletesAndItsWarningShowsWithTheCompletion) {
+    RunFixture f;
+    f.setUp();
+    f.dialogs.messages.clear();
+    // The solver's test seam: its cells lose 1 % of the heat released.
+    testing::ScopedEnvironment lose("ZOLTER_TEST_LOSE_HEAT", "0.01");
+    f.run->execute();
+    f.tickUntilDone();
+
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Completed);
+    ASSERT_EQ(f.dialogs.messages.size(), 1u) << ::testing::PrintToString(f.dialogs.messageTexts());
+    const std::string warning =
+        "the heat balance is off by 1 % of the heat released (0.1 % allowed)";
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "Completed all  2 sub-models included.\r\nWARNING: chunk 1 of 2: " + warning +
+                  " (its log: " + f.file("STDOUT.1") + ")\r\nWARNING: chunk 2 of 2: " + warning +
+                  " (its log: " + f.file("stdout.2") + ")");
+    EXPECT_EQ(f.dialogs.messages[0].title, "Run / View  Model");
+    EXPECT_EQ(f.run->warnings().size(), 2u);
+    EXPECT_EQ(f.run->state().status, "Completed 2 of 2, with warnings");
+    // The outputs were collected as for any completed run.
+    for (const char* name : {"tower.1", "tower.2", "TSeries.2", "Tmax.2", "Summary.2"})
+        EXPECT_TRUE(f.app.fs.fileExists(f.file(name))) << name;
 }
 
 TEST(FrmRunWithSolver, AFailingChunkShowsTheSolversReasonAndStopsTheRun) {

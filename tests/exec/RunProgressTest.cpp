@@ -35,6 +35,15 @@ TEST(MarkerFile, HoldsTheSolversVerdict) {
               "the solver's marker file holds \"done\"");
 }
 
+TEST(MarkerFile, WarningsAfterOKLeaveTheRunASuccessAndAreReadOneALine) {
+    testing::TempDir dir;
+    EXPECT_TRUE(readMarker(dir.write("ok", "OK\r\n")).warnings.empty());
+    const MarkerVerdict warned = readMarker(
+        dir.write("warned", "OK\r\nWARNING: the heat balance is off\r\nWARNING:  too hot \r\n"));
+    EXPECT_TRUE(warned.ok);
+    EXPECT_EQ(warned.warnings, (std::vector<std::string>{"the heat balance is off", "too hot"}));
+}
+
 TEST(SolverLog, TheLastStepLineGivesTheSimulatedHour) {
     testing::TempDir dir;
     EXPECT_FALSE(lastSimulatedHour(dir.file("none")).has_value());

@@ -13,6 +13,7 @@
 #include "exec/HeadlessRun.h"
 #include "exec/RunFixture.h"
 #include "exec/RunSetupFile.h"
+#include "support/ScopedEnvironment.h"
 
 namespace vardex {
 namespace {
@@ -132,6 +133,32 @@ TEST(RunSetUp, WithoutTheSolverASetUpStillOpensAndOnlyExecuteSaysWhatIsMissing) 
     EXPECT_EQ(g.dialogs.messageTexts(),
               std::vector<std::string>{missingSolverMessage(g.file("program/target"))});
     EXPECT_TRUE(g.recording.programs.empty());
+}
+
+TEST(RunSetUp, ARunThatCompletesWithAWarningPrintsItAndEndsWithStatus3) {
+    RunFixture f;
+    f.setUp();
+    writeRunSetup(f.data("tower.vrs"), f.run->currentSetup());
+    std::ostringstream out;
+    {
+        testing::ScopedEnvironment lose("ZOLTER_TEST_LOSE_HEAT", "0.01");
+        EXPECT_EQ(runHeadless(f.app, f.posix, options(f.data("tower.vrs"), f.file("warned")), out),
+                  3);
+    }
+    const std::string printed = out.str();
+    EXPECT_NE(printed.find("chunk 2 of 2 done"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("vardex-run: WARNING: chunk 1 of 2: the heat balance is off by 1 % of "
+                           "the heat released (0.1 % allowed) (its log: " +
+                           f.file("warned/STDOUT.1") + ")"),
+              std::string::npos)
+        << printed;
+    EXPECT_TRUE(f.app.fs.fileExists(f.file("warned/Summary.2")));
+
+    // The same set-up without the seam balances: status 0, no warning.
+    std::ostringstream again;
+    EXPECT_EQ(runHeadless(f.app, f.posix, options(f.data("tower.vrs"), f.file("sound")), again), 0)
+        << again.str();
+    EXPECT_EQ(again.str().find("WARNING"), std::string::npos) << again.str();
 }
 
 TEST(RunSetUp, AFailingSetUpEndsWithANonZeroStatusAndTheSolversReason) {

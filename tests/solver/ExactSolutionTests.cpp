@@ -8,6 +8,7 @@
 
 #include "Cases.h"
 #include "HeatSource.h"
+#include "RunCheck.h"
 #include "Simulation.h"
 
 namespace zolter {
@@ -55,6 +56,14 @@ TEST_P(Adiabatic, InsulatedBlockFollowsTheAdiabaticCurveAtAnyStep) {
     });
     EXPECT_EQ(steps, int(std::ceil(96.0 / GetParam().dtmax - 1e-9)));
     EXPECT_DOUBLE_EQ(sim.time(), 100.0);
+    // The block reaches the top of the range its adiabatic rise allows, and no further.
+    const TemperatureRange range = sim.range();
+    EXPECT_DOUBLE_EQ(range.lowest, 15.0);
+    EXPECT_DOUBLE_EQ(range.allowedLowest, 15.0);
+    EXPECT_NEAR(range.highest, range.allowedHighest, 1e-9);
+    EXPECT_NEAR(range.allowedHighest - 15.0,
+                m.heatProduction * 120.0 * 2400.0 * abtAlpha(96.0, 0.85, 1.3, 18.0) / perDegree,
+                1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(StepSizes, Adiabatic,
@@ -219,7 +228,7 @@ TEST(Conservation, ContentChangesByTheHeatReleasedPlusTheFlowThroughHeldFacesEve
         return t;
     };
     std::vector<double> before = bottom();
-    double content = sim.heatContent(), released = sim.heatReleased(), worst = 0.0;
+    double content = sim.heatContent(), released = sim.heatReleased(), worst = 0.0, inflow = 0.0;
     int steps = 0;
     sim.run([&](const StepReport& r) {
         const std::vector<double> after = bottom();
@@ -236,10 +245,43 @@ TEST(Conservation, ContentChangesByTheHeatReleasedPlusTheFlowThroughHeldFacesEve
         before = after;
         content = sim.heatContent();
         released = sim.heatReleased();
+        inflow += flow;
         ++steps;
     });
     EXPECT_EQ(steps, 12);
     EXPECT_LT(worst, 1e-10);
+    // The balance the log reports is the same.
+    const HeatBalance b = sim.balance();
+    EXPECT_NEAR(b.heldInflow, inflow, 1e-10 * std::fabs(inflow));
+    EXPECT_DOUBLE_EQ(b.released, sim.heatReleased());
+    EXPECT_LT(std::fabs(b.imbalance()), 1e-10 * b.released);
+}
+
+// --- The temperature range: a step far longer than a small cell's time constant overshoots a
+// sharp jump with theta below 1 (the fastest modes change sign each step); implicit steps do not.
+
+TEST(Range, ALongStepOnSmallCellsOvershootsTheHeldFaceAndTheRangeCheckSaysSo) {
+    SolverInput in = block(4, 4, 4, 0.0125, concrete(), 20.0);
+    in.faces = "DDDDDD";
+    in.boundaries.push_back(held(1, 20.0, {{0.0, 0.0}}));
+    in.times = {0.63, 0.0, 3.0, 1.0, 0.003, 60};
+    std::vector<std::string> w;
+    {
+        Simulation sim(in, w);
+        sim.run();
+        const TemperatureRange r = sim.range();
+        EXPECT_DOUBLE_EQ(r.allowedLowest, 0.0);
+        EXPECT_DOUBLE_EQ(r.allowedHighest, 20.0);
+        EXPECT_LT(r.lowest, -5.0); // near -0.587 x 20 C after the first step
+        const RunCheck check = checkRun(sim.balance(), r);
+        ASSERT_EQ(check.warnings.size(), 1u);
+        EXPECT_NE(check.warnings[0].find("temperatures left the range"), std::string::npos);
+    }
+    in.times.theta = 1.0;
+    Simulation sim(in, w);
+    sim.run();
+    EXPECT_GE(sim.range().lowest, -1e-9);
+    EXPECT_TRUE(checkRun(sim.balance(), sim.range()).warnings.empty());
 }
 
 // --- A held face follows its series: a ramp, then constant beyond the last point. ---

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -59,6 +60,8 @@ class ThermalSummaryProgram : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
+    void expectLastLineFromTheField(const SolverInput& in);
+
     void run(const SolverInput& in) {
         std::ofstream(dir_ / "tempfile.1", std::ios::binary) << tempFileText(in);
         const std::string cmd = "cd '" + dir_.string() +
@@ -111,10 +114,9 @@ TEST_F(ThermalSummaryProgram,
     }
 }
 
-TEST_F(ThermalSummaryProgram, TheLastLineAgreesWithTheFinalFieldComputedIndependently) {
-    // Soil around the block, and the bottom face held, so the block cools from its sides (through
-    // the soil) and the bottom.
-    const SolverInput in = blockInSoil("IIIIDI");
+// Runs the block in soil and checks the last line of Summary.out against the final field: the
+// concrete's surface is its soil border only.
+void ThermalSummaryProgram::expectLastLineFromTheField(const SolverInput& in) {
     run(in);
     const Summary s = readSummary(dir_ / "Summary.out");
     ASSERT_EQ(static_cast<int>(s.rows.size()), s.count);
@@ -177,6 +179,24 @@ TEST_F(ThermalSummaryProgram, TheLastLineAgreesWithTheFinalFieldComputedIndepend
     // The core cell is inside the block, its surface cell on the block's border.
     EXPECT_FALSE(onSurface(int(last[6]) - 1, int(last[7]) - 1, int(last[8]) - 1));
     EXPECT_TRUE(onSurface(int(last[9]) - 1, int(last[10]) - 1, int(last[11]) - 1));
+}
+
+TEST_F(ThermalSummaryProgram, TheLastLineAgreesWithTheFinalFieldComputedIndependently) {
+    // Soil around the block, and the bottom face held, so the block cools from its sides (through
+    // the soil) and the bottom.
+    expectLastLineFromTheField(blockInSoil("IIIIDI"));
+}
+
+TEST_F(ThermalSummaryProgram, OfSeveralRecordsOfOneMaterialTheFirstDecidesWhetherItIsHeld) {
+    // The concrete's first record has no held temperature, so the solve does not hold the
+    // concrete on the bottom face: the bottom is no surface of the concrete, whatever the second
+    // record says.
+    SolverInput in = blockInSoil("IIIIDI");
+    BoundaryRecord free = test::held(1, 20.0);
+    free.dirichlet = false;
+    in.boundaries.push_back(free);
+    in.boundaries.push_back(test::held(1, 20.0, {{0.0, 0.0}}));
+    expectLastLineFromTheField(in);
 }
 
 } // namespace
