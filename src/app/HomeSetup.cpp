@@ -86,9 +86,10 @@ void setUpHome(const FileSystem& fs, const std::string& homeFolder,
 bool setUpHomeOnFirstStart(const FileSystem& fs, Dialogs& dialogs,
                            const std::vector<std::string>& candidates, const std::string& newHome,
                            const InstalledFiles& installed) {
+    // A program run where it was built has no examples beside it: its home comes from run.sh.
+    if (newHome.empty() || !fs.folderExists(installed.examples)) return false;
     const std::string home = chooseHome(fs, candidates);
-    if (newHome.empty() || (!home.empty() && fs.fileExists(fs.join(home, kIniFileName))))
-        return false;
+    if (!home.empty() && fs.fileExists(fs.join(home, kIniFileName))) return false;
     try {
         setUpHome(fs, newHome, installed);
         return true;

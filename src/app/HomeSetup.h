@@ -25,9 +25,9 @@ InstalledFiles installedFiles(const FileSystem& fs, const std::string& programFo
 // Throws std::runtime_error naming what could not be made.
 void setUpHome(const FileSystem& fs, const std::string& home, const InstalledFiles& installed);
 
-// The first start: when the home the candidates give holds no Vardex.ini, sets up `newHome`
-// (a candidate that then wins). True when it did; a failure is shown with its reason, and the
-// start goes on as it would without a home.
+// The first start of an installed program (its examples are there): when the home the
+// candidates give holds no Vardex.ini, sets up `newHome` (a candidate that then wins). True when
+// it did; a failure is shown with its reason, and the start goes on as it would without a home.
 bool setUpHomeOnFirstStart(const FileSystem& fs, Dialogs& dialogs,
                            const std::vector<std::string>& candidates, const std::string& newHome,
                            const InstalledFiles& installed);

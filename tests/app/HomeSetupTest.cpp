@@ -95,6 +95,17 @@ TEST(HomeSetup, AConfiguredHomeIsLeftAloneAndASecondSetUpKeepsTheUsersFiles) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST(HomeSetup, AProgramThatIsNotInstalledMakesNoHome) {
+    Machine m;
+    ScriptedDialogs dialogs;
+    // Where it was built, no examples lie beside the program.
+    m.installed.examples = m.root.file("usr/share/vardex/examples");
+    EXPECT_FALSE(
+        setUpHomeOnFirstStart(FileSystem(), dialogs, m.candidates, m.userHome, m.installed));
+    EXPECT_FALSE(fs::exists(m.userHome));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST(HomeSetup, AHomeThatCannotBeMadeIsReportedAndTheStartGoesOnWithoutOne) {
     Machine m;
     ScriptedDialogs dialogs;

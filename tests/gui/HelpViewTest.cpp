@@ -52,6 +52,8 @@ class HelpViewTest : public QObject {
         pressF1(materials);
         QCOMPARE(guideChapter(), QString("Materials"));
 
+        // The section editor asks for materials when it has none.
+        f.app.config.materialfile = VARDEX_EXAMPLES_DIR "/materials.mts";
         auto* section = f.open<gui::SectionEditorView>("mnusection", EditorKind::Section);
         QVERIFY(section);
         QVERIFY(
@@ -73,6 +75,7 @@ class HelpViewTest : public QObject {
 
     void f1InTheRunWindowOpensRunningAModel() {
         testing::RunViewFixture f;
+        f.window.show();
         QVERIFY(f.view);
         QVERIFY(
             showsGuideAndAboutWithF1(f.view->action("mnuUserGuide"), f.view->action("mnuAbout")));
