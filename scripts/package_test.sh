@@ -61,6 +61,7 @@ cleanup() {
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$base"
+chmod 755 "$root" # the new user must reach its / (the root was made in a private folder)
 mount -t proc proc "$root/proc"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # A fresh machine gets the suite's updates and security fixes too.
@@ -124,15 +125,16 @@ grep -q 'chunk 3 of 3 done' "$root/tmp/run.log" || fail "not every chunk ran: $(
 [ -s "$root/home/engineer/runs/pier/pier.3" ] || fail "no field of the last chunk"
 sed 's/^/   /' "$root/tmp/run.log"
 
-step "the file types open in Vardex"
-in_root apt-get install -y --no-install-recommends shared-mime-info xdg-utils desktop-file-utils \
+step "the file types open in Vardex (as a file manager sees them, through GIO)"
+in_root apt-get install -y --no-install-recommends shared-mime-info libglib2.0-bin desktop-file-utils \
     >>"$root/tmp/apt.log" 2>&1 || fail "installing the file-type tools: $(tail -5 "$root/tmp/apt.log")"
 in_root update-mime-database /usr/share/mime
 in_root update-desktop-database /usr/share/applications
 for file in pier.mod:application/x-vardex-model pier.vrs:application/x-vardex-run-setup; do
-    type=$(as_user xdg-mime query filetype "$home/data/${file%%:*}")
-    [ "$type" = "${file#*:}" ] || fail "${file%%:*} is taken for $type"
-    opener=$(as_user xdg-mime query default "$type")
+    type=$(as_user gio info -a standard::content-type "$home/data/${file%%:*}" 2>/dev/null |
+        sed -n 's/^ *standard::content-type: //p' || true)
+    [ "$type" = "${file#*:}" ] || fail "${file%%:*} is taken for '$type'"
+    opener=$(as_user gio mime "$type" 2>/dev/null | sed -n 's/^Default application for .*: //p' || true)
     [ "$opener" = vardex.desktop ] || fail "$type opens with '$opener'"
 done
 
