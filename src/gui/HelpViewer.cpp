@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QVBoxLayout>
 
 #include "app/Help.h"
@@ -23,6 +26,28 @@ const QUrl kGuide("qrc:/help/user-guide.md");
 const char* const kChapterProperty = "vardexHelpChapter";
 
 QPointer<UserGuideWindow> guideWindow;
+
+// Pictures wider than the page are shown at the page's width, so the text needs no sideways
+// scrolling.
+void fitPictures(QTextDocument* document, int width) {
+    QTextCursor cursor(document);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.isValid()) continue;
+            const QImage image =
+                document->resource(QTextDocument::ImageResource, QUrl(picture.name()))
+                    .value<QImage>();
+            if (image.width() <= width) continue;
+            picture.setWidth(width);
+            picture.setHeight(static_cast<qreal>(image.height()) * width / image.width());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
+}
 
 // The chapter of the window that holds the keyboard focus (the main window's when none has one).
 QString chapterInUse(QWidget* mainWindow) {
@@ -45,6 +70,7 @@ UserGuideWindow::UserGuideWindow(QWidget* parent)
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     browser_->setSource(kGuide, QTextDocument::MarkdownResource);
+    fitPictures(browser_->document(), 720);
 }
 
 bool UserGuideWindow::showChapter(const QString& chapter) {

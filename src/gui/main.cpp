@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Vardex");
     QApplication::setApplicationVersion(vardex::kVersion);
     QGuiApplication::setDesktopFileName("vardex");
-    QApplication::setWindowIcon(QIcon::fromTheme("vardex"));
+    QApplication::setWindowIcon(QIcon(":/icons/vardex.svg"));
 
     bool workInHome = false;
     QString modelFile;
@@ -48,8 +48,12 @@ int main(int argc, char* argv[]) {
     vardex::gui::QtDialogs dialogs;
     vardex::gui::QtSettingsStore settings;
     // An installed Vardex started for the first time makes its home before reading it.
-    vardex::setUpHomeOnFirstStart(dialogs);
+    const bool firstStart = vardex::setUpHomeOnFirstStart(dialogs);
     vardex::AppState app(dialogs, vardex::platformHomeCandidates());
+    // The first start shows the example, as run.sh does.
+    const std::string example = app.fs.join(app.fs.join(app.config.homeDir, "data"), "pier.mod");
+    if (firstStart && modelFile.isEmpty() && app.fs.fileExists(example))
+        modelFile = QString::fromStdString(example);
     if (workInHome && !app.config.homeDir.empty())
         QDir::setCurrent(QString::fromStdString(app.config.homeDir));
     vardex::mdifrmMain mainWindow(app, settings);
