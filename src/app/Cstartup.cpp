@@ -8,10 +8,6 @@
 #include "text/PrintForm.h"
 #include "text/TextFileWriter.h"
 
-#ifndef VARDEX_INSTALL_PREFIX
-#define VARDEX_INSTALL_PREFIX "/usr/local"
-#endif
-
 namespace vardex {
 namespace {
 
@@ -31,10 +27,31 @@ double zoneSize(double value) {
 
 } // namespace
 
-std::vector<std::string> platformHomeCandidates() {
-    std::vector<std::string> candidates{std::string(VARDEX_INSTALL_PREFIX) + "/share/vardex"};
+std::string chooseHome(const FileSystem& fs, const std::vector<std::string>& candidates) {
+    std::string chosen;
+    for (const std::string& candidate : candidates)
+        if (fs.folderExists(candidate)) chosen = candidate;
+    return chosen;
+}
+
+std::string installedDataFolder(const FileSystem& fs, const std::string& programFolder) {
+    // The prefix is the folder above the programs' own, wherever the package was put.
+    return fs.join(fs.join(fs.parentFolder(programFolder), "share"), "vardex");
+}
+
+std::string userDataHome() {
+    // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory rules ask.
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+        return std::string(data) + "/vardex";
     if (const char* home = std::getenv("HOME"); home && *home)
-        candidates.push_back(std::string(home) + "/.local/share/vardex");
+        return std::string(home) + "/.local/share/vardex";
+    return {};
+}
+
+std::vector<std::string> platformHomeCandidates() {
+    std::vector<std::string> candidates{
+        installedDataFolder(FileSystem(), FileSystem::programFolder())};
+    if (std::string data = userDataHome(); !data.empty()) candidates.push_back(data);
     if (const char* env = std::getenv("VARDEX_HOME"); env && *env) candidates.push_back(env);
     return candidates;
 }
@@ -59,8 +76,7 @@ Cstartup::Cstartup(const FileSystem& fs, Dialogs& dialogs, std::vector<std::stri
 }
 
 void Cstartup::getHomeDir() {
-    for (const std::string& candidate : homeCandidates_)
-        if (fs_.folderExists(candidate)) homeDir = candidate;
+    if (std::string chosen = chooseHome(fs_, homeCandidates_); !chosen.empty()) homeDir = chosen;
 }
 
 void Cstartup::read_startup() {
@@ -99,37 +115,42 @@ void Cstartup::checkDirectory(const std::string& name, std::string& field) {
     field = trim(path);
 }
 
-std::vector<std::string> Cstartup::configurationLines() const {
+std::vector<std::string> configurationLines(const StartupFields& f, const std::string& modelfile,
+                                            const std::string& execfile) {
     auto keyLine = [](const char* key, const std::string& value) {
         return PrintLine(key).zone(value).str();
     };
-    std::vector<std::string> lines{
-        iniFile,
+    return {
+        f.iniFile,
         PrintLine("Revised ").zone(currentDateTimeText()).str(),
         "",
-        keyLine("ProgramPath=", ProgramPath),
-        keyLine("DataPath=", DataPath),
-        keyLine("DataDir=", DataDir),
-        keyLine("TempDir=", TempDir),
-        keyLine("UserDir=", UserDir),
-        keyLine("OutputDir=", OutputDir),
+        keyLine("ProgramPath=", f.ProgramPath),
+        keyLine("DataPath=", f.DataPath),
+        keyLine("DataDir=", f.DataDir),
+        keyLine("TempDir=", f.TempDir),
+        keyLine("UserDir=", f.UserDir),
+        keyLine("OutputDir=", f.OutputDir),
         "",
         "[parameters]",
-        PrintLine("nx=").zoneValue(nx).str(),
-        PrintLine("ny=").zoneValue(ny).str(),
-        PrintLine("dx=").zoneValue(dx).str(),
-        PrintLine("dy=").zoneValue(dy).str(),
-        keyLine("testing=", printForm(testing)),
+        PrintLine("nx=").zoneValue(f.nx).str(),
+        PrintLine("ny=").zoneValue(f.ny).str(),
+        PrintLine("dx=").zoneValue(f.dx).str(),
+        PrintLine("dy=").zoneValue(f.dy).str(),
+        keyLine("testing=", printForm(f.testing)),
         "",
         "[Files]",
-        keyLine("materialfile=", materialfile),
-        keyLine("sectionfile=", sectionfile),
-        keyLine("submodelfile=", submodelfile),
-        keyLine("modelfile=", modelFileName ? modelFileName() : std::string()),
-        keyLine("execfile=", execFileName ? execFileName() : std::string()),
+        keyLine("materialfile=", f.materialfile),
+        keyLine("sectionfile=", f.sectionfile),
+        keyLine("submodelfile=", f.submodelfile),
+        keyLine("modelfile=", modelfile),
+        keyLine("execfile=", execfile),
         "",
     };
-    return lines;
+}
+
+std::vector<std::string> Cstartup::configurationLines() const {
+    return vardex::configurationLines(*this, modelFileName ? modelFileName() : std::string(),
+                                      execFileName ? execFileName() : std::string());
 }
 
 void Cstartup::write_startup() {

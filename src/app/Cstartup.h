@@ -14,13 +14,9 @@ namespace vardex {
 
 inline constexpr const char* kIniFileName = "Vardex.ini";
 
-class Cstartup {
-  public:
-    // Runs the creation steps: defaults, home directory from the candidates, reading the
-    // configuration file and making sure "Temp" and "Output" exist.
-    Cstartup(const FileSystem& fs, Dialogs& dialogs, std::vector<std::string> homeCandidates);
-
-    // Fields, in the order the program declares them.
+// The fields the configuration file holds (and the home directory), in the order the program
+// declares them.
+struct StartupFields {
     std::string iniFile;
     std::string materialfile = "./Materials.mts";
     std::string DataDir;
@@ -37,6 +33,19 @@ class Cstartup {
     std::string homeDir;
     std::string UserDir;
     std::string OutputDir;
+};
+
+// The lines of the configuration file for these fields (for the current date and time), with
+// the model record's and the run set-up's file names.
+std::vector<std::string> configurationLines(const StartupFields& fields,
+                                            const std::string& modelfile,
+                                            const std::string& execfile);
+
+class Cstartup : public StartupFields {
+  public:
+    // Runs the creation steps: defaults, home directory from the candidates, reading the
+    // configuration file and making sure "Temp" and "Output" exist.
+    Cstartup(const FileSystem& fs, Dialogs& dialogs, std::vector<std::string> homeCandidates);
 
     // The model record's and the run set-up's file names, written as "modelfile=" and "execfile=".
     std::function<std::string()> modelFileName;
@@ -63,9 +72,21 @@ class Cstartup {
     std::vector<std::string> homeCandidates_;
 };
 
+// The home directory the candidates give: the last one that exists; empty when none does.
+std::string chooseHome(const FileSystem& fs, const std::vector<std::string>& candidates);
+
 // The home-directory candidates of this platform, in the order they are tested: the install
-// prefix's share folder, the user's data folder, then $VARDEX_HOME when set.
+// prefix's share folder (<prefix>/share/vardex beside <prefix>/bin, the program's folder), the
+// user's data folder, then $VARDEX_HOME when set.
 std::vector<std::string> platformHomeCandidates();
+
+// What an installed Vardex ships besides its programs: <prefix>/share/vardex for programs in
+// <prefix>/bin.
+std::string installedDataFolder(const FileSystem& fs, const std::string& programFolder);
+
+// The user's data folder for Vardex: $XDG_DATA_HOME/vardex, else ~/.local/share/vardex; empty
+// when neither variable is set.
+std::string userDataHome();
 
 // The current local date and time as text, for the "Revised" lines of written files.
 std::string currentDateTimeText();

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/Filters.h"
+#include "app/Help.h"
 #include "app/StartupCheck.h"
 #include "exec/RunProgress.h"
 #include "run/SolverLaunchFiles.h"
@@ -53,6 +54,7 @@ std::vector<MenuState> runMenus() {
           {"mnuTEST", "&TEST rotations"},
           {"mnudisplaysounding", "&Display sounding"}}},
         {"mnuExit", "&Exit", true, {}},
+        helpMenu(),
     };
 }
 

@@ -101,6 +101,8 @@ class frmRun {
     void mnuLimits();           // "Thermal &limits"
     void saveSetup();           // "&Save run set-up"
     void openSetup();           // "Open run set-&up"
+    // Opens the set-up file ready to execute; false when it was refused (the message said why).
+    bool openSetupFile(const std::string& path);
     // Parameter box k (0..5) clicked, or typed into (the typed text becomes the box's text).
     void parameterClicked(int box);
     void parameterTyped(int box, const std::string& text);

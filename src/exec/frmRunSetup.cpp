@@ -134,7 +134,11 @@ void frmRun::saveSetup() {
 void frmRun::openSetup() {
     if (runOutstanding()) return;
     const std::string path = app_.dialogs.openFile({kRunSetupFilter, app_.config.UserDir, "", ""});
-    if (path.empty()) return;
+    if (!path.empty()) openSetupFile(path);
+}
+
+bool frmRun::openSetupFile(const std::string& path) {
+    if (runOutstanding()) return false;
     RunSetup setup;
     try {
         setup = readRunSetup(path);
@@ -143,10 +147,10 @@ void frmRun::openSetup() {
         app_.dialogs.inform("a bad file to read" + std::string(kNewLine) + path + kNewLine +
                                 e.what(),
                             runCaptions::kMessageTitle);
-        return;
+        return false;
     }
     load();
-    applySetup(setup);
+    return applySetup(setup);
 }
 
 std::vector<std::string> frmRun::summaryFiles() const {

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "HelpViewer.h"
 #include "RunView.h"
 
 namespace vardex::gui {
@@ -75,6 +76,8 @@ void MainWindowView::buildMenus() {
     on("mnuOpenModel", &mdifrmMain::openModel);
     on("mnuExit", &mdifrmMain::exitProgram);
     on("mnupromodel", &mdifrmMain::openExecutionWindow);
+    // The whole guide from the top; F1 in a window inside opens that window's chapter.
+    connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), "", true);
 }
 
 QLineEdit* MainWindowView::addBox(QLayout* layout, const char* caption, bool readOnly) {

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "HelpViewer.h"
+
 namespace vardex::gui {
 
 using namespace materialsCaptions;
@@ -22,7 +24,7 @@ MaterialsEditorView::MaterialsEditorView(MaterialsEditor& controller, QWidget* p
     menus_->onTriggered("mnuSave", [&c] { c.menuSave(); });
     menus_->onTriggered("mnuSaveAs", [&c] { c.menuSaveAs(); });
     menus_->onTriggered("mnuClose", [this] { close(); });
-    menus_->onTriggered("mnuHelp", [&c] { c.menuHelp(); });
+    connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), helpChapters::kMaterials);
 
     txtFile_ = new QLineEdit(this);
     txtFile_->setObjectName("txtFile");

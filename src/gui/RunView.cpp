@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "CondsDialog.h"
+#include "HelpViewer.h"
 #include "HistoriesView.h"
 #include "RecsDialog.h"
 #include "SourceDialog.h"
@@ -154,6 +155,7 @@ void RunView::buildMenus() {
     on("mnuLimits", &frmRun::mnuLimits);
     on("mnuSaveSetup", &frmRun::saveSetup);
     on("mnuOpenSetup", &frmRun::openSetup);
+    connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), helpChapters::kRunning);
 }
 
 QAction* RunView::action(const std::string& itemName) const {

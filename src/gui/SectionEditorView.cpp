@@ -9,6 +9,8 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
+#include "HelpViewer.h"
+
 namespace vardex::gui {
 
 using namespace sectionCaptions;
@@ -92,6 +94,7 @@ SectionEditorView::SectionEditorView(SectionEditor& controller, QWidget* parent)
     menus_->onTriggered("mnuSave", [&c] { c.saveSectionFile(); });
     menus_->onTriggered("mnuClose", [this] { close(); });
     menus_->onTriggered("mnuChangeGeometry", [&c] { c.changeGeometry(); });
+    connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), helpChapters::kSections);
 
     row->addWidget(buildGrid(), 1);
     row->addWidget(buildControls());

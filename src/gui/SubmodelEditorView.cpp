@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "HelpViewer.h"
+
 namespace vardex::gui {
 
 using namespace submodelCaptions;
@@ -29,6 +31,7 @@ SubmodelEditorView::SubmodelEditorView(frm2& controller, QWidget* parent)
     menus_->onTriggered("mnuSectionEditor", [&c] { c.openSectionEditor(); });
     menus_->onTriggered("mnuAlign", [&c] { c.alignMaterials(); });
     menus_->onTriggered("mnuClose", [this] { close(); });
+    connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), helpChapters::kSubmodels);
 
     auto* left = new QVBoxLayout();
     left->addWidget(buildDimensions());

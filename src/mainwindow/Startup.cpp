@@ -1,14 +1,20 @@
 #include "mainwindow/Startup.h"
 
+#include <filesystem>
+
 namespace vardex {
 
 void startVardex(AppState& app, mdifrmMain& mainWindow, const std::function<void()>& showMainWindow,
-                 const std::string& modelFile) {
+                 const std::string& file) {
     if (showMainWindow) showMainWindow();
     mainWindow.load();
     app.runMarker = " ";
     app.startupCheck();
-    if (!modelFile.empty()) mainWindow.openModelFile(modelFile);
+    if (file.empty()) return;
+    if (std::filesystem::path(file).extension() == ".vrs")
+        mainWindow.openRunSetupFile(file);
+    else
+        mainWindow.openModelFile(file);
 }
 
 } // namespace vardex

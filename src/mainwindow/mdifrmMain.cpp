@@ -1,6 +1,8 @@
 #include "mainwindow/mdifrmMain.h"
 
 #include "app/Filters.h"
+#include "app/Help.h"
+#include "exec/frmRun.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
 
@@ -73,7 +75,7 @@ std::vector<MenuState> mainMenus() {
          "&Model",
          true,
          {{"mnuNewModel", "&New model"}, {"mnuOpenModel", "&Open Model"}, {"mnuExit", "E&xit"}}},
-        {"mnuHelp", "&Help", true, {}},
+        helpMenu(),
     };
 }
 
@@ -243,6 +245,11 @@ void mdifrmMain::openExecutionWindow() {
     // The same clearing as for an editor: a model built and not saved is offered for saving.
     if (!makeWayForEditor(false)) return;
     if (showExecutionWindow) showExecutionWindow();
+}
+
+void mdifrmMain::openRunSetupFile(const std::string& path) {
+    if (!makeWayForEditor(false) || !showExecutionWindow) return;
+    if (frmRun* run = showExecutionWindow()) run->openSetupFile(path);
 }
 
 void mdifrmMain::exitProgram() {

@@ -14,6 +14,8 @@
 
 namespace vardex {
 
+class frmRun;
+
 struct WindowPlacement {
     double left = 0, top = 0, width = 0, height = 0;
 };
@@ -45,8 +47,9 @@ class mdifrmMain {
     std::function<void()> onChanged;        // the view re-renders
     std::function<void()> onQuit;           // the process ends
     std::string applicationName = "Vardex"; // application name of the placement store
-    // Shows the execution-control window (created when it is not there yet).
-    std::function<void()> showExecutionWindow;
+    // Shows the execution-control window (created when it is not there yet) and returns its
+    // controller.
+    std::function<frmRun*()> showExecutionWindow;
     // Asked before the program ends, once the model's changes are settled (child windows may hold
     // work); false keeps it open.
     std::function<bool()> mayQuit;
@@ -73,6 +76,8 @@ class mdifrmMain {
     void exitProgram();
     // "Model &Execution/output".
     void openExecutionWindow();
+    // The execution-control window with a run set-up file opened in it, ready to execute.
+    void openRunSetupFile(const std::string& path);
 
     // The "&Editors" items that open the three editors.
     EditorWindows& editors() { return editors_; }

@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/Filters.h"
+#include "app/Help.h"
 #include "materials/MaterialsFile.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
@@ -60,7 +61,7 @@ std::vector<MenuState> materialsMenus() {
               {"mnuSave", "&Save"},
               {"mnuSaveAs", "Save &As"},
               {"mnuClose", "&Close"}}},
-            {"mnuHelp", "&Help", true, {}}};
+            helpMenu()};
 }
 
 } // namespace
@@ -400,10 +401,6 @@ bool MaterialsEditor::menuClose() {
     changed();
     if (onClosed) onClosed();
     return true;
-}
-
-void MaterialsEditor::menuHelp() {
-    app_.dialogs.inform("There is no help for you here");
 }
 
 } // namespace vardex

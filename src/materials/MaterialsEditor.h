@@ -97,7 +97,6 @@ class MaterialsEditor {
     // "&Close" and the window's own close button. Unsaved work asks Yes / No / Cancel first;
     // returns false when the window stays open.
     bool menuClose();
-    void menuHelp();
 
   private:
     void showMaterial(int k);

@@ -100,4 +100,10 @@ std::string FileSystem::executableSuffix() {
 #endif
 }
 
+std::string FileSystem::programFolder() {
+    std::error_code ec;
+    fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : program.parent_path().string();
+}
+
 } // namespace vardex

@@ -31,6 +31,8 @@ class FileSystem {
 
     // The platform's executable suffix (none here).
     static std::string executableSuffix();
+    // The folder of the running program's executable; empty when the system does not say.
+    static std::string programFolder();
 };
 
 } // namespace vardex

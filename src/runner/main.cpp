@@ -8,11 +8,17 @@
 
 #include "app/AppState.h"
 #include "app/Cstartup.h"
+#include "app/HomeSetup.h"
 #include "exec/HeadlessRun.h"
 #include "platform/ConsoleDialogs.h"
 #include "platform/PosixProgramStarter.h"
+#include "text/Version.h"
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << vardex::versionLine("vardex-run") << '\n';
+        return 0;
+    }
     vardex::HeadlessRunOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -31,6 +37,7 @@ int main(int argc, char* argv[]) {
     }
     options.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
     vardex::ConsoleDialogs dialogs(std::cout);
+    vardex::setUpHomeOnFirstStart(dialogs);
     vardex::AppState app(dialogs, vardex::platformHomeCandidates());
     vardex::PosixProgramStarter starter;
     return vardex::runHeadless(app, starter, options, std::cout);

@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/Filters.h"
+#include "app/Help.h"
 #include "section/Cgeom.h"
 #include "section/SectionFile.h"
 #include "section/ZoneResampling.h"
@@ -27,7 +28,8 @@ std::vector<MenuState> sectionMenus() {
               {"mnuSaveAs", "S&ave Section file as"},
               {"mnuSave", "Sav&e Section file"},
               {"mnuClose", "&Close"}}},
-            {"mnuGeometry", "&Geometry", true, {{"mnuChangeGeometry", "&Change geometry"}}}};
+            {"mnuGeometry", "&Geometry", true, {{"mnuChangeGeometry", "&Change geometry"}}},
+            helpMenu()};
 }
 
 // An answer of the geometry dialog: numeric answers replace the value, others keep it.

@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/Filters.h"
+#include "app/Help.h"
 #include "section/Cgeom.h"
 #include "submodel/ProfileFile.h"
 #include "text/NumberFormat.h"
@@ -42,7 +43,7 @@ std::vector<MenuState> submodelMenus() {
          false,
          {{"mnuAlign", "&Align Materials"}, {"mnuTest", "&Test Sub-Model", false}}},
         {"mnuClose", "&Close", true, {}},
-        {"mnuHelp", "&Help", true, {}}};
+        helpMenu()};
 }
 
 } // namespace

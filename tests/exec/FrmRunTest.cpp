@@ -44,8 +44,8 @@ TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
     const RunWindowState& s = f.run->state();
     std::vector<std::string> captions;
     for (const MenuState& m : s.menus) captions.push_back(m.caption);
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{"&File", "&Model", "&Display model", "&Data", "&Exit"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Model", "&Display model", "&Data",
+                                                  "&Exit", "&Help"}));
     EXPECT_EQ(s.txtP, (std::array<std::string, 6>{"22", ".003", "3", "0", "96", "0"}));
     EXPECT_EQ(f.run->exec().itmax, 22);
     EXPECT_TRUE(f.run->itemUsable("mnuOpenModel"));

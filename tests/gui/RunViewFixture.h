@@ -30,7 +30,9 @@ struct RunViewFixture : RunHome {
         app.config.TempDir = file("Temp");
         app.config.OutputDir = file("Output");
         modelFile = writeTowerModel(app, *this);
-        main.showExecutionWindow = [this] { gui::showRunWindow(window.mdiArea(), app); };
+        main.showExecutionWindow = [this] {
+            return &gui::showRunWindow(window.mdiArea(), app)->controller();
+        };
         main.load();
         window.action("mnupromodel")->trigger();
         view = runView();

@@ -25,7 +25,8 @@ class RunViewTest : public QObject {
         QVERIFY(!f.window.panel()->isVisible());
         QStringList titles;
         for (QAction* a : f.view->findChild<QMenuBar*>()->actions()) titles << a->text();
-        QCOMPARE(titles, QStringList({"&File", "&Model", "&Display model", "&Data", "&Exit"}));
+        QCOMPARE(titles,
+                 QStringList({"&File", "&Model", "&Display model", "&Data", "&Exit", "&Help"}));
         QCOMPARE(f.view->action("mnuOpenModel")->text(), QString("Open &Model"));
         QCOMPARE(f.view->action("mnudisplaysounding")->text(), QString("&Display sounding"));
         QVERIFY(!f.view->action("mnuExecute")->isEnabled());
