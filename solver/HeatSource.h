@@ -1,16 +1,16 @@
 #pragma once
-// The hydration heat of the concrete as a cumulative curve of age, and the piecewise-linear
-// series used for boundary temperatures and tabulated heat.
+// The concrete's heat source as the input gives it: the input's curve checked and described; the
+// curve itself is the program's shared hydration curve.
 
 #include <string>
 #include <vector>
 
 #include "SolverInput.h"
+#include "hydration/HeatCurve.h"
 
 namespace zolter {
 
-// Linear between points, constant beyond the ends; `empty` when there are no points.
-double interpolate(const SeriesPoints& points, double t, double empty);
+using vardex::interpolate;
 
 class HeatCurve {
   public:
@@ -20,18 +20,18 @@ class HeatCurve {
     explicit HeatCurve(const Hydration& h, std::vector<std::string>& warnings);
 
     // Heat released per cubic metre of concrete up to the given age in hours, J/m3, for a
-    // material of heat production 1. The heat of a step is the difference of two values, so the
-    // adiabatic temperature is reached exactly whatever the step.
-    double cumulative(double ageHours) const;
+    // material of heat production 1.
+    double cumulative(double ageHours) const { return curve_.cumulative(ageHours); }
 
     Kind kind() const { return kind_; }
     std::string describe() const;
 
   private:
+    static vardex::HeatCurveParameters parametersOf(const Hydration& h);
+
     Kind kind_;
     Hydration h_;
-    double scale_ = 0.0; // J/m3 for a released fraction of 1
-    double tmodelB_ = 0.0;
+    vardex::HeatCurve curve_;
 };
 
 } // namespace zolter
