@@ -98,7 +98,7 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
         timer.tick();
     }
     if (run.outcome() == RunOutcome::Refused) {
-        out << "vardex-run: the run cannot start: " << run.failure() << '\n';
+        out << "vardex-run: " << run.failure() << '\n';
         return 2;
     }
     if (run.outcome() != RunOutcome::Completed) {

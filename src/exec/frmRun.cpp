@@ -528,6 +528,8 @@ void frmRun::chunkEnded() {
 
 std::string frmRun::endedWithoutResult(const ProgramStatus& status) const {
     std::string reason = "it ended without reporting a result (" + status.describe() + ")";
+    if (std::string logged = loggedFailure(files_->logFile(runIndex_)); !logged.empty())
+        return reason + ": " + logged;
     // A marker is the smallest of files: a disk that cannot take it is the likeliest cause.
     constexpr std::uintmax_t kFullDisk = 64 * 1024;
     const std::optional<std::uintmax_t> space = app_.fs.freeSpace(files_->scratch());

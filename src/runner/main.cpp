@@ -29,6 +29,8 @@ void stopOnSignals() {
     action.sa_handler = askToStop;
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+    // A file-size limit is a copy that fails naming its file, not the end of the run.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace

@@ -355,6 +355,42 @@ TEST(FrmRun, AProgramThatEndsWithoutAMarkerIsReportedOnTheNextTick) {
     EXPECT_TRUE(menuEnabled(*f.run, "mnuData"));
 }
 
+TEST(FrmRun, AProgramThatEndsWithoutAMarkerButLoggedWhyIsReportedWithThatReason) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.dialogs.messages.clear();
+    f.run->execute();
+    // A full disk took the log's last line but not the marker.
+    std::ofstream(namedByBatch(f.recording, logOf(f.recording.starts[0].batchText)),
+                  std::ios::binary)
+        << "step 1  t= 3 h\r\nFAILED: cannot write Center.out: No space left on device\r\n";
+    f.recording.programs.back()->exit(1);
+    f.timer.tick();
+    EXPECT_EQ(f.run->failure(), "chunk 1 of 2: it ended without reporting a result (exit status "
+                                "1): cannot write Center.out: No space left on device");
+}
+
+TEST(FrmRun, StoppingARunEndsTheSolverAndLeavesNothingOfItsChunk) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.run->execute();
+    playSolver(f.recording);
+    f.timer.tick();
+    ASSERT_EQ(f.recording.starts.size(), 2u);
+    const std::string solverFolder = f.recording.starts[1].workingFolder;
+    std::ofstream(solverFolder + "/Tmax.out") << "half a chunk";
+    f.run->stop("stopped by signal 15 (Terminated)");
+    EXPECT_EQ(f.recording.stops, 1);
+    EXPECT_FALSE(f.run->runOutstanding());
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Stopped);
+    EXPECT_EQ(f.run->failure(), "chunk 2 of 2: stopped by signal 15 (Terminated)");
+    EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
+    for (const char* name : {"tower.2", "Tmax.2", "TSeries.2", "Summary.2", "stdout.2"})
+        EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
+    EXPECT_TRUE(std::filesystem::is_empty(f.file("Temp")));
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+}
+
 class FrmRunRefusal : public ::testing::TestWithParam<char> {};
 
 TEST_P(FrmRunRefusal, ASolverPathTheBatchFileCannotCarryIsRefusedBeforeAnythingIsWritten) {
