@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages the build needs are present. Sourced by test.sh and run.sh.
-# clang and its runtime libraries build the sanitizer pass and the libFuzzer targets.
+# clang and its runtime libraries build the sanitizer pass and the libFuzzer targets; GNU parallel
+# runs the user guide's recipe for runs side by side in a test.
 vardex_packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-    qt6-base-dev qt6-charts-dev libgl-dev)
+    qt6-base-dev qt6-charts-dev libgl-dev parallel)
 
 vardex_ensure_packages() {
     local missing=()

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", vardex::versionLine("zolter").c_str());
         return 0;
     }
+    // A file-size limit is a write that fails with its reason, not the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     return zolter::runZolter(args);
 }

@@ -154,6 +154,7 @@ std::vector<std::string> Cstartup::configurationLines() const {
 }
 
 void Cstartup::write_startup() {
+    if (readOnly) return;
     if (beforeWrite) beforeWrite();
     if (testing) return;
     try {

@@ -52,6 +52,8 @@ class Cstartup : public StartupFields {
     std::function<std::string()> execFileName;
     // The start-up check run before every write; set by whoever owns the check.
     std::function<void()> beforeWrite;
+    // Only read, never rewritten: a run without windows leaves the user's settings as they are.
+    bool readOnly = false;
 
     // Each existing candidate replaces the choice made so far; none leaves homeDir empty.
     void getHomeDir();
@@ -60,7 +62,8 @@ class Cstartup : public StartupFields {
     // Makes sure homeDir joined with the name exists (asking before creating it) and stores its
     // path in the field.
     void checkDirectory(const std::string& name, std::string& field);
-    // Runs the start-up check, then rewrites the file unless in test mode. Failures are ignored.
+    // Runs the start-up check, then rewrites the file unless in test mode or read only. Failures
+    // are reported and otherwise ignored.
     void write_startup();
 
     // The lines write_startup writes (for the current date and time).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "exec/RunSetupFile.h"
@@ -41,6 +42,8 @@ void printLimits(const ThermalLimits& table, std::ostream& out) {
 
 int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions& options,
                 std::ostream& out) {
+    // A run without windows reads the user's settings and leaves them as they are.
+    app.config.readOnly = true;
     RunSetup setup;
     try {
         setup = readRunSetup(options.setupFile);
@@ -58,12 +61,19 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
     if (!options.outputFolder.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(options.outputFolder, ec);
+        if (ec) {
+            out << "vardex-run: cannot make the folder " << options.outputFolder << ": "
+                << ec.message() << '\n';
+            return 2;
+        }
         std::filesystem::current_path(options.outputFolder, ec);
         if (ec) {
             out << "vardex-run: cannot work in " << options.outputFolder << ": " << ec.message()
                 << '\n';
             return 2;
         }
+        // Runs side by side share the home but not their copies of the fields.
+        app.config.OutputDir = app.fs.join(app.fs.currentFolder(), "Output");
     }
 
     ManualTimer timer; // ticked by the loop below instead of an event loop
@@ -74,26 +84,31 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
         return 2;
     }
     out << "model " << setup.modelFile << ": " << run.chunkCount() << " chunk(s)\n";
+    run.onChunkDone = [&](int chunk) {
+        out << "chunk " << chunk << " of " << run.chunkCount() << " done\n";
+    };
     run.execute();
-    int reported = 0;
     while (run.runOutstanding()) {
         options.sleep(std::clamp(timer.interval(), 20, 500));
+        if (const int signal = options.stopSignal ? options.stopSignal() : 0) {
+            run.stop("stopped by signal " + plainDigits(signal) + " (" + strsignal(signal) + ")");
+            out << "vardex-run: " << run.failure() << "; nothing of that chunk was collected\n";
+            return 128 + signal;
+        }
         timer.tick();
-        for (; reported < run.runIndex() - 1; ++reported)
-            out << "chunk " << reported + 1 << " of " << run.chunkCount() << " done\n";
+    }
+    if (run.outcome() == RunOutcome::Refused) {
+        out << "vardex-run: " << run.failure() << '\n';
+        return 2;
     }
     if (run.outcome() != RunOutcome::Completed) {
         out << "vardex-run: the run failed: " << run.failure() << '\n';
         return 1;
     }
-    for (; reported < run.chunkCount(); ++reported)
-        out << "chunk " << reported + 1 << " of " << run.chunkCount() << " done\n";
 
     ThermalLimits table(app.dialogs);
     table.limits = setup.limits;
-    std::vector<std::string> summaries;
-    for (int c = 1; c <= run.chunkCount(); ++c) summaries.push_back("Summary." + plainDigits(c));
-    if (table.load(summaries)) printLimits(table, out);
+    if (table.load(run.summaryFiles())) printLimits(table, out);
     out << "outputs collected in " << app.fs.currentFolder() << '\n';
     for (const std::string& w : run.warnings()) out << "vardex-run: WARNING: " << w << '\n';
     return run.warnings().empty() ? 0 : 3;

@@ -14,13 +14,20 @@ namespace vardex {
 
 struct HeadlessRunOptions {
     std::string setupFile;
-    std::string outputFolder; // the collected outputs go here; empty: the current folder
-    // Waits between two looks at the running solver; a test may shorten it.
+    // The collected outputs go here, the copies of the fields into its "Output" folder; empty:
+    // the current folder, the copies into the home's Output folder.
+    std::string outputFolder;
+    // Waits between two looks at the running solver; a test may shorten it. A signal may cut
+    // it short.
     std::function<void(int milliseconds)> sleep;
+    // The signal that asks the run to stop (SIGTERM, SIGINT, SIGHUP); 0 while none has come.
+    std::function<int()> stopSignal;
 };
 
-// Exit statuses: 0 every chunk succeeded, 1 a chunk failed, 2 the set-up could not be used, 3
-// every chunk completed but one warned (its heat balance or temperature range failed its check).
+// Exit statuses: 0 every chunk succeeded, 1 a chunk failed, 2 the set-up could not be used or
+// the run could not start (the output folder is held by another run, cannot be made, ...), 3
+// every chunk completed but one warned (its heat balance or temperature range failed its check),
+// 128 + the signal's number when a signal stopped the run.
 int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions& options,
                 std::ostream& out);
 

@@ -43,6 +43,20 @@ MarkerVerdict readMarker(const std::string& path) {
     return {false, "the solver's marker file holds \"" + text + "\"", {}};
 }
 
+std::string loggedFailure(const std::string& logPath) {
+    std::ifstream in(logPath, std::ios::binary);
+    if (!in) return {};
+    in.seekg(0, std::ios::end);
+    in.seekg(std::max<std::streamoff>(0, std::streamoff(in.tellg()) - 4096));
+    static const std::string failed = "FAILED:";
+    std::string reason;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind(failed, 0) == 0) reason = trim(line.substr(failed.size()));
+    }
+    return reason;
+}
+
 std::optional<double> lastSimulatedHour(const std::string& logPath) {
     std::ifstream in(logPath, std::ios::binary);
     if (!in) return std::nullopt;

@@ -31,6 +31,10 @@ struct MarkerVerdict {
 // "OK" that begin "WARNING: " are warnings of a run that still succeeded.
 MarkerVerdict readMarker(const std::string& path);
 
+// The reason of the last "FAILED: reason" line of a solver log (the solver logs it before its
+// marker, which a full disk may not take); empty when there is none.
+std::string loggedFailure(const std::string& logPath);
+
 // The time of the last "step N  t= X h" line of a solver log; nothing before the first step.
 std::optional<double> lastSimulatedHour(const std::string& logPath);
 

@@ -409,33 +409,36 @@ std::string frmRun::chunkText() const {
     return "chunk " + plainDigits(runIndex_) + " of " + plainDigits(chunkCount_);
 }
 
-bool frmRun::pathsRefused(const std::string& tempFile) {
+std::string frmRun::startProblem() const {
     const Cstartup& c = app_.config;
     const std::string solver = c.testing ? app_.fs.join(app_.fs.join(c.homeDir, "program"),
                                                         "zolter" + FileSystem::executableSuffix())
                                          : trim(c.ProgramPath);
-    for (const std::string& path :
-         {solver, tempFile, app_.fs.join(c.homeDir, kBatchFileName), app_.fs.currentFolder()}) {
-        std::string problem = batchPathProblem(path);
-        if (!problem.empty()) {
-            app_.dialogs.inform(problem, runCaptions::kMessageTitle);
-            return true;
-        }
-    }
-    if (!app_.fs.fileExists(solver)) {
-        app_.dialogs.inform(missingSolverMessage(solver), runCaptions::kMessageTitle);
-        return true;
-    }
-    return false;
+    // The batch file names the run's own files relative to the solver's folder; only the
+    // solver's path comes from outside.
+    if (std::string problem = batchPathProblem(solver); !problem.empty()) return problem;
+    if (!app_.fs.fileExists(solver)) return missingSolverMessage(solver);
+    return runNameProblem(exec_->runName);
+}
+
+void frmRun::refuse(const std::string& reason) {
+    outcome_ = RunOutcome::Refused;
+    failure_ = reason;
+    app_.dialogs.inform(reason, runCaptions::kMessageTitle);
+    changed();
 }
 
 void frmRun::execute() {
     if (!exec_->flagReady || runOutstanding()) return;
     if (chunkCount_ < 1 || chunkCount_ > kMaxRunChunks) return;
-    const std::string tempFile = app_.fs.join(app_.config.TempDir, "tempfile.1");
-    if (pathsRefused(tempFile)) {
-        changed();
-        return;
+    exec_->runName = app_.fs.baseName(exec_->modelfile);
+    if (std::string problem = startProblem(); !problem.empty()) return refuse(problem);
+    try {
+        files_ = std::make_unique<RunFiles>(
+            app_.fs, RunPlaces{app_.fs.currentFolder(), app_.config.OutputDir, app_.config.TempDir},
+            exec_->runName, chunkCount_);
+    } catch (const std::exception& e) {
+        return refuse(std::string("The run cannot start: ") + e.what());
     }
     // The model may have changed since the points were entered.
     if (rec_.count() >= 1) {
@@ -444,18 +447,11 @@ void frmRun::execute() {
     }
     runIndex_ = 1;
     warnings_.clear();
-    // The recording index file of a later chunk sits in the current folder (beside its temp
-    // file), where the solver also looks when a chunk has none.
-    for (const char* old : {"series.pr", kRecordingIndexFileName})
-        if (app_.fs.fileExists(old)) app_.fs.deleteFile(old);
+    failure_.clear();
     enableMenu("mnuData", false);
-    sentinelFile_ = runCaptions::kFirstMarker;
-    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
-    exec_->putBounds(runIndex_);
     solverCommand_ = solverCommand(app_.fs, app_.config);
-    batchFile_ = app_.fs.join(app_.config.homeDir, kBatchFileName);
     enableItem("mnuExecute", false);
-    if (!startChunk(tempFile, "STDOUT.1")) return;
+    if (!startChunk()) return;
     timer_.setInterval(runTimerPeriod(*app_.submodelList.item(chunkType_[0]), exec_->dtmax,
                                       exec_->starttime, exec_->endtime));
     timer_.setEnabled(true);
@@ -463,29 +459,31 @@ void frmRun::execute() {
     state_.barMin = 0;
     state_.barMax = chunkCount_ * kBarStepsPerChunk;
     state_.barValue = 0;
-    app_.config.DataPath = app_.fs.absolutePath(stdoutName_);
+    app_.config.DataPath = files_->result(chunkLogName(1));
     app_.config.write_startup();
     changed();
 }
 
-bool frmRun::startChunk(const std::string& tempFile, const std::string& stdoutName) {
-    stdoutName_ = stdoutName;
+bool frmRun::startChunk() {
     const int type = chunkType_[runIndex_ - 1];
+    exec_->putBounds(runIndex_);
+    sentinelFile_ = runIndex_ == 1 ? runCaptions::kFirstMarker : app_.fs.uniqueTempName();
     try {
-        exec_->write_Tempfile(type, tempFile, runIndex_);
-        const std::string commandLine =
-            solverCommandLine(solverCommand_, tempFile, stdoutName, sentinelFile_);
-        const std::string indexFolder =
-            runIndex_ == 1 ? app_.config.TempDir : app_.fs.parentFolder(tempFile);
-        writeRecordingIndexFile(app_.fs, app_.fs.join(indexFolder, kRecordingIndexFileName),
+        files_->prepareChunk();
+        const std::string tempFile = files_->tempFile(runIndex_);
+        exec_->write_Tempfile(type, tempFile, runIndex_, files_->fieldFile());
+        writeRecordingIndexFile(app_.fs, files_->recordingIndexFile(),
                                 chunkZoneIndices(rec_, runIndex_, *app_.submodelList.item(type)));
-        if (app_.fs.fileExists(kBatchFileName)) app_.fs.deleteFile(kBatchFileName);
-        writeBatchFile(batchFile_, commandLine);
+        writeBatchFile(files_->batchFile(),
+                       solverCommandLine(solverCommand_,
+                                         RunFiles::fromSolver(RunFiles::tempFileName(runIndex_)),
+                                         RunFiles::fromSolver(chunkLogName(runIndex_)),
+                                         RunFiles::fromSolver(sentinelFile_)));
     } catch (const std::exception& e) {
         runFailed(std::string("its input could not be written (") + e.what() + ")");
         return false;
     }
-    program_ = starter_.startBatch(batchFile_, app_.fs.currentFolder());
+    program_ = starter_.startBatch(files_->batchFile(), files_->solverFolder());
     const ProgramStatus status = program_->status();
     if (status.state == ProgramStatus::State::NotStarted) {
         runFailed("the solver " + status.describe());
@@ -499,103 +497,81 @@ bool frmRun::startChunk(const std::string& tempFile, const std::string& stdoutNa
 void frmRun::timerTick() {
     if (!program_) return;
     if (state_.barValue < runIndex_ * kBarStepsPerChunk) ++state_.barValue;
-    // The solver writes its marker before it ends, so an ended process without a marker failed.
+    // The solver writes its marker last, so an ended process without a marker failed.
     const ProgramStatus status = program_->status();
-    if (app_.fs.fileExists(sentinelFile_)) {
-        timer_.setEnabled(false);
-        const MarkerVerdict verdict = readMarker(sentinelFile_);
-        app_.fs.deleteFile(sentinelFile_);
-        if (!verdict.ok) {
-            runFailed(verdict.reason);
-            return;
-        }
-        for (const std::string& w : verdict.warnings)
-            warnings_.push_back(chunkText() + ": " + w +
-                                " (its log: " + app_.fs.absolutePath(stdoutName_) + ")");
-        collect(runIndex_);
-        program_.reset();
-        if (runIndex_ < chunkCount_) {
-            ++runIndex_;
-            exec_->putBounds(runIndex_);
-            const std::string tempFile = "tempfile." + plainDigits(runIndex_);
-            sentinelFile_ = app_.fs.uniqueTempName();
-            if (!startChunk(tempFile, "stdout." + plainDigits(runIndex_))) return;
-            timer_.setEnabled(true);
-        } else {
-            runCompleted();
-            return;
-        }
-    } else if (!status.running()) {
-        runFailed("it ended without reporting a result (" + status.describe() + ")");
-        return;
-    } else {
-        showProgress();
-    }
+    if (app_.fs.fileExists(files_->inScratch(sentinelFile_))) return chunkEnded();
+    if (!status.running()) return runFailed(endedWithoutResult(status));
+    showProgress();
     changed();
+}
+
+void frmRun::chunkEnded() {
+    timer_.setEnabled(false);
+    const MarkerVerdict verdict = readMarker(files_->inScratch(sentinelFile_));
+    program_.reset();
+    if (!verdict.ok) return runFailed(verdict.reason);
+    try {
+        files_->collect(runIndex_);
+    } catch (const std::exception& e) {
+        return runFailed(std::string("its results could not be collected: ") + e.what());
+    }
+    const std::string log = files_->result(chunkLogName(runIndex_));
+    for (const std::string& w : verdict.warnings)
+        warnings_.push_back(chunkText() + ": " + w + " (its log: " + log + ")");
+    if (onChunkDone) onChunkDone(runIndex_);
+    if (runIndex_ == chunkCount_) return runCompleted();
+    ++runIndex_;
+    if (!startChunk()) return;
+    timer_.setEnabled(true);
+    changed();
+}
+
+std::string frmRun::endedWithoutResult(const ProgramStatus& status) const {
+    std::string reason = "it ended without reporting a result (" + status.describe() + ")";
+    if (std::string logged = loggedFailure(files_->logFile(runIndex_)); !logged.empty())
+        return reason + ": " + logged;
+    // A marker is the smallest of files: a disk that cannot take it is the likeliest cause.
+    constexpr std::uintmax_t kFullDisk = 64 * 1024;
+    const std::optional<std::uintmax_t> space = app_.fs.freeSpace(files_->scratch());
+    if (space && *space < kFullDisk)
+        reason += "; the disk holding " + app_.config.TempDir + " is full";
+    return reason;
 }
 
 void frmRun::showProgress() {
     std::string text = chunkText();
-    if (std::optional<double> hour = lastSimulatedHour(stdoutName_))
+    if (std::optional<double> hour = lastSimulatedHour(files_->logFile(runIndex_)))
         text += "  -  simulated hour " + plainDigits(*hour) + " of " + plainDigits(exec_->endtime);
     state_.status = text;
 }
 
-void frmRun::collect(int run) {
-    if (run == 0) {
-        app_.dialogs.inform("BAD: runlayer not passed correctly 0");
-        return;
-    }
-    const FileSystem& fs = app_.fs;
-    const std::string n = plainDigits(run);
-    const std::string base = trim(exec_->runName);
-    if (!base.empty() && fs.fileExists(base)) {
-        if (fs.fileExists(base + "." + n)) fs.deleteFile(base + "." + n);
-        fs.copyFile(base, base + "." + n);
-    }
-    if (fs.fileExists("Center.out")) {
-        if (fs.fileExists("TSeries." + n)) fs.deleteFile("TSeries." + n);
-        fs.copyFile("Center.out", "TSeries." + n);
-    }
-    if (fs.fileExists("Tmax.out")) {
-        if (fs.fileExists("Tmax." + n)) fs.deleteFile("Tmax." + n);
-        fs.moveFile("Tmax.out", "Tmax." + n);
-    }
-    // The thermal-limit summary travels like the highest temperatures.
-    if (fs.fileExists("Summary.out")) {
-        if (fs.fileExists("Summary." + n)) fs.deleteFile("Summary." + n);
-        fs.moveFile("Summary.out", "Summary." + n);
-    }
-    if (fs.fileExists(kBatchFileName)) fs.deleteFile(kBatchFileName);
+void frmRun::runEnded() {
+    timer_.setEnabled(false);
+    program_.reset();
+    files_.reset();
+    state_.barVisible = false;
+    enableItem("mnuExecute", exec_ && exec_->flagReady);
+    enableMenu("mnuData", true);
 }
 
 void frmRun::runFailed(const std::string& reason) {
     outcome_ = RunOutcome::Failed;
     failure_ = chunkText() + ": " + reason;
-    timer_.setEnabled(false);
     program_.reset();
-    if (!sentinelFile_.empty() && app_.fs.fileExists(sentinelFile_))
-        app_.fs.deleteFile(sentinelFile_);
-    state_.barVisible = false;
+    const std::string log = files_ ? files_->keepLog(runIndex_) : std::string();
+    runEnded();
     state_.status = chunkText() + " failed";
     std::string text = "The solver stopped on " + chunkText() + ":" + kNewLine + reason;
-    if (!stdoutName_.empty() && app_.fs.fileExists(stdoutName_))
-        text += std::string(kNewLine) + "Its log: " + app_.fs.absolutePath(stdoutName_);
+    if (!log.empty()) text += std::string(kNewLine) + "Its log: " + log;
     app_.dialogs.inform(text, runCaptions::kMessageTitle);
-    enableItem("mnuExecute", exec_->flagReady);
-    enableMenu("mnuData", true);
     changed();
 }
 
 void frmRun::runCompleted() {
-    timer_.setEnabled(false);
+    runEnded();
     state_.barValue = state_.barMax;
-    state_.barVisible = false;
     state_.status = "Completed " + plainDigits(chunkCount_) + " of " + plainDigits(chunkCount_);
     if (!warnings_.empty()) state_.status += ", with warnings";
-    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
-    enableItem("mnuExecute", true);
-    enableMenu("mnuData", true);
     viewMode_ = "model";
     outcome_ = RunOutcome::Completed;
     enableItem("mnuHistories", true);
@@ -611,21 +587,22 @@ void frmRun::runCompleted() {
     if (showLimits) showLimits();
 }
 
+void frmRun::stop(const std::string& why) {
+    if (!runOutstanding()) return;
+    program_->stop();
+    runEnded();
+    outcome_ = RunOutcome::Stopped;
+    failure_ = chunkText() + ": " + why;
+    state_.status = chunkText() + " stopped";
+    changed();
+}
+
 bool frmRun::queryClose() {
     if (!runOutstanding()) return true;
     const std::string question =
         "The solver is still running (" + chunkText() + ")." + kNewLine + "Stop it and close?";
     if (!app_.dialogs.askYesNo(question, runCaptions::kMessageTitle)) return false;
-    timer_.setEnabled(false);
-    program_->stop();
-    program_.reset();
-    outcome_ = RunOutcome::Stopped;
-    if (app_.fs.fileExists(sentinelFile_)) app_.fs.deleteFile(sentinelFile_);
-    state_.barVisible = false;
-    state_.status = chunkText() + " stopped";
-    enableItem("mnuExecute", exec_ && exec_->flagReady);
-    enableMenu("mnuData", true);
-    changed();
+    stop("stopped when the window closed");
     return true;
 }
 

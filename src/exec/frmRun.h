@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "exec/RunFiles.h"
 #include "exec/RunSetupFile.h"
 #include "exec/TemperatureHistories.h"
 #include "exec/ThermalLimits.h"
@@ -41,8 +42,8 @@ inline constexpr std::array<const char*, 6> kParameterLabels = {
 inline constexpr const char* kFirstMarker = "clrthred.tmp";
 } // namespace runCaptions
 
-// How the last run ended.
-enum class RunOutcome { None, Running, Completed, Failed, Stopped };
+// How the last run ended. Refused: Execute started nothing (the message said why).
+enum class RunOutcome { None, Running, Completed, Failed, Stopped, Refused };
 
 struct RunWindowState {
     std::vector<MenuState> menus;
@@ -83,6 +84,8 @@ class frmRun {
     // after a run completes).
     std::function<void()> showHistories;
     std::function<void()> showLimits;
+    // Each chunk whose results were collected, before the next starts or the run completes.
+    std::function<void(int chunk)> onChunkDone;
 
     // Menu items and controls.
     void load();
@@ -112,6 +115,9 @@ class frmRun {
     // solver. False keeps the window (and the run) as it is.
     bool queryClose();
     bool runOutstanding() const { return program_ != nullptr; }
+    // Stops the outstanding run: the solver ends before this returns, nothing of the chunk it
+    // worked on is collected, and the run's scratch folder goes. failure() then says why.
+    void stop(const std::string& why);
 
     // Whether a menu item can be used now (its state and its menu's and, for the display and
     // sounding items, whether their window is there), and the tip shown for it.
@@ -139,8 +145,6 @@ class frmRun {
     const std::string& modelPath() const { return modelPath_; }
     const std::string& modelName() const { return modelName_; }
     int runIndex() const { return runIndex_; }
-    const std::string& batchFile() const { return batchFile_; }
-    const std::string& sentinelFile() const { return sentinelFile_; }
 
     // The whole set-up, to save it and to run it again without setting it up by hand.
     RunSetup currentSetup() const;
@@ -149,7 +153,7 @@ class frmRun {
     // used, and the window is then as freshly loaded.
     bool applySetup(const RunSetup& setup);
     RunOutcome outcome() const { return outcome_; }
-    const std::string& failure() const { return failure_; } // why the last run failed
+    const std::string& failure() const { return failure_; } // why the last run failed or stopped
     // What the chunks of the last run warned of, each with its chunk and log; the run completed.
     const std::vector<std::string>& warnings() const { return warnings_; }
     // Limits of the thermal-limit table, saved with the set-up.
@@ -169,11 +173,16 @@ class frmRun {
     bool openModelPath(const std::string& path);
     void askParameter(int box);
     void recordingPointStep();
-    // A path the batch file cannot carry, or a solver that is not there: said, and true.
-    bool pathsRefused(const std::string& tempFile);
-    bool startChunk(const std::string& tempFile, const std::string& stdoutName);
-    void collect(int run);
+    // Why the run cannot start: a solver path the batch file cannot carry or a solver that is
+    // not there, a model name its results cannot carry. Empty when it can.
+    std::string startProblem() const;
+    void refuse(const std::string& reason);
+    bool startChunk();
+    // The chunk's marker came: its verdict, its results collected, the next chunk or the end.
+    void chunkEnded();
+    std::string endedWithoutResult(const ProgramStatus& status) const;
     void runFailed(const std::string& reason);
+    void runEnded();
     void runCompleted();
     void showProgress();
     std::string chunkText() const;
@@ -183,6 +192,8 @@ class frmRun {
     Timer& timer_;
     RunWindowState state_;
     std::unique_ptr<Cexec> exec_;
+    // The solver ends (program_ goes first) before its run's files go.
+    std::unique_ptr<RunFiles> files_;
     std::unique_ptr<StartedProgram> program_;
     RecordingPoints rec_;
 
@@ -193,9 +204,7 @@ class frmRun {
     std::array<float, kMaxRunTypes> typeLengths_{};
     int runIndex_ = 0;
     std::string solverCommand_;
-    std::string sentinelFile_;
-    std::string batchFile_;
-    std::string stdoutName_;
+    std::string sentinelFile_; // the marker's name in the scratch folder
     std::string viewMode_;
     std::string tsFilter_ = runCaptions::kTimeSeriesFilter;
     bool loading_ = false;

@@ -155,7 +155,7 @@ bool frmRun::openSetupFile(const std::string& path) {
 
 std::vector<std::string> frmRun::summaryFiles() const {
     std::vector<std::string> files;
-    for (int c = 1; c <= chunkCount_; ++c) files.push_back("Summary." + plainDigits(c));
+    for (int c = 1; c <= chunkCount_; ++c) files.push_back(chunkSummaryName(c));
     return files;
 }
 
@@ -164,7 +164,7 @@ std::vector<HistorySource> frmRun::historySources() const {
     double base = 0;
     for (int c = 1; c <= chunkCount_; ++c) {
         const Csubmodel& s = *app_.submodelList.item(chunkType_[std::size_t(c - 1)]);
-        HistorySource source{c, "TSeries." + plainDigits(c), {}};
+        HistorySource source{c, chunkHistoryName(c), {}};
         // The solver records the centre cell ((n + 1) \ 2 along each axis), then the points.
         auto centre = [](int n, double d) { return ((n + 1) / 2 - 0.5) * d; };
         source.labels.push_back(pointLabel(c, "centre", centre(s.nx, s.dx), centre(s.ny, s.dy),

@@ -6,6 +6,9 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
 #endif
 
 namespace vardex::gui {
@@ -92,7 +95,13 @@ std::unique_ptr<StartedProgram> QtProgramStarter::startBatch(const std::string& 
               << "-c" << QString::fromStdString(batchToShellScript(commands));
     process->setProgram(words.takeFirst());
     process->setArguments(words);
-    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    process->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+#ifdef Q_OS_LINUX
+        // Vardex killed outright takes the solver along.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+#endif
+    });
 #endif
     process->start();
     // Only the start is waited for (exec succeeds or fails at once), never the run.

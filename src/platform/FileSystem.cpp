@@ -1,6 +1,9 @@
 #include "platform/FileSystem.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -90,6 +93,29 @@ bool FileSystem::moveFile(const std::string& from, const std::string& to) const 
 bool FileSystem::deleteFile(const std::string& path) const {
     std::error_code ec;
     return fs::remove(path, ec) && !ec;
+}
+
+bool FileSystem::removeFolder(const std::string& path) const {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+    return !ec && !fs::exists(path, ec);
+}
+
+std::string FileSystem::makeUniqueFolder(const std::string& parent, const std::string& prefix,
+                                         std::string& why) const {
+    std::string pattern = (fs::path(parent) / (prefix + "XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        why = "cannot make a folder in " + parent + ": " + std::strerror(errno);
+        return {};
+    }
+    return pattern;
+}
+
+std::optional<std::uintmax_t> FileSystem::freeSpace(const std::string& path) const {
+    std::error_code ec;
+    const fs::space_info space = fs::space(path, ec);
+    if (ec) return std::nullopt;
+    return space.available;
 }
 
 std::string FileSystem::executableSuffix() {

@@ -1,6 +1,8 @@
 #pragma once
 // File and folder services over the standard library's file system.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vardex {
@@ -28,6 +30,14 @@ class FileSystem {
     bool copyFile(const std::string& from, const std::string& to) const;
     bool moveFile(const std::string& from, const std::string& to) const;
     bool deleteFile(const std::string& path) const;
+    // Removes the folder with everything in it; false when something stayed.
+    bool removeFolder(const std::string& path) const;
+    // A new folder in parent named prefix and six random characters, made by this call alone;
+    // empty, with the system's reason in why, when it cannot be made.
+    std::string makeUniqueFolder(const std::string& parent, const std::string& prefix,
+                                 std::string& why) const;
+    // The bytes the disk holding path can still take; nothing when the system does not say.
+    std::optional<std::uintmax_t> freeSpace(const std::string& path) const;
 
     // The platform's executable suffix (none here).
     static std::string executableSuffix();

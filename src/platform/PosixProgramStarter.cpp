@@ -5,6 +5,9 @@
 #include <cstring>
 
 #include <fcntl.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,6 +72,7 @@ std::unique_ptr<StartedProgram> PosixProgramStarter::startBatch(const std::strin
     // The child reports a failed chdir or exec through this pipe; a successful exec closes it.
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) return notStarted(std::strerror(errno));
+    [[maybe_unused]] const pid_t parent = ::getpid();
     pid_t pid = ::fork();
     if (pid < 0) {
         int error = errno;
@@ -78,6 +82,11 @@ std::unique_ptr<StartedProgram> PosixProgramStarter::startBatch(const std::strin
     }
     if (pid == 0) {
         ::setpgid(0, 0);
+#ifdef __linux__
+        // A caller killed outright (no chance to stop it) takes the program along.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) ::_exit(127);
+#endif
         int error = 0;
         if (!workingFolder.empty() && ::chdir(workingFolder.c_str()) != 0)
             error = errno;

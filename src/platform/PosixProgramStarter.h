@@ -1,6 +1,7 @@
 #pragma once
 // Starts a command file as a child process of its own process group (fork and exec), for the
-// core tests and programs without a window system.
+// core tests and programs without a window system. On Linux the program is killed with its
+// caller, should the caller be killed outright.
 
 #include "platform/ProgramStarter.h"
 

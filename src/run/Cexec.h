@@ -103,8 +103,10 @@ class Cexec {
     float masterConductivity(int k) const;
 
     // Writes the solver's input for a chunk of sub-model type t as run n; nothing for an empty
-    // path. Throws std::runtime_error when the file cannot be written.
-    void write_Tempfile(int type, const std::string& path, int run);
+    // path. The solver writes the field to outputFile, by default the Output folder's
+    // "<runName>.n.out". Throws std::runtime_error when the file cannot be written.
+    void write_Tempfile(int type, const std::string& path, int run,
+                        const std::string& outputFile = {});
 
     // Face letter of the run about to be written, faces 1..6.
     const std::string& faceFlag(int face) const;

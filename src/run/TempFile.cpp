@@ -40,7 +40,8 @@ void Cexec::write_Runfile(const std::string& path) {
     app_.config.DataPath = app_.fs.absolutePath(path);
 }
 
-void Cexec::write_Tempfile(int type, const std::string& path, int run) {
+void Cexec::write_Tempfile(int type, const std::string& path, int run,
+                           const std::string& outputFile) {
     runName = app_.fs.baseName(modelfile);
     if (path.empty()) return;
     const Csubmodel& S = *app_.submodelList.item(type);
@@ -114,9 +115,15 @@ void Cexec::write_Tempfile(int type, const std::string& path, int run) {
         lines.push_back(marker);
     }
     lines.insert(lines.end(), {"[End Boundaries]", marker, marker, "[Files]", marker});
-    lines.push_back(PrintLine("OutputDirectory=").zone(app_.config.OutputDir).str());
-    const std::string output = trim(runName) + "." + plainDigits(run) + ".out";
-    lines.push_back(PrintLine("output=").zone(app_.fs.join(app_.config.OutputDir, output)).str());
+    const std::string output =
+        outputFile.empty()
+            ? app_.fs.join(app_.config.OutputDir, trim(runName) + "." + plainDigits(run) + ".out")
+            : outputFile;
+    lines.push_back(
+        PrintLine("OutputDirectory=")
+            .zone(outputFile.empty() ? app_.config.OutputDir : app_.fs.parentFolder(outputFile))
+            .str());
+    lines.push_back(PrintLine("output=").zone(output).str());
     lines.push_back(PrintLine("sectionfiles=").zoneValue(sections).str());
     lines.push_back(" ");
     lines.push_back("[submodel]");

@@ -1,10 +1,11 @@
 // vardex-run SETUP_FILE [--out DIR]: runs a saved run set-up without windows, chunk after chunk,
-// and leaves the collected outputs in DIR (default: the current folder).
+// and leaves the collected outputs in DIR (default: the current folder). SIGTERM, SIGINT and
+// SIGHUP stop the solver and end the run with 128 + the signal's number.
 
-#include <chrono>
+#include <csignal>
+#include <ctime>
 #include <iostream>
 #include <string>
-#include <thread>
 
 #include "app/AppState.h"
 #include "app/Cstartup.h"
@@ -13,6 +14,26 @@
 #include "platform/ConsoleDialogs.h"
 #include "platform/PosixProgramStarter.h"
 #include "text/Version.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void askToStop(int signal) {
+    stopSignal = signal;
+}
+
+// Without SA_RESTART, so a signal cuts the wait between two looks at the solver short.
+void stopOnSignals() {
+    struct sigaction action {};
+    action.sa_handler = askToStop;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+    // A file-size limit is a copy that fails naming its file, not the end of the run.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc == 2 && std::string(argv[1]) == "--version") {
@@ -35,7 +56,12 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: vardex-run SETUP_FILE [--out DIR]\n";
         return 2;
     }
-    options.sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    stopOnSignals();
+    options.sleep = [](int ms) {
+        const timespec wait{ms / 1000, (ms % 1000) * 1000000L};
+        nanosleep(&wait, nullptr);
+    };
+    options.stopSignal = [] { return int(stopSignal); };
     vardex::ConsoleDialogs dialogs(std::cout);
     vardex::setUpHomeOnFirstStart(dialogs);
     vardex::AppState app(dialogs, vardex::platformHomeCandidates());

@@ -18,15 +18,26 @@ std::string temporaryNameBeside(const std::string& path) {
 
 thread_local DiskFault* activeFault = nullptr;
 
-bool faultIs(DiskFault::Kind kind) {
-    return activeFault && activeFault->kind() == kind;
+bool faultIs(const std::string& path, DiskFault::Kind kind) {
+    const DiskFault* fault = DiskFault::at(path);
+    return fault && fault->kind() == kind;
 }
 
 } // namespace
 
-DiskFault::DiskFault(Kind kind, std::size_t bytes)
-    : kind_(kind), bytes_(bytes), previous_(activeFault) {
+DiskFault::DiskFault(Kind kind, std::size_t bytes, std::string folder)
+    : kind_(kind), bytes_(bytes), folder_(std::move(folder)), previous_(activeFault) {
     activeFault = this;
+}
+
+const DiskFault* DiskFault::at(const std::string& path) {
+    if (!activeFault || activeFault->folder_.empty()) return activeFault;
+    namespace fs = std::filesystem;
+    auto normal = [](const fs::path& p) {
+        fs::path n = fs::absolute(p).lexically_normal();
+        return n.has_filename() ? n : n.parent_path();
+    };
+    return normal(path).parent_path() == normal(activeFault->folder_) ? activeFault : nullptr;
 }
 
 DiskFault::~DiskFault() {
@@ -35,7 +46,7 @@ DiskFault::~DiskFault() {
 
 TextFileWriter::TextFileWriter(std::string path)
     : path_(std::move(path)), tempPath_(temporaryNameBeside(path_)) {
-    if (!faultIs(DiskFault::Kind::ReadOnlyFolder))
+    if (!faultIs(path_, DiskFault::Kind::ReadOnlyFolder))
         out_.open(tempPath_, std::ios::binary | std::ios::trunc);
     if (!out_.is_open()) throw std::runtime_error("Cannot create " + path_);
 }
@@ -49,7 +60,7 @@ TextFileWriter::~TextFileWriter() {
 
 void TextFileWriter::line(std::string_view text) {
     std::string bytes = std::string(text) + kLineEnd;
-    if (faultIs(DiskFault::Kind::FailAfterBytes) &&
+    if (faultIs(path_, DiskFault::Kind::FailAfterBytes) &&
         written_ + bytes.size() > activeFault->bytes()) {
         if (out_)
             out_ << bytes.substr(0,
@@ -63,7 +74,7 @@ void TextFileWriter::line(std::string_view text) {
 
 void TextFileWriter::commit() {
     out_.flush();
-    bool written = static_cast<bool>(out_) && !faultIs(DiskFault::Kind::FullOnClose);
+    bool written = static_cast<bool>(out_) && !faultIs(path_, DiskFault::Kind::FullOnClose);
     out_.close();
     // The temporary file is removed when the writer goes.
     if (!written || out_.fail()) throw std::runtime_error("Cannot write " + path_);

@@ -34,9 +34,10 @@ class TextFileWriter {
 // Writes the lines as one complete file (through TextFileWriter); throws std::runtime_error.
 void writeLines(const std::string& path, const std::vector<std::string>& lines);
 
-// A disk fault met by every save the thread makes while the object lives, so tests can prove
-// that a failed save loses nothing. The writer meets it exactly where the real fault would
-// show: creating the file, writing it, or closing it.
+// A disk fault met by every save the thread makes while the object lives (or only by the files
+// directly in one folder, when a folder is named), so tests can prove that a failed save loses
+// nothing. The writer meets it exactly where the real fault would show: creating the file,
+// writing it, or closing it.
 class DiskFault {
   public:
     enum class Kind {
@@ -44,17 +45,20 @@ class DiskFault {
         FailAfterBytes, // the disk takes `bytes` bytes of the file, then fails
         FullOnClose,    // every write seems to succeed; closing finds the disk full
     };
-    explicit DiskFault(Kind kind, std::size_t bytes = 0);
+    explicit DiskFault(Kind kind, std::size_t bytes = 0, std::string folder = {});
     ~DiskFault();
     DiskFault(const DiskFault&) = delete;
     DiskFault& operator=(const DiskFault&) = delete;
 
     Kind kind() const { return kind_; }
     std::size_t bytes() const { return bytes_; }
+    // The fault a file written at path meets now; none when there is none or it lies elsewhere.
+    static const DiskFault* at(const std::string& path);
 
   private:
     Kind kind_;
     std::size_t bytes_;
+    std::string folder_;
     DiskFault* previous_;
 };
 

@@ -69,10 +69,9 @@ TEST(ExampleRun, TheExampleModelRunsWithAHeatCurveAndHeldAirAndRockTemperatures)
     // The bundled set-up of the same run, without windows, collects the same files.
     std::ostringstream out;
     const std::string folder = f.file("from the set-up");
-    HeadlessRunOptions options{f.data("pier.vrs"), folder, [](int) {
-                                   std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                               }};
-    ASSERT_EQ(runHeadless(f.app, f.posix, options, out), 0) << out.str();
+    ASSERT_EQ(
+        runHeadless(f.app, f.posix, testing::headlessOptions(f.data("pier.vrs"), folder), out), 0)
+        << out.str();
     for (const char* name : {"pier.1", "pier.2", "pier.3", "TSeries.1", "TSeries.2", "TSeries.3",
                              "Summary.1", "Summary.2", "Summary.3"})
         EXPECT_EQ(testing::readFile(folder + "/" + name), testing::readFile(f.file(name))) << name;

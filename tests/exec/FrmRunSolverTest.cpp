@@ -66,12 +66,12 @@ TEST(FrmRunWithSolver, ExecuteRunsEveryChunkAndCollectsItsOutputsUnderChunkNumbe
 
     ASSERT_EQ(f.inspecting.batchTexts.size(), 2u);
     const std::string first = f.inspecting.batchTexts[0];
-    EXPECT_NE(first.find("\"" + f.file("Temp/tempfile.1") + "\" STDOUT.1 clrthred.tmp"),
-              std::string::npos)
+    // The batch file names the run's own files from the solver's folder inside the scratch folder.
+    EXPECT_NE(first.find(" \"../tempfile.1\" ../STDOUT.1 ../clrthred.tmp"), std::string::npos)
         << first;
     EXPECT_NE(first.find("call \"" VARDEX_ZOLTER "\""), std::string::npos);
     const std::string second = f.inspecting.batchTexts[1];
-    EXPECT_NE(second.find(" \"tempfile.2\" stdout.2 rad"), std::string::npos) << second;
+    EXPECT_NE(second.find(" \"../tempfile.2\" ../stdout.2 ../rad"), std::string::npos) << second;
     EXPECT_TRUE(f.app.fs.fileExists(f.file("STDOUT.1")));
     EXPECT_TRUE(f.app.fs.fileExists(f.file("stdout.2")));
 

@@ -6,6 +6,7 @@
 #include "app/Filters.h"
 #include "exec/RunFixture.h"
 #include "exec/RunProgress.h"
+#include "platform/FolderLock.h"
 #include "run/SolverLaunchFiles.h"
 #include "text/NumberText.h"
 
@@ -30,13 +31,35 @@ std::string markerOf(const std::string& batchText) {
     return line.substr(line.rfind(' ') + 1);
 }
 
-// Plays the solver in the current folder: outputs (the history only when asked) and the marker.
+// The log file named second to last on that line.
+std::string logOf(const std::string& batchText) {
+    std::string line = batchText.substr(batchText.find("call "));
+    line = trimRight(line.substr(0, line.find('\r')));
+    line = trimRight(line.substr(0, line.rfind(' ')));
+    return line.substr(line.rfind(' ') + 1);
+}
+
+// The file a name on the call line of a command file stands for (relative to the folder the
+// solver runs in).
+std::string namedByBatch(const testing::RecordingProgramStarter& starter, const std::string& name) {
+    return std::filesystem::weakly_canonical(
+               std::filesystem::path(starter.starts.back().workingFolder) / name)
+        .string();
+}
+
+// Plays the solver in its folder: outputs (the history only when asked), the field where
+// "output=" names it, its log and the marker.
 void playSolver(testing::RecordingProgramStarter& starter, bool history = true) {
     const std::string batch = starter.starts.back().batchText;
-    std::ofstream("tower", std::ios::binary) << "field\r\n";
-    std::ofstream("Tmax.out", std::ios::binary) << "tmax\r\n";
-    if (history) std::ofstream("Center.out", std::ios::binary) << "1\r\n0,20\r\n";
-    std::ofstream(markerOf(batch), std::ios::binary) << "OK\r\n";
+    const std::filesystem::path folder(starter.starts.back().workingFolder);
+    std::ofstream(folder / "tower", std::ios::binary) << "field\r\n";
+    std::ofstream(folder.parent_path() / "field.out", std::ios::binary) << "field\r\n";
+    std::ofstream(folder / "Tmax.out", std::ios::binary) << "tmax\r\n";
+    std::ofstream(folder / "Summary.out", std::ios::binary) << "summary\r\n";
+    if (history) std::ofstream(folder / "Center.out", std::ios::binary) << "1\r\n0,20\r\n";
+    std::ofstream(namedByBatch(starter, logOf(batch)), std::ios::app | std::ios::binary)
+        << "finished\r\n";
+    std::ofstream(namedByBatch(starter, markerOf(batch)), std::ios::binary) << "OK\r\n";
 }
 
 TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
@@ -210,15 +233,20 @@ TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {
     f.dialogs.messages.clear();
     f.run->execute();
     ASSERT_EQ(f.recording.starts.size(), 1u);
-    EXPECT_EQ(f.recording.starts[0].batchFile, f.file("project.bat"));
-    EXPECT_EQ(f.recording.starts[0].workingFolder, f.app.fs.currentFolder());
+    // The run works in a scratch folder of its own in Temp; the solver in a folder inside it.
+    const std::filesystem::path batch(f.recording.starts[0].batchFile);
+    const std::string scratch = batch.parent_path().string();
+    EXPECT_EQ(batch.filename(), "project.bat");
+    EXPECT_EQ(batch.parent_path().parent_path(), f.file("Temp"));
+    EXPECT_EQ(f.recording.starts[0].workingFolder, scratch + "/solver");
     EXPECT_EQ(f.timer.interval(), kMinTimerPeriod);
     EXPECT_EQ(f.run->state().barMax, 32);
-    EXPECT_EQ(f.app.config.DataPath, f.app.fs.absolutePath("STDOUT.1"));
+    EXPECT_EQ(f.app.config.DataPath, f.file("STDOUT.1"));
 
     f.timer.tick(); // the solver is still at work
     EXPECT_EQ(f.run->state().barValue, 1);
-    std::ofstream("STDOUT.1", std::ios::binary) << "grid ...\r\nstep 3  t= 9 h  dt= 3 h\r\n";
+    std::ofstream(scratch + "/STDOUT.1", std::ios::binary)
+        << "grid ...\r\nstep 3  t= 9 h  dt= 3 h\r\n";
     f.timer.tick();
     EXPECT_EQ(f.run->state().status, "chunk 1 of 1  -  simulated hour 9 of 12");
 
@@ -227,29 +255,65 @@ TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {
     EXPECT_EQ(f.dialogs.messageTexts(),
               std::vector<std::string>{"Completed all  1 sub-models included."});
     EXPECT_EQ(readFile(f.file("tower.1")), "field\r\n");
+    EXPECT_EQ(readFile(f.file("Output/tower.1.out")), "field\r\n");
     EXPECT_EQ(readFile(f.file("TSeries.1")), "1\r\n0,20\r\n");
     EXPECT_EQ(readFile(f.file("Tmax.1")), "tmax\r\n");
-    EXPECT_FALSE(f.app.fs.fileExists("Tmax.out"));
-    EXPECT_FALSE(f.app.fs.fileExists("clrthred.tmp"));
-    EXPECT_FALSE(f.app.fs.fileExists("project.bat"));
+    EXPECT_EQ(readFile(f.file("Summary.1")), "summary\r\n");
+    EXPECT_NE(readFile(f.file("STDOUT.1")).find("finished"), std::string::npos);
+    // Nothing of the run stays but its results.
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+    for (const char* name : {"Tmax.out", "clrthred.tmp", "project.bat", ".vardex-lock"})
+        EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
     EXPECT_FALSE(f.timer.enabled());
     EXPECT_EQ(f.run->state().barValue, 32);
     EXPECT_FALSE(f.run->state().barVisible);
 }
 
-TEST(FrmRun, AChunkWithoutAHistoryGetsNoSeriesFileAndTheRunGoesOn) {
+TEST(FrmRun, AChunkThatLeavesNoHistoryFailsNamingItAndCollectsNothingOfIt) {
     RunFixture f(Starter::Recording);
     f.setUp();
+    std::ofstream("TSeries.1") << "left by an earlier run";
+    f.dialogs.messages.clear();
     f.run->execute();
+    // An earlier run's results for these chunks go before the first chunk starts.
+    EXPECT_FALSE(f.app.fs.fileExists("TSeries.1"));
+    const std::string scratch =
+        std::filesystem::path(f.recording.starts[0].batchFile).parent_path().string();
     playSolver(f.recording, false);
     f.timer.tick();
+    ASSERT_EQ(f.recording.starts.size(), 1u);
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Failed);
+    EXPECT_EQ(f.run->failure(),
+              "chunk 1 of 2: its results could not be collected: the solver left no Center.out");
+    ASSERT_EQ(f.dialogs.messages.size(), 1u);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "The solver stopped on chunk 1 of 2:\r\nits results could not be collected: the "
+              "solver left no Center.out\r\nIts log: " +
+                  f.file("STDOUT.1"));
+    for (const char* name : {"tower.1", "Tmax.1", "Summary.1", "TSeries.1"})
+        EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+}
+
+TEST(FrmRun, EachChunkRunsInAFreshSolverFolderAndIsCollectedBeforeTheNextStarts) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    std::vector<int> done;
+    f.run->onChunkDone = [&](int chunk) { done.push_back(chunk); };
+    f.run->execute();
+    playSolver(f.recording);
+    f.timer.tick();
     ASSERT_EQ(f.recording.starts.size(), 2u);
-    EXPECT_FALSE(f.app.fs.fileExists("TSeries.1"));
+    EXPECT_EQ(done, std::vector<int>{1});
     EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
     EXPECT_EQ(f.run->runIndex(), 2);
     EXPECT_EQ(f.run->state().status, "chunk 2 of 2");
+    // Chunk 1's outputs went with it: chunk 2 can only deliver its own.
+    EXPECT_TRUE(std::filesystem::is_empty(f.recording.starts[1].workingFolder));
     playSolver(f.recording);
     f.timer.tick();
+    EXPECT_EQ(done, (std::vector<int>{1, 2}));
     EXPECT_TRUE(f.app.fs.fileExists("TSeries.2"));
     EXPECT_TRUE(f.dialogs.shown("Completed all  2 sub-models included."));
 }
@@ -291,58 +355,89 @@ TEST(FrmRun, AProgramThatEndsWithoutAMarkerIsReportedOnTheNextTick) {
     EXPECT_TRUE(menuEnabled(*f.run, "mnuData"));
 }
 
-// Where a refused character stands.
-enum class Place { TempDir, ProgramPath, Folder };
-
-struct Refusal {
-    char character;
-    Place place;
-};
-
-class FrmRunRefusal : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(FrmRunRefusal, APathTheBatchFileCannotCarryIsRefusedBeforeAnythingIsWritten) {
-    const Refusal r = GetParam();
+TEST(FrmRun, AProgramThatEndsWithoutAMarkerButLoggedWhyIsReportedWithThatReason) {
     RunFixture f(Starter::Recording);
     f.setUp();
-    const std::string odd = std::string("odd") + r.character + "name";
+    f.dialogs.messages.clear();
+    f.run->execute();
+    // A full disk took the log's last line but not the marker.
+    std::ofstream(namedByBatch(f.recording, logOf(f.recording.starts[0].batchText)),
+                  std::ios::binary)
+        << "step 1  t= 3 h\r\nFAILED: cannot write Center.out: No space left on device\r\n";
+    f.recording.programs.back()->exit(1);
+    f.timer.tick();
+    EXPECT_EQ(f.run->failure(), "chunk 1 of 2: it ended without reporting a result (exit status "
+                                "1): cannot write Center.out: No space left on device");
+}
+
+TEST(FrmRun, StoppingARunEndsTheSolverAndLeavesNothingOfItsChunk) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    f.run->execute();
+    playSolver(f.recording);
+    f.timer.tick();
+    ASSERT_EQ(f.recording.starts.size(), 2u);
+    const std::string solverFolder = f.recording.starts[1].workingFolder;
+    std::ofstream(solverFolder + "/Tmax.out") << "half a chunk";
+    f.run->stop("stopped by signal 15 (Terminated)");
+    EXPECT_EQ(f.recording.stops, 1);
+    EXPECT_FALSE(f.run->runOutstanding());
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Stopped);
+    EXPECT_EQ(f.run->failure(), "chunk 2 of 2: stopped by signal 15 (Terminated)");
+    EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
+    for (const char* name : {"tower.2", "Tmax.2", "TSeries.2", "Summary.2", "stdout.2"})
+        EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
+    EXPECT_TRUE(std::filesystem::is_empty(f.file("Temp")));
+    EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+}
+
+class FrmRunRefusal : public ::testing::TestWithParam<char> {};
+
+TEST_P(FrmRunRefusal, ASolverPathTheBatchFileCannotCarryIsRefusedBeforeAnythingIsWritten) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    const std::string odd = std::string("odd") + GetParam() + "name";
     std::filesystem::create_directories(f.file(odd));
-    std::string refused;
-    switch (r.place) {
-    case Place::TempDir:
-        f.app.config.TempDir = f.file(odd);
-        refused = f.app.fs.join(f.file(odd), "tempfile.1");
-        break;
-    case Place::ProgramPath:
-        f.app.config.ProgramPath = f.file(odd + "/zolter");
-        refused = f.app.config.ProgramPath;
-        break;
-    case Place::Folder:
-        f.cwd.reset();
-        f.cwd.emplace(f.file(odd));
-        refused = f.app.fs.currentFolder();
-        break;
-    }
-    std::ofstream("clrthred.tmp") << "left by an earlier run";
+    f.app.config.ProgramPath = f.file(odd + "/zolter");
     f.dialogs.messages.clear();
     f.run->execute();
 
     ASSERT_EQ(f.dialogs.messages.size(), 1u);
-    EXPECT_EQ(f.dialogs.messages[0].text, batchPathProblem(refused));
+    EXPECT_EQ(f.dialogs.messages[0].text, batchPathProblem(f.app.config.ProgramPath));
     EXPECT_EQ(f.dialogs.messages[0].title, "Run / View  Model");
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Refused);
+    EXPECT_EQ(f.run->failure(), f.dialogs.messages[0].text);
     EXPECT_TRUE(f.recording.starts.empty());
-    EXPECT_FALSE(f.app.fs.fileExists(f.app.fs.join(f.app.config.TempDir, "tempfile.1")));
-    EXPECT_FALSE(f.app.fs.fileExists(f.file("project.bat")));
-    EXPECT_TRUE(f.app.fs.fileExists("clrthred.tmp"));
+    EXPECT_TRUE(std::filesystem::is_empty(f.file("Temp")));
+    EXPECT_FALSE(f.app.fs.fileExists(FolderLock::kFileName));
     EXPECT_FALSE(f.timer.enabled());
     EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachCharacterAndPlace, FrmRunRefusal,
-    ::testing::Values(Refusal{'"', Place::TempDir}, Refusal{'%', Place::TempDir},
-                      Refusal{'"', Place::ProgramPath}, Refusal{'%', Place::ProgramPath},
-                      Refusal{'"', Place::Folder}, Refusal{'%', Place::Folder}));
+INSTANTIATE_TEST_SUITE_P(EachCharacter, FrmRunRefusal, ::testing::Values('"', '%'),
+                         [](const auto& info) {
+                             return std::string(info.param == '"' ? "DoubleQuote" : "Percent");
+                         });
+
+TEST(FrmRun, AQuoteOrPercentInTheTempOrCurrentFolderStaysOutOfTheBatchFile) {
+    RunFixture f(Starter::Recording);
+    f.setUp();
+    const std::string odd = f.file("odd\"%name");
+    std::filesystem::create_directories(odd + "/Temp");
+    f.app.config.TempDir = odd + "/Temp";
+    f.cwd.reset();
+    f.cwd.emplace(odd);
+    f.run->execute();
+    ASSERT_EQ(f.recording.starts.size(), 1u) << ::testing::PrintToString(f.dialogs.messageTexts());
+    const std::string batch = f.recording.starts[0].batchText;
+    EXPECT_EQ(batch.find("odd"), std::string::npos) << batch;
+    playSolver(f.recording);
+    f.timer.tick();
+    playSolver(f.recording);
+    f.timer.tick();
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Completed);
+    EXPECT_EQ(readFile(odd + "/tower.2"), "field\r\n");
+}
 
 } // namespace
 } // namespace vardex

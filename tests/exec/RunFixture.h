@@ -9,6 +9,7 @@
 #include <optional>
 #include <thread>
 
+#include "exec/HeadlessRun.h"
 #include "exec/frmRun.h"
 #include "platform/PosixProgramStarter.h"
 #include "run/frmConds.h"
@@ -84,6 +85,12 @@ inline std::string writeTowerModel(AppState& app, const RunHome& h) {
          "color=         14459000 "});
     std::ofstream(h.data("soil.ts"), std::ios::binary) << crlf({"3", "0, 15", "48,20", "96, 15"});
     return modelFile;
+}
+
+// Options of a run without windows that looks at the solver every 10 ms; no signal comes.
+inline HeadlessRunOptions headlessOptions(const std::string& setup, const std::string& out) {
+    return {setup, out, [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); },
+            [] { return 0; }};
 }
 
 enum class Starter { Solver, Recording };

@@ -22,7 +22,7 @@ using testing::readFile;
 using testing::RunFixture;
 
 HeadlessRunOptions options(const std::string& setup, const std::string& out) {
-    return {setup, out, [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }};
+    return testing::headlessOptions(setup, out);
 }
 
 // The end time first, then the boundaries: a boundary series is read (and a short one extended)
