@@ -12,7 +12,8 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(configuration materials section profile model runfile
-    timeseries crosssection sounding tempfile recordingindex)
+    timeseries crosssection sounding tempfile recordingindex runsetup summary histories
+    progresslog)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVARDEX_SANITIZE=ON -DVARDEX_FUZZ=ON -DVARDEX_BUILD_GUI=OFF -DVARDEX_BUILD_BENCH=OFF >/dev/null
