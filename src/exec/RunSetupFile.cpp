@@ -217,8 +217,8 @@ RunSetup parseRunSetup(KeyReader& in) {
         s.points.push_back(xyz);
     }
     keyLine(in, "[limits]");
-    s.limits.maxTemperature = number(in, "maxtemperature=");
-    s.limits.maxDifference = number(in, "maxdifference=");
+    s.limits.maxTemperature = doubleValue(in, "maxtemperature=");
+    s.limits.maxDifference = doubleValue(in, "maxdifference=");
     return s;
 }
 

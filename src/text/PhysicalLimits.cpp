@@ -1,12 +1,21 @@
 #include "text/PhysicalLimits.h"
 
+#include <cmath>
+#include <limits>
+
 #include "text/PrintForm.h"
 
 namespace vardex::limits {
 namespace {
 
+// A value that is exactly a float (the window's fields) is printed as the float it is, unless
+// it is a whole number that the double's form writes out in full.
 std::string withUnit(double value, const char* unit) {
-    return plainDigits(value) + (*unit ? std::string(" ") + unit : std::string());
+    const bool whole = std::abs(value) < 1e15 && value == std::floor(value);
+    const bool isFloat = !whole && std::abs(value) <= std::numeric_limits<float>::max() &&
+                         static_cast<double>(static_cast<float>(value)) == value;
+    return (isFloat ? plainDigits(static_cast<float>(value)) : plainDigits(value)) +
+           (*unit ? std::string(" ") + unit : std::string());
 }
 
 } // namespace
