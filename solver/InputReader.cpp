@@ -7,10 +7,18 @@
 #include "SolverInput.h"
 #include "text/KeyReader.h"
 #include "text/NumberText.h"
+#include "text/PhysicalLimits.h"
 
 namespace zolter {
 
 namespace {
+
+namespace limits = vardex::limits;
+
+// Throws the reason when the check found one.
+void refuse(const std::string& problem) {
+    if (!problem.empty()) throw InputFault(problem);
+}
 
 std::string quoted(std::string_view key) {
     return "\"" + std::string(key) + "\"";
@@ -119,6 +127,27 @@ std::vector<int> gridRow(const std::string& line, int count, const std::string& 
         throw InputFault(what + " holds " + std::to_string(out.size()) + " numbers, not " +
                          std::to_string(count));
     return out;
+}
+
+// The heat source, when some material in use produces heat.
+void checkHeatSource(const Hydration& h) {
+    refuse(limits::outsideRange("the concrete density of the heat source", h.concreteRho,
+                                limits::kDensity));
+    if (h.seriesFlag) {
+        for (std::size_t p = 0; p < h.points.size(); ++p) {
+            const std::string point =
+                "point " + std::to_string(p + 1) + " of the heat-source series";
+            refuse(limits::outsideRange(point + ", its age", h.points[p].first, limits::kTime));
+            refuse(limits::outsideRange(point + ", its cumulative heat", h.points[p].second,
+                                        limits::kHydrationHeat));
+        }
+        return;
+    }
+    refuse(limits::outsideRange("the heat of hydration Qcementitious", h.qCementitious,
+                                limits::kHydrationHeat));
+    for (int i = 0; i < 3; ++i)
+        refuse(limits::outsideRange("the heat-source parameter sourceP" + std::to_string(i + 1),
+                                    h.p[std::size_t(i)], limits::kSourceParameter));
 }
 
 } // namespace
@@ -263,6 +292,7 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
     // Every zone needs a material with a "[material]" block; every material in use needs a
     // positive heat capacity.
     std::vector<bool> used(in.materials.size() + 1, false);
+    bool heatProduced = false;
     for (std::size_t s = 0; s < in.sections.size(); ++s)
         for (std::size_t c = 0; c < in.sections[s].size(); ++c) {
             const int mat = in.sections[s][c];
@@ -279,20 +309,16 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
     for (std::size_t k = 1; k < used.size(); ++k) {
         if (!used[k]) continue;
         const Material& mat = in.materials[k - 1];
-        const std::string who = "material " + std::to_string(k) + " (" + mat.name + ")";
-        if (!(mat.density > 0.0)) throw InputFault(who + " has zero or negative density");
-        if (!(mat.specificHeat > 0.0))
-            throw InputFault(who + " has zero or negative specific heat");
-        if (!(mat.conductivity >= 0.0))
-            throw InputFault(who + " has a negative thermal conductivity");
-        if (!(mat.heatProduction >= 0.0)) throw InputFault(who + " has a negative heat production");
+        refuse(limits::materialProblem("material " + std::to_string(k) + " (" + mat.name + ")",
+                                       mat.conductivity, mat.specificHeat, mat.density,
+                                       mat.heatProduction));
+        heatProduced = heatProduced || mat.heatProduction > 0.0;
     }
 
     TimeControl& tc = in.times;
     if (!(tc.dtmax > 0.0)) throw InputFault("the maximum time step dtmax must be positive");
     if (!(tc.end > tc.start)) throw InputFault("the end time must be after the start time");
-    if (!std::isfinite(tc.start) || !std::isfinite(tc.end))
-        throw InputFault("the start and end times must be finite");
+    refuse(limits::timesProblem(tc.start, tc.end, tc.dtmax));
     if (tc.theta < 0.5 || tc.theta > 1.0 || !std::isfinite(tc.theta)) {
         const double was = tc.theta;
         tc.theta = std::isfinite(was) ? std::clamp(was, 0.5, 1.0) : 0.63;
@@ -306,10 +332,35 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
         warnings.push_back(w.str());
         tc.errmax = 0.003;
     }
+    refuse(limits::outsideRange("errmax", tc.errmax, limits::kErrmax));
     if (tc.itmax < 1) {
         warnings.push_back("itmax " + std::to_string(tc.itmax) + " is below 1; using 23");
         tc.itmax = 23;
     }
+    refuse(limits::outsideRange("itmax", tc.itmax, limits::kIterations));
+    const char* const axes[] = {"dx", "dy", "dz"};
+    const double sizes[] = {in.dx, in.dy, in.dz};
+    for (int a = 0; a < 3; ++a)
+        refuse(limits::outsideRange(std::string("the cell size ") + axes[a], sizes[a],
+                                    limits::kCellSize));
+
+    // Every cell may start at the placement temperature, and every held face follows its
+    // record's series.
+    refuse(limits::outsideRange("the placement temperature", in.hydration.placement,
+                                limits::kTemperature));
+    for (std::size_t b = 0; b < in.boundaries.size(); ++b) {
+        const BoundaryRecord& r = in.boundaries[b];
+        const std::string who = "boundary record " + std::to_string(b + 1) + " (" + r.name + ")";
+        refuse(limits::outsideRange(who + ": the initial temperature", r.initTemp,
+                                    limits::kTemperature));
+        for (std::size_t p = 0; p < r.points.size(); ++p) {
+            const std::string point = who + ": point " + std::to_string(p + 1) + " of the series";
+            refuse(limits::outsideRange(point + ", its time", r.points[p].first, limits::kTime));
+            refuse(limits::outsideRange(point + ", its temperature", r.points[p].second,
+                                        limits::kTemperature));
+        }
+    }
+    if (heatProduced) checkHeatSource(in.hydration);
     for (std::size_t b = 0; b < in.boundaries.size(); ++b) {
         const int mat = in.boundaries[b].material;
         if (mat < 1 || mat > int(in.materials.size()))

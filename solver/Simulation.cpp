@@ -530,6 +530,9 @@ bool Simulation::tryStep(double dt, int& iterations) {
         loPart[std::size_t(t)] = lo;
         hiPart[std::size_t(t)] = hi;
     });
+    // The residual's sum covers every cell and the step's heat: a temperature that has become
+    // infinite or not a number shows here, and the run stops rather than carry it on.
+    if (!std::isfinite(rsum)) throw std::runtime_error(nonFiniteReason(t0));
     double lo = 1e300, hi = -1e300;
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
@@ -685,6 +688,7 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
         const auto started = std::chrono::steady_clock::now();
         int cycles = 0;
 
+        const double before = time_;
         double dt = tryDt;
         // The last step is shortened to land on the end time.
         if (time_ + dt >= tc_.end - tol) dt = tc_.end - time_;
@@ -701,6 +705,13 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
             dt *= 0.5;
         }
         cycles += iterations + 1;
+        // A step too short for the clock's precision would repeat for ever.
+        if (!(time_ > before)) {
+            workers.setActive(allThreads);
+            std::ostringstream m;
+            m << "a step of " << dt << " h no longer advances the clock at " << before << " h";
+            throw std::runtime_error(m.str());
+        }
         if (probe)
             perCycle[std::size_t(mode)] =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() /
@@ -718,6 +729,20 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
         tryDt = std::min(tc_.dtmax, 2.0 * dt);
     }
     workers.setActive(allThreads);
+    // The last step's field has had no later residual to show it; no output is written from a
+    // field that is not finite.
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i)
+                if (!std::isfinite(T_[shape_.at(i, j, k)]))
+                    throw std::runtime_error(nonFiniteReason(time_));
+}
+
+std::string Simulation::nonFiniteReason(double t) const {
+    std::ostringstream m;
+    m << "a temperature became infinite or not a number by " << t
+      << " h; the input's values overflow the solver's numbers";
+    return m.str();
 }
 
 std::vector<double> Simulation::field() const {

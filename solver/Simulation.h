@@ -54,7 +54,8 @@ class Simulation {
     Simulation& operator=(const Simulation&) = delete;
 
     // Runs from the start to the end time; onStep is called after each accepted step. Throws
-    // std::runtime_error when a step does not converge even after repeated halving.
+    // std::runtime_error when a step does not converge even after repeated halving, when a step
+    // does not advance the clock, or when a temperature is no longer finite.
     void run(const std::function<void(const StepReport&)>& onStep = {});
 
     // Tries one step of dt hours from the current time; false when the solve did not reach errmax
@@ -89,6 +90,7 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
+    std::string nonFiniteReason(double t) const;
     double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
     // Heat flowing through the held faces, W, with the records at the given temperatures: into

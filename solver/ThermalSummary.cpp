@@ -1,6 +1,7 @@
 #include "ThermalSummary.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -19,14 +20,14 @@ void appendCell(std::string& out, std::int64_t c, const int n[3]) {
     out += ',' + std::to_string(i + 1) + ',' + std::to_string(j + 1) + ',' + std::to_string(k + 1);
 }
 
-// The temperature as the files write it, five decimals, as a whole number of 1e-5 C.
-std::int64_t writtenValue(double v) {
+// The temperature as the files write it, five decimals, read back: equal texts give equal values,
+// and no temperature, however large, overflows it.
+double writtenValue(double v) {
     std::string text;
     appendFixed(text, v);
-    std::int64_t q = 0;
-    for (char ch : text)
-        if (ch >= '0' && ch <= '9') q = q * 10 + (ch - '0');
-    return text[0] == '-' ? -q : q;
+    double written = v;
+    std::from_chars(text.data(), text.data() + text.size(), written);
+    return written;
 }
 
 } // namespace
@@ -132,7 +133,8 @@ void ThermalSummary::record(double time, const double* first,
     // The hottest cell is the first, in file order, of those whose written temperature is the
     // highest, so equally hot cells are named the same way whatever the round-off below the last
     // written digit. Only a value above the edge of the best written value so far can beat it.
-    std::int64_t hottest = -1, core = -1, hottestWritten = 0;
+    std::int64_t hottest = -1, core = -1;
+    double hottestWritten = 0.0;
     double highest = -std::numeric_limits<double>::infinity(), largest = 0.0;
     double edge = -std::numeric_limits<double>::infinity();
     std::size_t c = 0;
@@ -147,12 +149,12 @@ void ThermalSummary::record(double time, const double* first,
                 for (int i = 0; i < n_[0]; ++i) {
                     const double v = row[i * stride[0]];
                     if (!(v > edge)) continue;
-                    const std::int64_t written = writtenValue(v);
+                    const double written = writtenValue(v);
                     if (hottest < 0 || written > hottestWritten) {
                         hottest = std::int64_t(rowStart) + i;
                         hottestWritten = written;
                         highest = v;
-                        edge = (double(written) + 0.5) * 1e-5 - 1e-8;
+                        edge = written + 0.5e-5 - 1e-8;
                     }
                 }
             }

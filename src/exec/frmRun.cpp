@@ -6,6 +6,7 @@
 #include "app/Help.h"
 #include "app/StartupCheck.h"
 #include "exec/RunProgress.h"
+#include "run/RunLimits.h"
 #include "run/SolverLaunchFiles.h"
 #include "run/frmConds.h"
 #include "run/frmRecs.h"
@@ -434,6 +435,11 @@ void frmRun::execute() {
     if (chunkCount_ < 1 || chunkCount_ > kMaxRunChunks) return;
     const std::string tempFile = app_.fs.join(app_.config.TempDir, "tempfile.1");
     if (pathsRefused(tempFile)) {
+        changed();
+        return;
+    }
+    if (const std::string problem = runLimitProblem(*exec_, app_.submodelList); !problem.empty()) {
+        app_.dialogs.inform("The run cannot start: " + problem + ".", runCaptions::kMessageTitle);
         changed();
         return;
     }

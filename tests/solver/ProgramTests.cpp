@@ -57,15 +57,7 @@ class Program : public ::testing::Test {
 };
 
 SolverInput smallCase() {
-    SolverInput in = test::block(4, 3, 2, 0.1, test::concrete(1.0), 25.0);
-    in.materials.push_back({"soil", 1.2, 0.8, 1800.0, 0.0});
-    in.sections.push_back({2, 2, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2});
-    in.zoneSection = {1, 2};
-    in.faces = "DIDIDN";
-    in.boundaries = {test::held(2, 12.0, {{0.0, 12.0}, {6.0, 0.0}})};
-    in.times = {0.63, 0.0, 6.0, 2.5, 0.003, 23};
-    in.output = "out/sub/shaft.1.out";
-    return in;
+    return test::smallChunk();
 }
 
 TEST_F(Program, WritesTheFieldsHistoryLogAndMarker) {
