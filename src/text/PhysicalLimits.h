@@ -27,6 +27,12 @@ inline constexpr Range kDensity{0.01, 1e5, "kg/m3"};
 inline constexpr Range kHeatProduction{0.0, 10.0, ""};       // relative, after normalisation
 inline constexpr Range kHydrationHeat{0.0, 1e4, "kJ/kg"};    // Qcementitious and series values
 inline constexpr Range kSourceParameter{0.0, 1e6, "", true}; // P1..P3 of the parametric curves
+// Equivalent age: real binders lie near 20 000 - 60 000 J/mol; the reference temperature stays
+// clear of absolute zero, where the Arrhenius rate has no meaning.
+inline constexpr Range kActivationEnergy{0.0, 250000.0, "J/mol"};
+inline constexpr Range kReferenceTemperature{-100.0, 200.0, "C"};
+// A convective face's coefficient U: 0 is no flow; far beyond any air film or form.
+inline constexpr Range kHeatTransfer{0.0, 1e5, "W/m2 C"};
 
 // "" when the value lies in the range; otherwise the reason, naming the value and the range:
 // "the end time 1E+30 h is outside the allowed range -1000000 to 1000000 h".

@@ -93,6 +93,53 @@ const Bound kBounds[] = {
          in.hydration.points = {{0.0, 0.0}, {24.0, 1e30}};
      },
      "point 2 of the heat-source series, its cumulative heat 1E+30 kJ/kg is outside"},
+    {"ActivationEnergyBeyondAnyBinder",
+     [](SolverInput& in) {
+         in.hydration.equivalentAge = true;
+         in.hydration.activationEnergy = 1e30;
+     },
+     "the activation energy of the equivalent age 1E+30 J/mol is outside the allowed range 0 to "
+     "250000 J/mol"},
+    {"NegativeActivationEnergy",
+     [](SolverInput& in) {
+         in.hydration.equivalentAge = true;
+         in.hydration.activationEnergy = -5000;
+     },
+     "the activation energy of the equivalent age -5000 J/mol is outside"},
+    {"ReferenceTemperatureAtAbsoluteZero",
+     [](SolverInput& in) {
+         in.hydration.equivalentAge = true;
+         in.hydration.referenceTemperature = -273.15;
+     },
+     "the reference temperature of the equivalent age -273.15 C is outside the allowed range -100 "
+     "to 200 C"},
+    {"HeatTransferCoefficientBeyondAnyFace",
+     [](SolverInput& in) {
+         in.boundaries[0] = test::convective(2, 12.0, {{0.0, {1, 2, 3, 4, 5, 6}}, {5.0, {}}});
+         in.boundaries[0].faceRows[1].u[3] = 1e30;
+     },
+     "boundary record 1 (m2): row 2 of the face coefficients, U4 1E+30 W/m2 C is outside the "
+     "allowed range 0 to 100000 W/m2 C"},
+    {"NegativeHeatTransferCoefficient",
+     [](SolverInput& in) {
+         in.boundaries[0] = test::convective(2, 12.0, {{0.0, {0, 0, -1}}});
+     },
+     "row 1 of the face coefficients, U3 -1 W/m2 C is outside"},
+    {"FaceCoefficientTimeBeyondTheClock",
+     [](SolverInput& in) {
+         in.boundaries[0] = test::convective(2, 12.0, {{1e30, {}}});
+     },
+     "row 1 of the face coefficients, its time 1E+30 h is outside"},
+    {"FaceCoefficientTimesOutOfOrder",
+     [](SolverInput& in) {
+         in.boundaries[0] = test::convective(2, 12.0, {{3, {}}, {3, {}}});
+     },
+     "row 2 of the face coefficients: its time must come after the time of the row before"},
+    {"ConvectiveRecordWithoutCoefficients",
+     [](SolverInput& in) { in.boundaries[0] = test::convective(2, 12.0, {}); },
+     "boundary record 1 (m2) is convective but \"FacePoints=\" gives no row of coefficients"},
+    {"HeldAndConvectiveAtOnce", [](SolverInput& in) { in.boundaries[0].convection = true; },
+     "boundary record 1 (m2) has both \"Dirichlet=\" and \"Convection=\" True"},
 };
 
 class Bounds : public ::testing::TestWithParam<Bound> {

@@ -43,6 +43,16 @@ inline BoundaryRecord held(int m, double initTemp, SeriesPoints points = {}) {
     return r;
 }
 
+// A convective record for material m at an ambient series, with rows of face coefficients.
+inline BoundaryRecord convective(int m, double initTemp, std::vector<FaceCoefficients> rows,
+                                 SeriesPoints points = {}) {
+    BoundaryRecord r = held(m, initTemp, std::move(points));
+    r.dirichlet = false;
+    r.convection = true;
+    r.faceRows = std::move(rows);
+    return r;
+}
+
 // A small heated chunk of concrete on soil, the soil held at a falling series: a run as the
 // program writes one, solved in a moment.
 inline SolverInput smallChunk() {
