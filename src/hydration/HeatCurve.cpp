@@ -43,8 +43,12 @@ VARDEX_VECTOR_CLONES void arrheniusRow(double q, double inverseReference,
                                        const double* __restrict t, double* __restrict out,
                                        std::size_t n) {
 #pragma omp simd
-    for (std::size_t i = 0; i < n; ++i)
-        out[i] = std::exp(-q * (1.0 / std::max(t[i] + kKelvin, 1.0) - inverseReference));
+    for (std::size_t i = 0; i < n; ++i) {
+        // max(T + 273.15, 1) without a branch, which would keep the loop from vectorising.
+        const double k = t[i] + kKelvin;
+        const double kelvin = 0.5 * (k + 1.0 + std::fabs(k - 1.0));
+        out[i] = std::exp(-q * (1.0 / kelvin - inverseReference));
+    }
 }
 
 } // namespace
