@@ -184,6 +184,9 @@ TEST(SolverBounds, TheBoundsThemselvesStillRun) {
     in.materials[0].heatProduction = 10;
     in.hydration.placement = 2000;
     in.boundaries[0].initTemp = -273.15;
+    in.hydration.equivalentAge = true;
+    in.hydration.activationEnergy = 250000;
+    in.hydration.referenceTemperature = -100;
     in.times.start = -1e6;
     in.times.end = -1e6 + 2;
     in.times.dtmax = 1;
