@@ -212,7 +212,8 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     cap_.assign(s.padded(), 0.0f);
     T_.assign(s.padded(), 0.0);
     // The conductances only build the operator and its coarse levels: they are freed before the
-    // working arrays are taken, which then reuse their memory.
+    // working arrays are taken, which then reuse their memory (kept only when convective faces
+    // change their coefficients within the run, to build the operator again).
     {
         auto kept = std::make_unique<Conductances>();
         Conductances& c = *kept;
