@@ -70,7 +70,7 @@ const Material kConcrete{"concrete", 2.0, 0.87, 2300.0, 1.0};
 constexpr double kRhoC = 2300.0 * 870.0, kQ = 0.5 * 1000.0 * 2300.0 / 3600.0;
 
 // The slab as a line of n cells along x, its last column convective (face 4), Crank-Nicolson in
-// steps of 0.05 h so that the time error is far below the cells..
+// steps of 0.05 h so that the time error is far below the cells.
 SolverInput slab(int n, std::vector<FaceCoefficients> rows, SeriesPoints ambient, bool heat) {
     Material m = kConcrete;
     m.heatProduction = heat ? 1.0 : 0.0;
