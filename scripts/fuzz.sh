@@ -12,7 +12,8 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(configuration materials section profile model runfile
-    timeseries crosssection sounding tempfile recordingindex)
+    timeseries crosssection sounding tempfile recordingindex runsetup summary histories
+    progresslog)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVARDEX_SANITIZE=ON -DVARDEX_FUZZ=ON -DVARDEX_BUILD_GUI=OFF -DVARDEX_BUILD_BENCH=OFF >/dev/null
@@ -21,6 +22,10 @@ cmake --build build-fuzz --parallel "$(nproc 2>/dev/null || echo 2)" \
 
 findings=$PWD/build-fuzz/fuzz-findings
 mkdir -p "$findings"
+# Each input is written to a file and read back, as the program reads it: on a memory file system
+# that is some twenty times faster than on a disk.
+worktmp=${TMPDIR:-/tmp}
+[ -d /dev/shm ] && [ -w /dev/shm ] && worktmp=/dev/shm
 failed=()
 for t in "${targets[@]}"; do
     # Absolute paths: the targets work in a folder of their own.
@@ -28,7 +33,7 @@ for t in "${targets[@]}"; do
     mkdir -p "$corpus"
     log=$findings/$t.log
     echo "== $t: $seconds s"
-    if nice -n 10 "build-fuzz/tests/fuzz/fuzz_$t" "$corpus" "$PWD/tests/fuzz/corpus/$t" \
+    if TMPDIR=$worktmp nice -n 10 "build-fuzz/tests/fuzz/fuzz_$t" "$corpus" "$PWD/tests/fuzz/corpus/$t" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
         -artifact_prefix="$findings/$t-" -print_final_stats=1 >"$log" 2>&1; then
         grep -E "^stat::number_of_executed_units" "$log" | sed "s/^/   $t /"

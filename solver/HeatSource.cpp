@@ -62,6 +62,9 @@ std::string HeatCurve::describe() const {
           << " kJ/kg, concrete " << h_.concreteRho << " kg/m3";
         break;
     }
+    if (h_.equivalentAge)
+        s << "; age: equivalent age, activation energy " << h_.activationEnergy
+          << " J/mol, reference temperature " << h_.referenceTemperature << " C";
     return s.str();
 }
 

@@ -23,6 +23,7 @@ class HeatCurve {
     // material of heat production 1.
     double cumulative(double ageHours) const { return curve_.cumulative(ageHours); }
 
+    const vardex::HeatCurve& curve() const { return curve_; }
     Kind kind() const { return kind_; }
     std::string describe() const;
 

@@ -2,15 +2,24 @@
 #include <cctype>
 #include <cmath>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 
 #include "SolverInput.h"
 #include "text/KeyReader.h"
 #include "text/NumberText.h"
+#include "text/PhysicalLimits.h"
 
 namespace zolter {
 
 namespace {
+
+namespace limits = vardex::limits;
+
+// Throws the reason when the check found one.
+void refuse(const std::string& problem) {
+    if (!problem.empty()) throw InputFault(problem);
+}
 
 std::string quoted(std::string_view key) {
     return "\"" + std::string(key) + "\"";
@@ -50,7 +59,15 @@ class TempReader {
     // The writer ends the file with the last material's last key; a blank line is added so the
     // key reader's end-of-file rule (the last line is never matched) does not swallow it.
     explicit TempReader(std::string_view text)
-        : r_(vardex::KeyReader::fromText(withEndLine(text))) {}
+        : text_(withEndLine(text)), r_(vardex::KeyReader::fromText(text_)) {
+        for (std::size_t start = 0; start < text_.size();) {
+            const std::size_t end = text_.find('\n', start);
+            lines_.push_back(std::string_view(text_).substr(
+                start, end == std::string::npos ? std::string::npos : end - start));
+            if (end == std::string::npos) break;
+            start = end + 1;
+        }
+    }
 
     static std::string withEndLine(std::string_view text) {
         std::string t(text);
@@ -98,8 +115,35 @@ class TempReader {
         return out;
     }
 
+    // Whether the key turns up before any of the stops, looking ahead without reading: the keys
+    // of optional parts are absent from files that do not use them.
+    bool comesBefore(std::string_view key, std::initializer_list<std::string_view> stops) const {
+        for (std::size_t l = r_.position(); l < lines_.size(); ++l) {
+            if (lines_[l].find(key) != std::string_view::npos) return true;
+            for (std::string_view stop : stops)
+                if (lines_[l].find(stop) != std::string_view::npos) return false;
+        }
+        return false;
+    }
+    // count rows of a time and six coefficients.
+    std::vector<FaceCoefficients> faceRows(int count, const std::string& where) {
+        std::vector<FaceCoefficients> out;
+        for (int i = 1; i <= count; ++i) {
+            const std::string what = "row " + std::to_string(i) + " of " + where;
+            const std::vector<std::string> w = words(next(where));
+            if (w.size() < 7) throw InputFault(what + " does not hold a time and six coefficients");
+            FaceCoefficients row;
+            row.time = toNumber(w[0], what);
+            for (std::size_t f = 0; f < 6; ++f) row.u[f] = toNumber(w[f + 1], what);
+            out.push_back(row);
+        }
+        return out;
+    }
+
   private:
+    std::string text_;
     vardex::KeyReader r_;
+    std::vector<std::string_view> lines_; // of text_, as the key reader splits them (\r kept)
 };
 
 // Comma-separated whole numbers of one grid line; exactly count of them.
@@ -119,6 +163,53 @@ std::vector<int> gridRow(const std::string& line, int count, const std::string& 
         throw InputFault(what + " holds " + std::to_string(out.size()) + " numbers, not " +
                          std::to_string(count));
     return out;
+}
+
+// A convective record: not held as well, at least one row, times rising, coefficients in range.
+void checkConvection(const BoundaryRecord& r, const std::string& who) {
+    if (r.dirichlet)
+        throw InputFault(who + " has both \"Dirichlet=\" and \"Convection=\" True; a face is "
+                               "either held or convective");
+    if (r.faceRows.empty())
+        throw InputFault(who + " is convective but \"FacePoints=\" gives no row of coefficients");
+    for (std::size_t row = 0; row < r.faceRows.size(); ++row) {
+        const FaceCoefficients& c = r.faceRows[row];
+        const std::string at =
+            who + ": row " + std::to_string(row + 1) + " of the face coefficients";
+        refuse(limits::outsideRange(at + ", its time", c.time, limits::kTime));
+        if (row > 0 && !(c.time > r.faceRows[row - 1].time))
+            throw InputFault(at + ": its time must come after the time of the row before");
+        for (std::size_t f = 0; f < 6; ++f)
+            refuse(limits::outsideRange(at + ", U" + std::to_string(f + 1), c.u[f],
+                                        limits::kHeatTransfer));
+    }
+}
+
+// The heat source, when some material in use produces heat.
+void checkHeatSource(const Hydration& h) {
+    refuse(limits::outsideRange("the concrete density of the heat source", h.concreteRho,
+                                limits::kDensity));
+    if (h.equivalentAge) {
+        refuse(limits::outsideRange("the activation energy of the equivalent age",
+                                    h.activationEnergy, limits::kActivationEnergy));
+        refuse(limits::outsideRange("the reference temperature of the equivalent age",
+                                    h.referenceTemperature, limits::kReferenceTemperature));
+    }
+    if (h.seriesFlag) {
+        for (std::size_t p = 0; p < h.points.size(); ++p) {
+            const std::string point =
+                "point " + std::to_string(p + 1) + " of the heat-source series";
+            refuse(limits::outsideRange(point + ", its age", h.points[p].first, limits::kTime));
+            refuse(limits::outsideRange(point + ", its cumulative heat", h.points[p].second,
+                                        limits::kHydrationHeat));
+        }
+        return;
+    }
+    refuse(limits::outsideRange("the heat of hydration Qcementitious", h.qCementitious,
+                                limits::kHydrationHeat));
+    for (int i = 0; i < 3; ++i)
+        refuse(limits::outsideRange("the heat-source parameter sourceP" + std::to_string(i + 1),
+                                    h.p[std::size_t(i)], limits::kSourceParameter));
 }
 
 } // namespace
@@ -174,6 +265,11 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
         const int sp = r.whole("seriespoints=");
         if (sp < 0) throw InputFault("\"seriespoints=\" is negative");
         h.points = r.points(sp, "the heat-source series");
+        if (r.comesBefore("EquivalentAge=", {"[End Sources]", "[Boundaries]"})) {
+            h.equivalentAge = r.flag("EquivalentAge=");
+            h.activationEnergy = r.number("ActivationEnergy=");
+            h.referenceTemperature = r.number("ReferenceTemperature=");
+        }
 
         r.line("[Boundaries]");
         in.faces = vardex::trim(r.next("[Boundaries]"));
@@ -200,6 +296,12 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
             const int np = r.whole("TSpoints=");
             if (np < 0) throw InputFault("\"TSpoints=\" of " + where + " is negative");
             rec.points = r.points(np, "the series of " + where);
+            if (r.comesBefore("Convection=", {"[boundary]", "[End Boundaries]", "[Files]"})) {
+                rec.convection = r.flag("Convection=");
+                const int rows = r.whole("FacePoints=");
+                if (rows < 0) throw InputFault("\"FacePoints=\" of " + where + " is negative");
+                rec.faceRows = r.faceRows(rows, "the face coefficients of " + where);
+            }
             in.boundaries.push_back(std::move(rec));
         }
 
@@ -263,6 +365,7 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
     // Every zone needs a material with a "[material]" block; every material in use needs a
     // positive heat capacity.
     std::vector<bool> used(in.materials.size() + 1, false);
+    bool heatProduced = false;
     for (std::size_t s = 0; s < in.sections.size(); ++s)
         for (std::size_t c = 0; c < in.sections[s].size(); ++c) {
             const int mat = in.sections[s][c];
@@ -279,20 +382,16 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
     for (std::size_t k = 1; k < used.size(); ++k) {
         if (!used[k]) continue;
         const Material& mat = in.materials[k - 1];
-        const std::string who = "material " + std::to_string(k) + " (" + mat.name + ")";
-        if (!(mat.density > 0.0)) throw InputFault(who + " has zero or negative density");
-        if (!(mat.specificHeat > 0.0))
-            throw InputFault(who + " has zero or negative specific heat");
-        if (!(mat.conductivity >= 0.0))
-            throw InputFault(who + " has a negative thermal conductivity");
-        if (!(mat.heatProduction >= 0.0)) throw InputFault(who + " has a negative heat production");
+        refuse(limits::materialProblem("material " + std::to_string(k) + " (" + mat.name + ")",
+                                       mat.conductivity, mat.specificHeat, mat.density,
+                                       mat.heatProduction));
+        heatProduced = heatProduced || mat.heatProduction > 0.0;
     }
 
     TimeControl& tc = in.times;
     if (!(tc.dtmax > 0.0)) throw InputFault("the maximum time step dtmax must be positive");
     if (!(tc.end > tc.start)) throw InputFault("the end time must be after the start time");
-    if (!std::isfinite(tc.start) || !std::isfinite(tc.end))
-        throw InputFault("the start and end times must be finite");
+    refuse(limits::timesProblem(tc.start, tc.end, tc.dtmax));
     if (tc.theta < 0.5 || tc.theta > 1.0 || !std::isfinite(tc.theta)) {
         const double was = tc.theta;
         tc.theta = std::isfinite(was) ? std::clamp(was, 0.5, 1.0) : 0.63;
@@ -306,10 +405,36 @@ SolverInput parseTempText(std::string_view text, std::vector<std::string>& warni
         warnings.push_back(w.str());
         tc.errmax = 0.003;
     }
+    refuse(limits::outsideRange("errmax", tc.errmax, limits::kErrmax));
     if (tc.itmax < 1) {
         warnings.push_back("itmax " + std::to_string(tc.itmax) + " is below 1; using 23");
         tc.itmax = 23;
     }
+    refuse(limits::outsideRange("itmax", tc.itmax, limits::kIterations));
+    const char* const axes[] = {"dx", "dy", "dz"};
+    const double sizes[] = {in.dx, in.dy, in.dz};
+    for (int a = 0; a < 3; ++a)
+        refuse(limits::outsideRange(std::string("the cell size ") + axes[a], sizes[a],
+                                    limits::kCellSize));
+
+    // Every cell may start at the placement temperature, and every held face follows its
+    // record's series.
+    refuse(limits::outsideRange("the placement temperature", in.hydration.placement,
+                                limits::kTemperature));
+    for (std::size_t b = 0; b < in.boundaries.size(); ++b) {
+        const BoundaryRecord& r = in.boundaries[b];
+        const std::string who = "boundary record " + std::to_string(b + 1) + " (" + r.name + ")";
+        refuse(limits::outsideRange(who + ": the initial temperature", r.initTemp,
+                                    limits::kTemperature));
+        if (r.convection) checkConvection(r, who);
+        for (std::size_t p = 0; p < r.points.size(); ++p) {
+            const std::string point = who + ": point " + std::to_string(p + 1) + " of the series";
+            refuse(limits::outsideRange(point + ", its time", r.points[p].first, limits::kTime));
+            refuse(limits::outsideRange(point + ", its temperature", r.points[p].second,
+                                        limits::kTemperature));
+        }
+    }
+    if (heatProduced) checkHeatSource(in.hydration);
     for (std::size_t b = 0; b < in.boundaries.size(); ++b) {
         const int mat = in.boundaries[b].material;
         if (mat < 1 || mat > int(in.materials.size()))

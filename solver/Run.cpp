@@ -168,8 +168,11 @@ int runZolter(const std::vector<std::string>& args) {
             const BoundaryRecord& r = in.boundaries[b];
             s.str("");
             s << "boundary " << b + 1 << ": material " << r.material << " " << r.name << ", "
-              << (r.dirichlet ? "held temperature" : "no flux") << ", initial " << r.initTemp
-              << " C, " << r.points.size() << " series point(s)";
+              << (r.dirichlet    ? "held temperature"
+                  : r.convection ? "convective, " + std::to_string(r.faceRows.size()) +
+                                       " row(s) of face coefficients"
+                                 : "no flux")
+              << ", initial " << r.initTemp << " C, " << r.points.size() << " series point(s)";
             log.line(s.str());
         }
 

@@ -212,9 +212,11 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
     cap_.assign(s.padded(), 0.0f);
     T_.assign(s.padded(), 0.0);
     // The conductances only build the operator and its coarse levels: they are freed before the
-    // working arrays are taken, which then reuse their memory.
+    // working arrays are taken, which then reuse their memory (kept only when convective faces
+    // change their coefficients within the run, to build the operator again).
     {
-        Conductances c;
+        auto kept = std::make_unique<Conductances>();
+        Conductances& c = *kept;
         c.shape = s;
         c.cap.assign(n, 0.0);
         for (int d = 0; d < 3; ++d) {
@@ -257,8 +259,9 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         const std::array<std::size_t, 3> stride{1, std::size_t(s.n[0]),
                                                 std::size_t(s.n[0]) * std::size_t(s.n[1])};
         // Held faces: a cell on a "D" face whose material's boundary record is Dirichlet is held
-        // at the record's temperature half a cell from its centre; every other face cell is
-        // insulated.
+        // at the record's temperature half a cell from its centre; one whose record is convective
+        // exchanges heat with the record's temperature through U in series with the half cell;
+        // every other face cell is insulated.
         for (int f = 0; f < 6; ++f) {
             if (in.faces[std::size_t(f)] != 'D') continue;
             const auto [d, side] = kFaces[std::size_t(f)];
@@ -271,14 +274,21 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
                     idx[d] = side == 0 ? 0 : s.n[d] - 1;
                     const int m = in.materialAt(idx[0], idx[1], idx[2]);
                     const int rec = recordOf[std::size_t(m)];
-                    if (rec < 0 || !in.boundaries[std::size_t(rec)].dirichlet) continue;
+                    if (rec < 0) continue;
+                    const BoundaryRecord& br = in.boundaries[std::size_t(rec)];
+                    if (!br.dirichlet && !br.convection) continue;
                     const std::size_t ci = std::size_t(idx[0]) + stride[1] * std::size_t(idx[1]) +
                                            stride[2] * std::size_t(idx[2]);
-                    const double g = c.hm[d][ci];
+                    const double half = c.hm[d][ci];
+                    const double g =
+                        br.dirichlet ? half : series(half, br.coefficient(f, tc_.start) * area[d]);
                     const std::size_t fi = faceIndex(s, d, idx[0], idx[1], idx[2]);
                     c.boundary[2 * d + side][fi] = g;
-                    fixed_.push_back(
-                        {s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec), 2 * d + side, fi});
+                    fixed_.push_back({s.at(idx[0], idx[1], idx[2]), g, std::size_t(rec),
+                                      2 * d + side, fi, br.convection, half, area[d], f});
+                    if (br.convection)
+                        for (std::size_t row = 1; row < br.faceRows.size(); ++row)
+                            changeTimes_.push_back(br.faceRows[row].time);
                     Held& h = held_[std::size_t(2 * d + side)];
                     h.g.resize(faceSize(s, d), 0.0);
                     h.term.resize(faceSize(s, d), 0.0);
@@ -287,7 +297,16 @@ Simulation::Simulation(const SolverInput& in, std::vector<std::string>& warnings
         }
         for (double v : c.cap) capTotal_ += v;
         if (anyHeat) curve_.emplace(in.hydration, warnings);
+        // With no activation energy the rate is 1 everywhere and the age is the run's clock.
+        if (anyHeat && in.hydration.equivalentAge && in.hydration.activationEnergy != 0.0)
+            equivalentAge_.emplace(in.hydration, curve_->curve(), s);
         mg_ = std::make_unique<Multigrid>(c);
+        // Coefficients that change within the run rebuild the operator from these.
+        std::sort(changeTimes_.begin(), changeTimes_.end());
+        changeTimes_.erase(std::unique(changeTimes_.begin(), changeTimes_.end()),
+                           changeTimes_.end());
+        std::erase_if(changeTimes_, [&](double t) { return !(t > tc_.start) || !(t < tc_.end); });
+        if (!changeTimes_.empty()) conductances_ = std::move(kept);
     }
     for (const Fixed& fx : fixed_) {
         heldTotal_ += fx.g;
@@ -433,18 +452,32 @@ bool Simulation::tryStep(double dt, int& iterations) {
     const double theta = tc_.theta;
     const double t0 = time_, t1 = time_ + dt;
     const double sh = 1.0 / (theta * dt * kSecondsPerHour);
+    // Steps end on the times the coefficients change, so the step's middle names its row.
+    if (!changeTimes_.empty()) useCoefficientsOf(0.5 * (t0 + t1));
     if (sh != shift_) {
         shift_ = sh;
         mg_->setShift(sh);
         for (std::size_t p = 0; p < cap_.size(); ++p) capShift_[p] = float(double(cap_[p]) * sh);
         for (const Fixed& f : fixed_) capShift_[f.cell] = float(double(capShift_[f.cell]) + f.g);
     }
-    const double released1 = curve_ ? curve_->cumulative(t1 - tc_.start) : 0.0;
-    const double dq = curve_ ? released1 - curve_->cumulative(t0 - tc_.start) : 0.0;
+    const double ratio = haveTrend_ ? dt / lastDt_ : 0.0;
+    const bool par = s.cells() > kParallelCells;
+    // The heat of the step: one increment of the curve for every cell, or with equivalent age
+    // each cell's own, which the heat arrays then carry (times an increment of 1).
+    double released1 = 0.0, releasedLowest = 0.0, dq = 0.0;
+    if (equivalentAge_) {
+        equivalentAge_->advance(dt, T_.data(), trend_.data(), ratio, heatW_.data(), cap_.data(),
+                                par);
+        released1 = equivalentAge_->highestHeat();
+        releasedLowest = equivalentAge_->lowestHeat();
+        dq = 1.0;
+    } else if (curve_) {
+        released1 = releasedLowest = curve_->cumulative(t1 - tc_.start);
+        dq = released1 - curve_->cumulative(t0 - tc_.start);
+    }
     // The cells take the step's heat less the share a test asks to lose.
     const double dqCells = dq * (1.0 - testHeatLoss_);
     const double rho = (1.0 - theta) / theta;
-    const double ratio = haveTrend_ ? dt / lastDt_ : 0.0;
     const Level& f0 = mg_->finest();
     const float* gx = f0.gx.data();
     const float* gy = f0.gy.data();
@@ -454,7 +487,9 @@ bool Simulation::tryStep(double dt, int& iterations) {
     const double* T = T_.data();
     const float* cap = cap_.data();
     // Without a heat source there is no per-cell heat array.
-    const double* hw = heatW_.empty() ? nullptr : heatW_.data();
+    const double* hw = equivalentAge_   ? equivalentAge_->stepHeat()
+                       : heatW_.empty() ? nullptr
+                                        : heatW_.data();
     const float* tr = trend_.data();
     double* x = x_.data();
     float* e = e_.data();
@@ -462,7 +497,6 @@ bool Simulation::tryStep(double dt, int& iterations) {
     float* q = q_.data();
     // The residual is the multigrid's right-hand side itself.
     float* r = mg_->rhs().data();
-    const bool par = s.cells() > kParallelCells;
     for (std::size_t b : heldRecords_) {
         heldAtStart_[b] = boundaryValue(b, t0);
         heldAtEnd_[b] = boundaryValue(b, t1);
@@ -530,6 +564,9 @@ bool Simulation::tryStep(double dt, int& iterations) {
         loPart[std::size_t(t)] = lo;
         hiPart[std::size_t(t)] = hi;
     });
+    // The residual's sum covers every cell and the step's heat: a temperature that has become
+    // infinite or not a number shows here, and the run stops rather than carry it on.
+    if (!std::isfinite(rsum)) throw std::runtime_error(nonFiniteReason(t0));
     double lo = 1e300, hi = -1e300;
     for (double v : loPart) lo = std::min(lo, v);
     for (double v : hiPart) hi = std::max(hi, v);
@@ -655,7 +692,8 @@ bool Simulation::tryStep(double dt, int& iterations) {
         heldLowest_ = std::min(heldLowest_, std::min(heldAtStart_[b], heldAtEnd_[b]));
         heldHighest_ = std::max(heldHighest_, std::max(heldAtStart_[b], heldAtEnd_[b]));
     }
-    curveLowest_ = std::min(curveLowest_, released1);
+    if (equivalentAge_) equivalentAge_->accept();
+    curveLowest_ = std::min(curveLowest_, releasedLowest);
     curveHighest_ = std::max(curveHighest_, released1);
     released_ += released;
     totalIterations_ += iterations;
@@ -663,6 +701,25 @@ bool Simulation::tryStep(double dt, int& iterations) {
     haveTrend_ = true;
     time_ = t1;
     return true;
+}
+
+// The faces' coefficients of the row in force at time t: when they differ from those the
+// operator was built with, the held conductances and the multigrid are formed again.
+void Simulation::useCoefficientsOf(double t) {
+    const std::size_t passed = std::size_t(
+        std::upper_bound(changeTimes_.begin(), changeTimes_.end(), t) - changeTimes_.begin());
+    if (passed == changesPassed_) return;
+    changesPassed_ = passed;
+    heldTotal_ = 0.0;
+    for (Fixed& f : fixed_) {
+        if (f.convective)
+            f.g = series(f.half, in_.boundaries[f.record].coefficient(f.inputFace, t) * f.area);
+        held_[std::size_t(f.face)].g[f.faceCell] = f.g;
+        conductances_->boundary[std::size_t(f.face)][f.faceCell] = f.g;
+        heldTotal_ += f.g;
+    }
+    mg_ = std::make_unique<Multigrid>(*conductances_);
+    shift_ = 0.0; // the new levels take the step's shift
 }
 
 void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
@@ -685,9 +742,14 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
         const auto started = std::chrono::steady_clock::now();
         int cycles = 0;
 
+        const double before = time_;
         double dt = tryDt;
-        // The last step is shortened to land on the end time.
+        // The last step is shortened to land on the end time, and a step on the next time the
+        // faces' coefficients change.
         if (time_ + dt >= tc_.end - tol) dt = tc_.end - time_;
+        const auto change = std::upper_bound(changeTimes_.begin(), changeTimes_.end(), time_ + tol);
+        const double planned = dt;
+        if (change != changeTimes_.end() && time_ + dt >= *change - tol) dt = *change - time_;
         int halvings = 0, iterations = 0;
         while (!tryStep(dt, iterations)) {
             cycles += iterations + 1;
@@ -701,6 +763,13 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
             dt *= 0.5;
         }
         cycles += iterations + 1;
+        // A step too short for the clock's precision would repeat for ever.
+        if (!(time_ > before)) {
+            workers.setActive(allThreads);
+            std::ostringstream m;
+            m << "a step of " << dt << " h no longer advances the clock at " << before << " h";
+            throw std::runtime_error(m.str());
+        }
         if (probe)
             perCycle[std::size_t(mode)] =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() /
@@ -715,9 +784,23 @@ void Simulation::run(const std::function<void(const StepReport&)>& onStep) {
         rep.highest = highest_;
         if (onStep) onStep(rep);
         // After a halving, grow back gradually towards dtmax.
-        tryDt = std::min(tc_.dtmax, 2.0 * dt);
+        tryDt = std::min(tc_.dtmax, 2.0 * (halvings > 0 ? dt : planned));
     }
     workers.setActive(allThreads);
+    // The last step's field has had no later residual to show it; no output is written from a
+    // field that is not finite.
+    for (int k = 0; k < shape_.n[2]; ++k)
+        for (int j = 0; j < shape_.n[1]; ++j)
+            for (int i = 0; i < shape_.n[0]; ++i)
+                if (!std::isfinite(T_[shape_.at(i, j, k)]))
+                    throw std::runtime_error(nonFiniteReason(time_));
+}
+
+std::string Simulation::nonFiniteReason(double t) const {
+    std::ostringstream m;
+    m << "a temperature became infinite or not a number by " << t
+      << " h; the input's values overflow the solver's numbers";
+    return m.str();
 }
 
 std::vector<double> Simulation::field() const {

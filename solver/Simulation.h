@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "EquivalentAge.h"
 #include "HeatSource.h"
 #include "Multigrid.h"
 #include "SolverInput.h"
@@ -54,7 +55,8 @@ class Simulation {
     Simulation& operator=(const Simulation&) = delete;
 
     // Runs from the start to the end time; onStep is called after each accepted step. Throws
-    // std::runtime_error when a step does not converge even after repeated halving.
+    // std::runtime_error when a step does not converge even after repeated halving, when a step
+    // does not advance the clock, or when a temperature is no longer finite.
     void run(const std::function<void(const StepReport&)>& onStep = {});
 
     // Tries one step of dt hours from the current time; false when the solve did not reach errmax
@@ -65,6 +67,10 @@ class Simulation {
     const Shape& shape() const { return shape_; }
     // Temperature of cell (i, j, k), 0-based.
     double temperature(int i, int j, int k) const { return T_[shape_.at(i, j, k)]; }
+    // Equivalent age of cell (i, j, k), hours: the time since the start without equivalent age.
+    double age(int i, int j, int k) const {
+        return equivalentAge_ ? equivalentAge_->age(shape_.at(i, j, k)) : time_ - tc_.start;
+    }
     double highestSoFar(int i, int j, int k) const { return tmax_[shape_.at(i, j, k)]; }
     // Fields in output order (i fastest, then j, then k).
     std::vector<double> field() const;
@@ -89,6 +95,7 @@ class Simulation {
     std::string describeHeat() const;
 
   private:
+    std::string nonFiniteReason(double t) const;
     double applyDirection(const float* z, double beta, double alpha);
     double boundaryValue(std::size_t record, double t) const;
     // Heat flowing through the held faces, W, with the records at the given temperatures: into
@@ -101,16 +108,28 @@ class Simulation {
     TimeControl tc_;
     std::unique_ptr<Multigrid> mg_;
     std::optional<HeatCurve> curve_;
-    Array<float> cap_;    // padded
-    Array<double> heatW_; // padded; empty without a heat source
+    std::optional<EquivalentAge> equivalentAge_; // with a non-zero activation energy
+    Array<float> cap_;                           // padded
+    Array<double> heatW_;                        // padded; empty without a heat source
     struct Fixed {
         std::size_t cell;
         double g;
         std::size_t record;
         int face;             // 2 * direction + side
         std::size_t faceCell; // faceIndex on that face
+        // A convective face: g is the half cell (half, W/C) in series with U of face inputFace
+        // (0-based, input order) over the face's area.
+        bool convective = false;
+        double half = 0.0, area = 0.0;
+        int inputFace = 0;
     };
     std::vector<Fixed> fixed_;
+    // When some convective face's coefficients change during the run: the times, the count of
+    // them passed when the operator was last built, and the conductances it is rebuilt from.
+    std::vector<double> changeTimes_;
+    std::size_t changesPassed_ = 0;
+    std::unique_ptr<Conductances> conductances_;
+    void useCoefficientsOf(double t);
     // Each face's held conductance g and the step's term g (T1 + rho T0) of the right-hand side,
     // by faceIndex; empty for a face with no held cell.
     struct Held {

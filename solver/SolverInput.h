@@ -36,6 +36,16 @@ struct Hydration {
     double qCementitious = 70.0; // kJ/kg
     std::array<double, 3> p{0.87, 1.5, 25.0};
     SeriesPoints points; // cumulative heat, kJ/kg
+    // The source's age is each cell's equivalent age, advancing at the Arrhenius rate.
+    bool equivalentAge = false;
+    double activationEnergy = 0.0;      // J/mol
+    double referenceTemperature = 21.1; // C
+};
+
+// The heat-transfer coefficients U1..U6 of faces 1..6 from a time (hours) until the next row's.
+struct FaceCoefficients {
+    double time = 0.0;
+    std::array<double, 6> u{}; // W/m2 C
 };
 
 struct BoundaryRecord {
@@ -46,6 +56,20 @@ struct BoundaryRecord {
     std::string seriesFile;
     double initTemp = 25.0;
     SeriesPoints points; // temperature, C
+    // Faces of this material exchange heat with the series' ambient temperature through U.
+    bool convection = false;
+    std::vector<FaceCoefficients> faceRows; // times rising
+
+    // The row in force at time t: the last whose time has come, else the first.
+    std::size_t rowAt(double t) const {
+        std::size_t row = 0;
+        while (row + 1 < faceRows.size() && faceRows[row + 1].time <= t) ++row;
+        return row;
+    }
+    // U of face f (0-based, input order) at time t; 0 without rows.
+    double coefficient(int face, double t) const {
+        return faceRows.empty() ? 0.0 : faceRows[rowAt(t)].u[std::size_t(face)];
+    }
 };
 
 struct Material {

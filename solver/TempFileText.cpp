@@ -74,6 +74,11 @@ std::string tempFileText(const SolverInput& in) {
     for (const auto& [time, v] : h.points)
         line(PrintLine().zone(printForm(time)).zone(printForm(v)).str());
     line(marker);
+    if (h.equivalentAge) {
+        line("EquivalentAge=True");
+        num("ActivationEnergy=", h.activationEnergy);
+        num("ReferenceTemperature=", h.referenceTemperature);
+    }
     line("[End Sources]");
     line(marker);
     line(marker);
@@ -94,6 +99,16 @@ std::string tempFileText(const SolverInput& in) {
         num("TSpoints=", double(r.points.size()));
         for (const auto& [time, v] : r.points)
             line(PrintLine().zone(printForm(time)).zone(printForm(v)).str());
+        if (r.convection) {
+            key("Convection=", flag(true));
+            num("FacePoints=", double(r.faceRows.size()));
+            for (const FaceCoefficients& row : r.faceRows) {
+                PrintLine l;
+                l.zone(printForm(row.time));
+                for (double u : row.u) l.zone(printForm(u));
+                line(l.str());
+            }
+        }
         line(marker);
     }
     line("[End Boundaries]");

@@ -1,6 +1,7 @@
 #include "ThermalSummary.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -19,60 +20,75 @@ void appendCell(std::string& out, std::int64_t c, const int n[3]) {
     out += ',' + std::to_string(i + 1) + ',' + std::to_string(j + 1) + ',' + std::to_string(k + 1);
 }
 
-// The temperature as the files write it, five decimals, as a whole number of 1e-5 C.
-std::int64_t writtenValue(double v) {
+// The temperature as the files write it, five decimals, read back: equal texts give equal values,
+// and no temperature, however large, overflows it.
+double writtenValue(double v) {
     std::string text;
     appendFixed(text, v);
-    std::int64_t q = 0;
-    for (char ch : text)
-        if (ch >= '0' && ch <= '9') q = q * 10 + (ch - '0');
-    return text[0] == '-' ? -q : q;
+    double written = v;
+    std::from_chars(text.data(), text.data() + text.size(), written);
+    return written;
 }
 
 } // namespace
 
-ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} {
+ThermalSummary::ThermalSummary(const SolverInput& in)
+    : n_{in.nx, in.ny, in.nz}, h_{in.dx, in.dy, in.dz}, faces_(in.faces),
+      boundaries_(in.boundaries), recordOf_(in.recordOfMaterial()) {
     const std::int64_t cells = std::int64_t(in.nx) * in.ny * in.nz;
-    const std::int64_t stride[3] = {1, in.nx, std::int64_t(in.nx) * in.ny};
-    const double h[3] = {in.dx, in.dy, in.dz};
+    concrete_.assign(std::size_t(cells), 0);
+    material_.assign(std::size_t(cells), 0);
+    std::size_t c = 0;
+    for (int k = 0; k < in.nz; ++k)
+        for (int j = 0; j < in.ny; ++j)
+            for (int i = 0; i < in.nx; ++i, ++c) {
+                const int m = in.materialAt(i, j, k);
+                material_[c] = m >= 1 && std::size_t(m) <= in.materials.size() ? m : 0;
+                concrete_[c] =
+                    material_[c] > 0 && in.materials[std::size_t(m - 1)].heatProduction > 0;
+            }
+    findSurface(in.times.start);
+}
+
+std::vector<std::size_t> ThermalSummary::rowsAt(double t) const {
+    std::vector<std::size_t> rows;
+    for (const BoundaryRecord& r : boundaries_) rows.push_back(r.convection ? r.rowAt(t) : 0);
+    return rows;
+}
+
+void ThermalSummary::findSurface(double t) {
+    rows_ = rowsAt(t);
+    const std::int64_t cells = std::int64_t(n_[0]) * n_[1] * n_[2];
+    const std::int64_t stride[3] = {1, n_[0], std::int64_t(n_[0]) * n_[1]};
+    const double* h = h_;
+    const std::vector<char>& concrete = concrete_;
     // Faces in direction order: x- is face 2, x+ face 4, y- face 1, y+ face 3, z- face 5, z+
     // face 6.
     const int faceOf[3][2] = {{2, 4}, {1, 3}, {5, 6}};
-    // As the solver holds faces: a "D" face holds the cells whose material's record is held.
-    const std::vector<int> recordOf = in.recordOfMaterial();
-    auto heldMaterial = [&](int m) {
-        const int r = recordOf[std::size_t(m)];
-        return r >= 0 && in.boundaries[std::size_t(r)].dirichlet;
-    };
-    auto held = [&](int d, int side, int material) {
+    // As the solver treats faces: a "D" face holds the cells whose material's record is held, and
+    // passes heat from those whose record is convective while that face's U is above 0.
+    auto open = [&](int d, int side, int material) {
         const std::size_t f = std::size_t(faceOf[d][side] - 1);
-        return f < in.faces.size() && in.faces[f] == 'D' && heldMaterial(material);
+        const int r = recordOf_[std::size_t(material)];
+        if (f >= faces_.size() || faces_[f] != 'D' || r < 0) return false;
+        const BoundaryRecord& rec = boundaries_[std::size_t(r)];
+        return rec.dirichlet || (rec.convection && !rec.faceRows.empty() &&
+                                 rec.faceRows[rows_[std::size_t(r)]].u[f] > 0.0);
     };
-
-    std::vector<char> concrete(std::size_t(cells), 0);
-    std::vector<int> material(std::size_t(cells), 0);
-    for (int k = 0; k < in.nz; ++k)
-        for (int j = 0; j < in.ny; ++j)
-            for (int i = 0; i < in.nx; ++i) {
-                const std::size_t c = std::size_t(i + stride[1] * j + stride[2] * k);
-                const int m = in.materialAt(i, j, k);
-                material[c] = m >= 1 && std::size_t(m) <= in.materials.size() ? m : 0;
-                concrete[c] =
-                    material[c] > 0 && in.materials[std::size_t(m - 1)].heatProduction > 0;
-            }
 
     // A concrete cell is on the surface when a neighbour is not concrete or when it touches a
-    // held face; insulated grid faces are symmetry planes or joins to the next chunk.
+    // held or convective face; insulated grid faces are symmetry planes or joins to the next
+    // chunk.
     std::vector<char> surface(std::size_t(cells), 0);
     for (std::int64_t c = 0; c < cells; ++c) {
         if (!concrete[std::size_t(c)]) continue;
-        const std::int64_t idx[3] = {c % in.nx, (c / in.nx) % in.ny, c / stride[2]};
+        const std::int64_t idx[3] = {c % n_[0], (c / n_[0]) % n_[1], c / stride[2]};
         bool onSurface = false;
         for (int d = 0; d < 3 && !onSurface; ++d) {
-            const int m = material[std::size_t(c)];
-            if (idx[d] == 0 ? held(d, 0, m) : !concrete[std::size_t(c - stride[d])])
+            const int m = material_[std::size_t(c)];
+            if (idx[d] == 0 ? open(d, 0, m) : !concrete[std::size_t(c - stride[d])])
                 onSurface = true;
-            if (idx[d] == n_[d] - 1 ? held(d, 1, m) : !concrete[std::size_t(c + stride[d])])
+            if (idx[d] == n_[d] - 1 ? open(d, 1, m) : !concrete[std::size_t(c + stride[d])])
                 onSurface = true;
         }
         surface[std::size_t(c)] = onSurface;
@@ -113,6 +129,7 @@ ThermalSummary::ThermalSummary(const SolverInput& in) : n_{in.nx, in.ny, in.nz} 
             }
     }
     link_ = std::move(link);
+    anySurface_ = false;
     for (std::int32_t l : link_) anySurface_ = anySurface_ || l != kNoSurface;
 }
 
@@ -129,10 +146,12 @@ void ThermalSummary::record(double time, const std::vector<double>& field) {
 
 void ThermalSummary::record(double time, const double* first,
                             const std::array<std::ptrdiff_t, 3>& stride) {
+    if (rowsAt(time) != rows_) findSurface(time);
     // The hottest cell is the first, in file order, of those whose written temperature is the
     // highest, so equally hot cells are named the same way whatever the round-off below the last
     // written digit. Only a value above the edge of the best written value so far can beat it.
-    std::int64_t hottest = -1, core = -1, hottestWritten = 0;
+    std::int64_t hottest = -1, core = -1;
+    double hottestWritten = 0.0;
     double highest = -std::numeric_limits<double>::infinity(), largest = 0.0;
     double edge = -std::numeric_limits<double>::infinity();
     std::size_t c = 0;
@@ -147,12 +166,12 @@ void ThermalSummary::record(double time, const double* first,
                 for (int i = 0; i < n_[0]; ++i) {
                     const double v = row[i * stride[0]];
                     if (!(v > edge)) continue;
-                    const std::int64_t written = writtenValue(v);
+                    const double written = writtenValue(v);
                     if (hottest < 0 || written > hottestWritten) {
                         hottest = std::int64_t(rowStart) + i;
                         hottestWritten = written;
                         highest = v;
-                        edge = (double(written) + 0.5) * 1e-5 - 1e-8;
+                        edge = written + 0.5e-5 - 1e-8;
                     }
                 }
             }
@@ -169,20 +188,20 @@ void ThermalSummary::record(double time, const double* first,
                 }
             }
         }
-    appendShortest(rows_, time);
-    rows_ += ',';
-    appendFixed(rows_, highest);
-    appendCell(rows_, hottest, n_);
-    rows_ += ',';
-    appendFixed(rows_, largest);
-    appendCell(rows_, core, n_);
-    appendCell(rows_, core < 0 ? -1 : nearestSurface(std::size_t(core)), n_);
-    rows_ += "\r\n";
+    appendShortest(lines_, time);
+    lines_ += ',';
+    appendFixed(lines_, highest);
+    appendCell(lines_, hottest, n_);
+    lines_ += ',';
+    appendFixed(lines_, largest);
+    appendCell(lines_, core, n_);
+    appendCell(lines_, core < 0 ? -1 : nearestSurface(std::size_t(core)), n_);
+    lines_ += "\r\n";
     ++timePoints_;
 }
 
 std::string ThermalSummary::text() const {
-    return std::to_string(timePoints_) + "\r\n" + rows_;
+    return std::to_string(timePoints_) + "\r\n" + lines_;
 }
 
 } // namespace zolter

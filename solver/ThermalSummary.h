@@ -15,6 +15,8 @@ namespace zolter {
 
 class ThermalSummary {
   public:
+    // The surface as it is at the run's start time; convective faces count while their U > 0,
+    // so record() finds it again when their coefficients change.
     explicit ThermalSummary(const SolverInput& in);
 
     // Adds one time point; field is in output order (i fastest, then j, then k).
@@ -35,10 +37,22 @@ class ThermalSummary {
     // Where the nearest surface of a cell lies along its grid lines: steps * 4 + direction, or
     // kNoSurface.
     static constexpr std::int32_t kNoSurface = 3;
+    // The surface and each concrete cell's link to it, with the faces' coefficients at time t.
+    void findSurface(double t);
+    // Which row of face coefficients each record has at time t.
+    std::vector<std::size_t> rowsAt(double t) const;
+
     int n_[3];
+    double h_[3];
+    std::string faces_;
+    std::vector<BoundaryRecord> boundaries_;
+    std::vector<int> recordOf_;
+    std::vector<char> concrete_;
+    std::vector<int> material_;
+    std::vector<std::size_t> rows_; // of face coefficients the surface was found with
     std::vector<std::int32_t> link_;
     bool anySurface_ = false;
-    std::string rows_;
+    std::string lines_;
     int timePoints_ = 0;
 };
 

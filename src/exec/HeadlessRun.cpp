@@ -9,6 +9,7 @@
 #include "exec/ThermalLimits.h"
 #include "exec/frmRun.h"
 #include "platform/ManualTimer.h"
+#include "run/RunLimits.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
 
@@ -81,6 +82,11 @@ int runHeadless(AppState& app, ProgramStarter& starter, const HeadlessRunOptions
     run.load();
     if (!run.applySetup(setup)) {
         out << "vardex-run: the set-up " << options.setupFile << " cannot be run\n";
+        return 2;
+    }
+    if (const std::string problem = runLimitProblem(run.exec(), app.submodelList);
+        !problem.empty()) {
+        out << "vardex-run: " << options.setupFile << ": " << problem << '\n';
         return 2;
     }
     out << "model " << setup.modelFile << ": " << run.chunkCount() << " chunk(s)\n";

@@ -34,14 +34,32 @@ std::string keyText(KeyReader& in, const char* key) {
     return trim(std::string_view(found).substr(found.find(key) + std::string_view(key).size()));
 }
 
-// Reads the value after the key strictly: the whole value must be one finite number.
-double number(KeyReader& in, const char* key) {
+// A double field holds what a user can type into the window: the range of a float, as the
+// 15-digit print form writes its largest value (rounded up), so every saved value reopens.
+constexpr double kLargestDouble = 3.40282346638529e38;
+
+// Reads the value after the key strictly: the whole value must be one number within +-largest.
+double number(KeyReader& in, const char* key, double largest) {
     const std::string text = keyText(in, key);
     if (!isNumeric(text)) throw ReadError(std::string("\"") + key + "\" is not a number");
-    const double value = leadingNumber(text);
-    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max())
+    double value = 0;
+    try {
+        value = leadingNumber(text);
+    } catch (const ReadError&) {
+        value = HUGE_VAL; // beyond a double
+    }
+    if (!(std::abs(value) <= largest))
         throw ReadError(std::string("\"") + key + "\" does not fit its field");
     return value;
+}
+
+double doubleValue(KeyReader& in, const char* key) {
+    return number(in, key, kLargestDouble);
+}
+
+// A 32-bit float field (and the counts, which are far smaller).
+double number(KeyReader& in, const char* key) {
+    return number(in, key, std::numeric_limits<float>::max());
 }
 
 float floatValue(KeyReader& in, const char* key) {
@@ -62,6 +80,8 @@ int count(KeyReader& in, const char* key, int most) {
                         plainDigits(most));
     return static_cast<int>(value);
 }
+
+RunSetup parseRunSetup(KeyReader& in);
 
 } // namespace
 
@@ -112,11 +132,27 @@ void writeRunSetup(const std::string& path, const RunSetup& s) {
     lines.push_back(valueLine("maxtemperature=", s.limits.maxTemperature));
     lines.push_back(valueLine("maxdifference=", s.limits.maxDifference));
     lines.push_back("[end]"); // the key reader never matches a file's last line
+    // Whatever is saved must open again: a value whose printed form the reader refuses (one
+    // rounded beyond its field, or not a number at all) fails the save and keeps the old file.
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    try {
+        KeyReader check = KeyReader::fromText(text);
+        parseRunSetup(check);
+    } catch (const ReadError& e) {
+        throw std::runtime_error(path + ": the set-up could not be read back: " + e.what());
+    }
     writeLines(path, lines);
 }
 
 RunSetup readRunSetup(const std::string& path) {
     KeyReader in(path);
+    return parseRunSetup(in);
+}
+
+namespace {
+
+RunSetup parseRunSetup(KeyReader& in) {
     keyLine(in, kRunSetupHeading);
     RunSetup s;
     s.modelFile = keyText(in, "modelfile=");
@@ -125,10 +161,10 @@ RunSetup readRunSetup(const std::string& path) {
     const double itmax = number(in, "itmax=");
     if (itmax < 1 || itmax > 32767) throw ReadError("\"itmax=\" does not fit its field");
     s.itmax = toInt16(itmax);
-    s.errmax = number(in, "errmax=");
-    s.dtmax = number(in, "dtmax=");
-    s.starttime = number(in, "starttime=");
-    s.endtime = number(in, "endtime=");
+    s.errmax = doubleValue(in, "errmax=");
+    s.dtmax = doubleValue(in, "dtmax=");
+    s.starttime = doubleValue(in, "starttime=");
+    s.endtime = doubleValue(in, "endtime=");
     s.concentric = boolean(in, "concentric=");
     keyLine(in, "[source]");
     s.source.timeSeries = boolean(in, "timeseries=");
@@ -181,9 +217,10 @@ RunSetup readRunSetup(const std::string& path) {
         s.points.push_back(xyz);
     }
     keyLine(in, "[limits]");
-    s.limits.maxTemperature = number(in, "maxtemperature=");
-    s.limits.maxDifference = number(in, "maxdifference=");
+    s.limits.maxTemperature = doubleValue(in, "maxtemperature=");
+    s.limits.maxDifference = doubleValue(in, "maxdifference=");
     return s;
 }
 
+} // namespace
 } // namespace vardex

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "exec/CsvExport.h"
+#include "exec/TimePointCount.h"
 #include "text/ListInput.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
@@ -27,12 +28,11 @@ std::string pointLabel(int chunk, const std::string& point, double x, double y, 
 
 std::vector<HistorySeries> readHistoryFile(const HistorySource& source) {
     ListInput in(source.path);
-    const double count = in.readNumber();
-    if (!(count >= 1) || count != std::floor(count))
-        throw ReadError("the count of time points is not a whole number above 0");
+    const int count = readTimePointCount(in);
     // Each line holds the time and one temperature per point; the first line tells how many.
     std::vector<std::vector<double>> rows;
-    for (int t = 0; t < static_cast<int>(count); ++t) {
+    for (int t = 0; t < count; ++t) {
+        expectTimePoint(in, t + 1, count);
         std::string line = in.readLine();
         while (trim(line).empty()) line = in.readLine();
         ListInput fields = ListInput::fromText(line);

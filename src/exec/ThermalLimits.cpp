@@ -1,8 +1,11 @@
 #include "exec/ThermalLimits.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "exec/CsvExport.h"
+#include "exec/TimePointCount.h"
 #include "text/ListInput.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
@@ -16,22 +19,31 @@ std::string number(double value) {
     return trim(strForm(value));
 }
 
+// A cell's column, row or zone: a whole number from 0 (no cell) that fits an int.
+int cellIndex(double value) {
+    if (!(value >= 0) || value != std::floor(value) ||
+        value > std::numeric_limits<std::int32_t>::max())
+        throw ReadError("a cell index, " + plainDigits(value) +
+                        ", is not a whole number from 0 to " +
+                        plainDigits(std::numeric_limits<std::int32_t>::max()));
+    return static_cast<int>(value);
+}
+
 } // namespace
 
 ChunkPeaks readSummaryFile(const std::string& path, int chunk) {
     ListInput in(path);
-    const double count = in.readNumber();
-    if (!(count >= 1) || count != std::floor(count))
-        throw ReadError("the count of time points is not a whole number above 0");
+    const int count = readTimePointCount(in);
     ChunkPeaks peaks;
     peaks.chunk = chunk;
-    for (int t = 0; t < static_cast<int>(count); ++t) {
+    for (int t = 0; t < count; ++t) {
+        expectTimePoint(in, t + 1, count);
         double v[kSummaryColumns];
         for (double& value : v) value = in.readNumber();
         if (t == 0 || v[1] > peaks.peak) {
             peaks.peak = v[1];
             peaks.peakTime = v[0];
-            for (int a = 0; a < 3; ++a) peaks.peakCell[a] = static_cast<int>(v[2 + a]);
+            for (int a = 0; a < 3; ++a) peaks.peakCell[a] = cellIndex(v[2 + a]);
         }
         if (t == 0 || v[5] > peaks.difference) {
             peaks.difference = v[5];

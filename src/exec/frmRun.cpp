@@ -6,6 +6,7 @@
 #include "app/Help.h"
 #include "app/StartupCheck.h"
 #include "exec/RunProgress.h"
+#include "run/RunLimits.h"
 #include "run/SolverLaunchFiles.h"
 #include "run/frmConds.h"
 #include "run/frmRecs.h"
@@ -439,6 +440,11 @@ void frmRun::execute() {
             exec_->runName, chunkCount_);
     } catch (const std::exception& e) {
         return refuse(std::string("The run cannot start: ") + e.what());
+    }
+    if (const std::string problem = runLimitProblem(*exec_, app_.submodelList); !problem.empty()) {
+        app_.dialogs.inform("The run cannot start: " + problem + ".", runCaptions::kMessageTitle);
+        changed();
+        return;
     }
     // The model may have changed since the points were entered.
     if (rec_.count() >= 1) {

@@ -3,6 +3,7 @@
 // temperature.
 
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,35 @@ TEST(HeatCurve, TheParametricCurvesReachTheirFullHeatAndTheSeriesIsPerKilogramOf
     const HeatCurve s(series);
     EXPECT_DOUBLE_EQ(s.cumulative(5.0), 25.0 * 1000.0 * 2000.0);
     EXPECT_DOUBLE_EQ(s.cumulative(100.0), 60.0 * 1000.0 * 2000.0);
+}
+
+TEST(HeatCurve, ManyAgesAtOnceAgreeWithOneAtATimeForEveryKind) {
+    std::vector<double> ages{0.0, 1e-3, 0.5, 1.7, 12.0, 17.483, 60.0, 500.0, 1e7};
+    for (int i = 0; i < 40; ++i) ages.push_back(0.37 * i * i);
+    HeatCurveParameters kinds[3];
+    kinds[0].kind = HeatCurveParameters::Kind::Abt;
+    kinds[0].p = {0.742, 1.065, 17.483};
+    kinds[1].p = {0.87, 1.5, 25.0}; // the T-model's defaults
+    kinds[2].kind = HeatCurveParameters::Kind::Series;
+    kinds[2].series = {{0.0, 0.0}, {10.0, 50.0}, {20.0, 60.0}};
+    for (const HeatCurveParameters& p : kinds) {
+        const HeatCurve curve(p);
+        std::vector<double> many(ages.size());
+        curve.cumulative(ages.data(), many.data(), ages.size());
+        for (std::size_t i = 0; i < ages.size(); ++i)
+            EXPECT_NEAR(many[i], curve.cumulative(ages[i]), 1e-6 * curve.cumulative(1e9))
+                << "kind " << int(p.kind) << ", age " << ages[i];
+    }
+    const std::vector<double> temperatures{-300.0, -273.15, 0.0, 21.1, 80.0};
+    std::vector<double> rates(temperatures.size());
+    arrheniusFactors(33826.0, 21.1, temperatures.data(), rates.data(), rates.size());
+    EXPECT_EQ(rates[0], rates[1]); // below absolute zero the rate stays nil, never overflows
+    EXPECT_LT(rates[1], 1e-300);
+    double hot = 0.0, veryHot = 1500.0;
+    arrheniusFactors(250000.0, -100.0, &veryHot, &hot, 1);
+    EXPECT_TRUE(std::isfinite(hot)) << hot;
+    for (std::size_t i = 2; i < rates.size(); ++i)
+        EXPECT_NEAR(rates[i], arrheniusFactor(33826.0, 21.1, temperatures[i]), 1e-6 * rates[i]);
 }
 
 } // namespace

@@ -43,4 +43,28 @@ inline BoundaryRecord held(int m, double initTemp, SeriesPoints points = {}) {
     return r;
 }
 
+// A convective record for material m at an ambient series, with rows of face coefficients.
+inline BoundaryRecord convective(int m, double initTemp, std::vector<FaceCoefficients> rows,
+                                 SeriesPoints points = {}) {
+    BoundaryRecord r = held(m, initTemp, std::move(points));
+    r.dirichlet = false;
+    r.convection = true;
+    r.faceRows = std::move(rows);
+    return r;
+}
+
+// A small heated chunk of concrete on soil, the soil held at a falling series: a run as the
+// program writes one, solved in a moment.
+inline SolverInput smallChunk() {
+    SolverInput in = block(4, 3, 2, 0.1, concrete(1.0), 25.0);
+    in.materials.push_back({"soil", 1.2, 0.8, 1800.0, 0.0});
+    in.sections.push_back({2, 2, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2});
+    in.zoneSection = {1, 2};
+    in.faces = "DIDIDN";
+    in.boundaries = {held(2, 12.0, {{0.0, 12.0}, {6.0, 0.0}})};
+    in.times = {0.63, 0.0, 6.0, 2.5, 0.003, 23};
+    in.output = "out/sub/shaft.1.out";
+    return in;
+}
+
 } // namespace zolter::test

@@ -57,6 +57,79 @@ TEST(TempFile, ReadsBackWhatTheProgramWrites) {
     EXPECT_EQ(r.materialAt(2, 0, 3), 1);
 }
 
+TEST(TempFile, EquivalentAgeAndConvectiveFacesAreWrittenInThePrintZonesAndReadBack) {
+    SolverInput in = sample();
+    in.hydration.equivalentAge = true;
+    in.hydration.activationEnergy = 33826;
+    in.hydration.referenceTemperature = 21.1;
+    // A held record, then a convective one: each record's optional keys are its own.
+    in.boundaries.push_back(test::convective(
+        1, 19.0, {{0.0, {.181, .181, .181, .181, 0, 8}}, {72.0, {8, 8, 8, 8, 0, 8}}},
+        {{0.0, 19.0}}));
+    const std::string text = tempFileText(in);
+    EXPECT_NE(text.find("\r\nEquivalentAge=True\r\n"
+                        "ActivationEnergy=            33826 \r\n"
+                        "ReferenceTemperature=        21.1 \r\n"
+                        "[End Sources]\r\n"),
+              std::string::npos)
+        << text;
+    // Numbers end in a blank, as the line builder prints them.
+    EXPECT_NE(text.find(" 0             19 \r\n"
+                        "Convection=   True\r\n"
+                        "FacePoints=    2 \r\n"
+                        " 0             .181          .181          .181          .181          0  "
+                        "           8 \r\n"
+                        " 72            8             8             8             8             0  "
+                        "           8 \r\n"),
+              std::string::npos)
+        << text;
+
+    std::vector<std::string> w;
+    const SolverInput r = parseTempText(text, w);
+    EXPECT_TRUE(r.hydration.equivalentAge);
+    EXPECT_DOUBLE_EQ(r.hydration.activationEnergy, 33826);
+    EXPECT_DOUBLE_EQ(r.hydration.referenceTemperature, 21.1);
+    ASSERT_EQ(r.boundaries.size(), 2u);
+    EXPECT_FALSE(r.boundaries[0].convection);
+    EXPECT_TRUE(r.boundaries[0].faceRows.empty());
+    EXPECT_TRUE(r.boundaries[1].convection);
+    ASSERT_EQ(r.boundaries[1].faceRows.size(), 2u);
+    EXPECT_DOUBLE_EQ(r.boundaries[1].faceRows[1].time, 72);
+    EXPECT_EQ(r.boundaries[1].faceRows[0].u, in.boundaries[1].faceRows[0].u);
+    EXPECT_DOUBLE_EQ(r.boundaries[1].coefficient(0, -5.0), .181); // the first row before its time
+    EXPECT_DOUBLE_EQ(r.boundaries[1].coefficient(0, 71.9), .181);
+    EXPECT_DOUBLE_EQ(r.boundaries[1].coefficient(0, 72.0), 8);
+    EXPECT_DOUBLE_EQ(r.boundaries[1].coefficient(4, 100.0), 0);
+}
+
+TEST(TempFile, AFileWithoutTheNewFeaturesHasNoneOfTheirKeysAndReadsAsBefore) {
+    const std::string text = tempFileText(sample());
+    for (const char* key :
+         {"EquivalentAge", "ActivationEnergy", "ReferenceTemperature", "Convection", "FacePoints"})
+        EXPECT_EQ(text.find(key), std::string::npos) << key;
+    std::vector<std::string> w;
+    const SolverInput r = parseTempText(text, w);
+    EXPECT_FALSE(r.hydration.equivalentAge);
+    EXPECT_FALSE(r.boundaries[0].convection);
+    // Keys written False with no rows read as no convection.
+    std::string off = text;
+    off.insert(off.find("[End Boundaries]"), "Convection=   False\r\nFacePoints=    0\r\n");
+    EXPECT_FALSE(parseTempText(off, w).boundaries[0].convection);
+    std::string ragged = text;
+    ragged.insert(ragged.find("[End Boundaries]"),
+                  "Convection=   True\r\nFacePoints=    1\r\n 0  1  2  3\r\n");
+    std::string reason;
+    try {
+        parseTempText(ragged, w);
+    } catch (const InputFault& f) {
+        reason = f.what();
+    }
+    EXPECT_NE(reason.find("row 1 of the face coefficients of boundary record 1 does not hold a "
+                          "time and six coefficients"),
+              std::string::npos)
+        << reason;
+}
+
 TEST(TempFile, LineFeedsAloneAndTheLastLineWithoutEndReadAlike) {
     std::string text = tempFileText(sample());
     std::string lf;
@@ -122,8 +195,8 @@ TEST(TempFile, ANumberBeyondTheRangeOfADoubleIsNotAFiniteNumberWhereverItStands)
         EXPECT_NE(reason.find("not a finite number"), std::string::npos) << key << ": " << reason;
         EXPECT_NE(reason.find(key), std::string::npos) << reason;
     }
-    // The largest double still reads.
-    EXPECT_EQ(faultOf(withValue("initTemp=", " 1.7E+308 ")), "");
+    // The largest double still reads (a boundary record's density has no range: it is unused).
+    EXPECT_EQ(faultOf(withValue("materialdensity=", " 1.7E+308 ")), "");
     std::string point = text;
     point.replace(point.find(" 12.5 "), 6, " 12.5E+999 ");
     EXPECT_NE(faultOf(point).find("point 2 of the heat-source series is not a finite number"),

@@ -57,15 +57,29 @@ class Program : public ::testing::Test {
 };
 
 SolverInput smallCase() {
-    SolverInput in = test::block(4, 3, 2, 0.1, test::concrete(1.0), 25.0);
-    in.materials.push_back({"soil", 1.2, 0.8, 1800.0, 0.0});
-    in.sections.push_back({2, 2, 2, 2, 1, 1, 1, 1, 2, 2, 2, 2});
-    in.zoneSection = {1, 2};
-    in.faces = "DIDIDN";
-    in.boundaries = {test::held(2, 12.0, {{0.0, 12.0}, {6.0, 0.0}})};
-    in.times = {0.63, 0.0, 6.0, 2.5, 0.003, 23};
-    in.output = "out/sub/shaft.1.out";
-    return in;
+    return test::smallChunk();
+}
+
+TEST_F(Program, ARunWithEquivalentAgeAndConvectiveFacesPassesItsChecksAndSaysWhatItUsed) {
+    // A block under an open top and formwork stripped at 4 h, its base on no-flow ground.
+    SolverInput in = test::block(4, 4, 6, 0.15, test::concrete(1.0), 13.33);
+    in.faces = "DDDDDD";
+    in.hydration.abtFlag = true;
+    in.hydration.p = {0.742, 1.065, 17.483};
+    in.hydration.qCementitious = 84.198;
+    in.hydration.equivalentAge = true;
+    in.hydration.activationEnergy = 33826;
+    in.hydration.referenceTemperature = 21.1;
+    in.boundaries = {test::convective(
+        1, 19.0, {{0.0, {.181, .181, .181, .181, 0, 8}}, {4.0, {8, 8, 8, 8, 0, 8}}},
+        {{0.0, 19.0}, {10.0, 15.0}})};
+    in.times = {0.63, 0.0, 10.0, 1.5, 0.003, 23};
+    ASSERT_EQ(run(tempFileText(in)), 0) << log();
+    EXPECT_EQ(marker(), "OK\r\n") << log();
+    EXPECT_NE(log().find("convective, 2 row(s) of face coefficients"), std::string::npos);
+    EXPECT_NE(log().find("age: equivalent age, activation energy 33826 J/mol"), std::string::npos);
+    // A step lands on the change at 4 h.
+    EXPECT_NE(slurp(dir_ / "Center.out").find("\r\n4,"), std::string::npos);
 }
 
 TEST_F(Program, WritesTheFieldsHistoryLogAndMarker) {
