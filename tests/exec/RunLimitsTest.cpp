@@ -105,9 +105,9 @@ TEST(RunLimitsWithoutWindows, VardexRunNamesTheValueAndItsRangeAndStartsNothing)
     setup.endtime = 1e30;
     writeRunSetup(f.data("far.vrs"), setup);
     std::ostringstream out;
-    const HeadlessRunOptions options{f.data("far.vrs"), f.file("far"), [](int) {
-                                         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                                     }};
+    const HeadlessRunOptions options{
+        f.data("far.vrs"), f.file("far"),
+        [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(10)); }, [] { return 0; }};
     EXPECT_EQ(runHeadless(f.app, f.recording, options, out), 2);
     EXPECT_NE(out.str().find("vardex-run: " + f.data("far.vrs") +
                              ": the end time 1E+30 h is outside the allowed range -1000000 to "
