@@ -27,6 +27,8 @@ inline constexpr Range kDensity{0.01, 1e5, "kg/m3"};
 inline constexpr Range kHeatProduction{0.0, 10.0, ""};       // relative, after normalisation
 inline constexpr Range kHydrationHeat{0.0, 1e4, "kJ/kg"};    // Qcementitious and series values
 inline constexpr Range kSourceParameter{0.0, 1e6, "", true}; // P1..P3 of the parametric curves
+inline constexpr Range kActivationEnergy{0.0, 1e6, "J/mol"}; // equivalent age; 0: real age
+inline constexpr Range kHeatTransfer{0.0, 1e6, "W/m2 C"};    // U of a convective face; 0: no flow
 
 // "" when the value lies in the range; otherwise the reason, naming the value and the range:
 // "the end time 1E+30 h is outside the allowed range -1000000 to 1000000 h".
