@@ -4,6 +4,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -75,6 +76,8 @@ CondsDialog::CondsDialog(frmConds& controller, QWidget* parent)
     for (const char* face : kFaceNames) headers << face;
     faces_->setHorizontalHeaderLabels(headers);
     faces_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    faces_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    faces_->setMinimumWidth(640);
     // A double click asks for the cell's value; a click selects cells for the calculator.
     connect(faces_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int column) { controller_.editFaceCell(row, column); });
@@ -124,13 +127,13 @@ CondsDialog::CondsDialog(frmConds& controller, QWidget* parent)
     calculatorForm->addRow("U  (W/m2 C)", txtU_);
     calculatorForm->addRow(apply);
     facesColumn->addWidget(calculator);
-    row->addWidget(facesFrame_);
 
     auto* close = new QPushButton(kClose, this);
     close->setObjectName("Command1");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(close);
     row->addLayout(right);
+    row->addWidget(facesFrame_, 1);
 
     controller_.onChanged = [this] { render(); };
     render();
