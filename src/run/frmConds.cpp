@@ -14,6 +14,8 @@ FaceCoefficients defaultFaces(double start) {
     return {static_cast<float>(start), {8.0f, 8.0f, 8.0f, 8.0f, 0.0f, 8.0f}};
 }
 
+constexpr const char* kTimePrompt = "Enter the time of the change (hours, the run's clock):";
+
 void sortByTime(std::vector<FaceCoefficients>& rows) {
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& b) { return a.time < b.time; });
@@ -87,6 +89,14 @@ std::optional<double> frmConds::askNumber(const std::string& prompt, const std::
     const std::string answer = trim(app_.dialogs.input(prompt, condsCaptions::kTitle, shown));
     if (!isTypedNumber(answer)) return std::nullopt;
     return typedNumber(answer);
+}
+
+std::optional<double> frmConds::askInRange(const std::string& prompt, const std::string& shown,
+                                           const std::string& what, const limits::Range& range) {
+    const std::optional<double> value = askNumber(prompt, shown);
+    if (!value || limits::inRange(*value, range)) return value;
+    app_.dialogs.inform(limits::outsideRange(what, *value, range));
+    return std::nullopt;
 }
 
 void frmConds::showCalculator() {
@@ -163,11 +173,8 @@ void frmConds::addChangeTime() {
     CBoundarytype* record = convectiveRecord();
     if (!state_.guard || !record) return;
     state_.guard = false;
-    const std::optional<double> time =
-        askNumber("Enter the time of the change (hours, the run's clock):", "");
-    if (time && !limits::inRange(*time, limits::kTime)) {
-        app_.dialogs.inform(limits::outsideRange("the time", *time, limits::kTime));
-    } else if (time) {
+    const std::optional<double> time = askInRange(kTimePrompt, "", "the time", limits::kTime);
+    if (time) {
         FaceCoefficients row =
             record->facePoints.empty() ? defaultFaces(*time) : record->facePoints.back();
         // The coefficients in force at that time carry on until the user changes them.
@@ -207,24 +214,19 @@ void frmConds::editFaceCell(int row, int column) {
     state_.guard = false;
     FaceCoefficients& cells = record->facePoints[std::size_t(row)];
     if (column == 0) {
-        const std::optional<double> time = askNumber(
-            "Enter the time of the change (hours, the run's clock):", plainDigits(cells.time));
-        if (time && limits::inRange(*time, limits::kTime)) {
+        const std::optional<double> time =
+            askInRange(kTimePrompt, plainDigits(cells.time), "the time", limits::kTime);
+        if (time) {
             cells.time = static_cast<float>(*time);
             sortByTime(record->facePoints);
-        } else if (time) {
-            app_.dialogs.inform(limits::outsideRange("the time", *time, limits::kTime));
         }
     } else {
         float& u = cells.U[std::size_t(column - 1)];
         const std::optional<double> value =
-            askNumber(std::string("Enter U of the face ") + condsCaptions::kFaceNames[column - 1] +
-                          " (W/m2 C, 0 for no flow):",
-                      plainDigits(u));
-        if (value && limits::inRange(*value, limits::kHeatTransfer))
-            u = static_cast<float>(*value);
-        else if (value)
-            app_.dialogs.inform(limits::outsideRange("U", *value, limits::kHeatTransfer));
+            askInRange(std::string("Enter U of the face ") + condsCaptions::kFaceNames[column - 1] +
+                           " (W/m2 C, 0 for no flow):",
+                       plainDigits(u), "U", limits::kHeatTransfer);
+        if (value) u = static_cast<float>(*value);
     }
     refresh();
     state_.guard = true;
@@ -235,9 +237,9 @@ void frmConds::filmClicked() {
     if (!state_.guard) return;
     state_.guard = false;
     const std::optional<double> film =
-        askNumber("Enter the air film coefficient (W/m2 C):", plainDigits(calculator_.film));
-    if (film && *film >= 0 && limits::inRange(*film, limits::kHeatTransfer))
-        calculator_.film = *film;
+        askInRange("Enter the air film coefficient (W/m2 C):", plainDigits(calculator_.film),
+                   "the air film coefficient", limits::kHeatTransfer);
+    if (film) calculator_.film = *film;
     showCalculator();
     state_.guard = true;
     changed();

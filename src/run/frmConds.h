@@ -13,6 +13,7 @@
 #include "platform/Controls.h"
 #include "run/Cexec.h"
 #include "run/FaceCoefficient.h"
+#include "text/PhysicalLimits.h"
 
 namespace vardex {
 
@@ -110,6 +111,9 @@ class frmConds {
     CBoundarytype* convectiveRecord();
     // Asks for a number; empty when the answer is not one.
     std::optional<double> askNumber(const std::string& prompt, const std::string& shown);
+    // The same, and a number outside the range is refused with a message naming it.
+    std::optional<double> askInRange(const std::string& prompt, const std::string& shown,
+                                     const std::string& what, const limits::Range& range);
     void showCalculator();
     void refresh();
     void changed();
