@@ -81,6 +81,40 @@ int count(KeyReader& in, const char* key, int most) {
     return static_cast<int>(value);
 }
 
+// Keys added later are optional: present only when the very next line holds them.
+bool nextLineHolds(const KeyReader& in, const char* key) {
+    KeyReader probe = in;
+    return probe.isOpen() && !probe.atEnd() && probe.readLine().find(key) != std::string::npos;
+}
+
+std::string faceRowLine(const FaceCoefficients& row) {
+    PrintLine text("faces=");
+    text.zoneValue(row.time);
+    for (const float u : row.U) text.zoneValue(u);
+    return text.str();
+}
+
+// "faces=" time U1 .. U6, each a number that fits a float.
+FaceCoefficients faceRow(KeyReader& in) {
+    std::string text = keyText(in, "faces=");
+    std::array<float, 7> values{};
+    for (float& value : values) {
+        const std::size_t end = text.find(' ');
+        const std::string item = text.substr(0, end);
+        if (!isNumeric(item)) throw ReadError("\"faces=\" needs a time and six coefficients");
+        const double v = leadingNumber(item);
+        if (!(std::abs(v) <= std::numeric_limits<float>::max()))
+            throw ReadError("\"faces=\" holds a number that does not fit its field");
+        value = static_cast<float>(v);
+        text = end == std::string::npos ? "" : trim(text.substr(end));
+    }
+    if (!text.empty()) throw ReadError("\"faces=\" holds more than a time and six coefficients");
+    FaceCoefficients row;
+    row.time = values[0];
+    for (int f = 0; f < 6; ++f) row.U[std::size_t(f)] = values[std::size_t(f) + 1];
+    return row;
+}
+
 RunSetup parseRunSetup(KeyReader& in);
 
 } // namespace
@@ -107,6 +141,9 @@ void writeRunSetup(const std::string& path, const RunSetup& s) {
         valueLine("P2=", s.source.params[1]),
         valueLine("P3=", s.source.params[2]),
         line("seriesfile=", s.source.seriesFile),
+        valueLine("equivalentage=", s.source.equivalentAge),
+        valueLine("activationenergy=", s.source.activationEnergy),
+        valueLine("referencetemp=", s.source.referenceTemp),
         "[boundaries]",
         valueLine("boundaries=", static_cast<int>(s.boundaries.size())),
     };
@@ -116,6 +153,11 @@ void writeRunSetup(const std::string& path, const RunSetup& s) {
         lines.push_back(valueLine("dirichlet=", b.dirichlet));
         lines.push_back(valueLine("initTemp=", b.initTemp));
         lines.push_back(line("seriesfile=", b.seriesFile));
+        lines.push_back(valueLine("convection=", b.convection));
+        if (b.convection) {
+            lines.push_back(valueLine("facepoints=", static_cast<int>(b.faces.size())));
+            for (const FaceCoefficients& row : b.faces) lines.push_back(faceRowLine(row));
+        }
     }
     lines.push_back("[recording]");
     lines.push_back(line("units=", s.feet ? "feet" : "metres"));
@@ -177,6 +219,11 @@ RunSetup parseRunSetup(KeyReader& in) {
     s.source.params[1] = floatValue(in, "P2=");
     s.source.params[2] = floatValue(in, "P3=");
     s.source.seriesFile = keyText(in, "seriesfile=");
+    if (nextLineHolds(in, "equivalentage=")) {
+        s.source.equivalentAge = boolean(in, "equivalentage=");
+        s.source.activationEnergy = floatValue(in, "activationenergy=");
+        s.source.referenceTemp = floatValue(in, "referencetemp=");
+    }
     keyLine(in, "[boundaries]");
     const int boundaries = count(in, "boundaries=", kMaxBoundaries);
     for (int b = 0; b < boundaries; ++b) {
@@ -186,6 +233,13 @@ RunSetup parseRunSetup(KeyReader& in) {
         record.dirichlet = boolean(in, "dirichlet=");
         record.initTemp = floatValue(in, "initTemp=");
         record.seriesFile = keyText(in, "seriesfile=");
+        if (nextLineHolds(in, "convection=")) record.convection = boolean(in, "convection=");
+        if (record.convection) {
+            if (record.dirichlet)
+                throw ReadError("a boundary is both \"dirichlet=\" and \"convection=\" True");
+            const int rows = count(in, "facepoints=", CBoundarytype::kMaxFaceRows);
+            for (int r = 0; r < rows; ++r) record.faces.push_back(faceRow(in));
+        }
         s.boundaries.push_back(record);
     }
     keyLine(in, "[recording]");

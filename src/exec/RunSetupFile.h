@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exec/ThermalLimits.h"
+#include "run/CBoundarytype.h"
 
 namespace vardex {
 
@@ -25,6 +26,9 @@ struct SourceSetup {
     float start = 0.0f;
     std::array<float, 3> params{0.87f, 1.5f, 25.0f};
     std::string seriesFile;
+    bool equivalentAge = false;
+    float activationEnergy = 40000.0f;
+    float referenceTemp = 20.0f;
 };
 
 struct BoundarySetup {
@@ -32,6 +36,8 @@ struct BoundarySetup {
     bool dirichlet = false;
     float initTemp = 25.0f;
     std::string seriesFile;
+    bool convection = false;
+    std::vector<FaceCoefficients> faces;
 };
 
 struct RunSetup {
@@ -53,7 +59,9 @@ struct RunSetup {
 void writeRunSetup(const std::string& path, const RunSetup& setup);
 
 // Reads a set-up into a fresh record. Throws ReadError saying what is missing or wrong: a
-// number that is not a number or does not fit its field is an error, never 0.
+// number that is not a number or does not fit its field is an error, never 0. The equivalent-age
+// and convection keys may be missing (files saved before them): the source then uses real age
+// and the boundaries are held or no-flux.
 RunSetup readRunSetup(const std::string& path);
 
 } // namespace vardex

@@ -25,8 +25,12 @@ RunSetup frmRun::currentSetup() const {
     s.source.start = e.Src.sourceStartTime;
     for (int k = 0; k < 3; ++k) s.source.params[std::size_t(k)] = e.Src.g_sParam(k + 1);
     s.source.seriesFile = e.Src.timeSeriesFile;
+    s.source.equivalentAge = e.Src.equivalentAge;
+    s.source.activationEnergy = e.Src.activationEnergy;
+    s.source.referenceTemp = e.Src.referenceTemp;
     for (const auto& b : e.Boundx)
-        s.boundaries.push_back({b->matlName, b->flagDirichlet, b->initValue, b->bndyTSfile});
+        s.boundaries.push_back({b->matlName, b->flagDirichlet, b->initValue, b->bndyTSfile,
+                                b->flagConvection, b->facePoints});
     // Coordinates are kept in metres; the units are how the window shows them.
     s.feet = rec_.usUnits;
     for (const RecordingPoint& p : rec_.points) s.points.push_back(p.xyz);
@@ -62,6 +66,9 @@ bool frmRun::applySetup(const RunSetup& s) {
     for (int k = 0; k < 3; ++k) src.l_SParam(k + 1, s.source.params[std::size_t(k)]);
     src.timeSeriesFile = s.source.seriesFile;
     e.LsourceTSfile(s.source.seriesFile);
+    src.equivalentAge = s.source.equivalentAge;
+    src.activationEnergy = s.source.activationEnergy;
+    src.referenceTemp = s.source.referenceTemp;
     if (src.timeSeriesFlag) {
         if (!src.read_sourceTS(app_)) return refuse("its heat series could not be read.");
     } else if (s.source.params[0] * s.source.params[1] * s.source.params[2] * src.heat *
@@ -80,9 +87,13 @@ bool frmRun::applySetup(const RunSetup& s) {
             if (b.material == record.matlName) saved = &b;
         if (!saved) return refuse("it has no boundary condition for " + record.matlName + ".");
         record.flagDirichlet = saved->dirichlet;
+        record.flagConvection = saved->convection && !saved->dirichlet;
+        record.facePoints = record.flagConvection ? saved->faces : std::vector<FaceCoefficients>{};
+        if (record.flagConvection && record.facePoints.empty())
+            return refuse("the convection of " + record.matlName + " has no face coefficients.");
         record.initValue = saved->initTemp;
         record.bndyTSfile = saved->seriesFile;
-        if (saved->dirichlet && !saved->seriesFile.empty()) {
+        if ((saved->dirichlet || record.flagConvection) && !saved->seriesFile.empty()) {
             if (i < 5) e.LbndyTSfile(static_cast<int>(i + 1), saved->seriesFile);
             record.loaded = false;
             record.read_bndyTS(app_, e.starttime, e.endtime);

@@ -2,10 +2,13 @@
 // The modal view of the boundary-condition window.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "ClickableBox.h"
 #include "run/frmConds.h"
@@ -23,6 +26,10 @@ class CondsDialog : public QDialog {
     QRadioButton* noFlux() const { return optNtype_; }
     ClickableBox* initialTemperature() const { return txtInitT_; }
     QCheckBox* format() const { return optFormat_; }
+    QRadioButton* convection() const { return optCtype_; }
+    QGroupBox* facesFrame() const { return facesFrame_; }
+    QTableWidget* faces() const { return faces_; }
+    QLabel* calculatedU() const { return txtU_; }
 
   protected:
     void done(int result) override;
@@ -36,6 +43,13 @@ class CondsDialog : public QDialog {
     ClickableBox* txtTSfile_ = nullptr;
     ClickableBox* txtInitT_ = nullptr;
     QCheckBox* optFormat_ = nullptr;
+    QRadioButton* optCtype_ = nullptr;
+    QGroupBox* facesFrame_ = nullptr;
+    QTableWidget* faces_ = nullptr;
+    ClickableBox* txtFilm_ = nullptr;
+    QListWidget* layers_ = nullptr;
+    QComboBox* presets_ = nullptr;
+    QLabel* txtU_ = nullptr;
 };
 
 } // namespace vardex::gui

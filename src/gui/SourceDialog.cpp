@@ -27,13 +27,25 @@ SourceDialog::SourceDialog(frmSource& controller, QWidget* parent)
     functionFrame_ = new QGroupBox(kFunctionFrame, this);
     auto* functionForm = new QFormLayout(functionFrame_);
     auto* concreteForm = new QFormLayout();
-    for (int k = 0; k < 7; ++k) {
-        QWidget* owner = k < 3 ? static_cast<QWidget*>(functionFrame_) : this;
+    auto* ageFrame = new QGroupBox(this);
+    auto* ageForm = new QFormLayout(ageFrame);
+    chkEquivalentAge_ = new QCheckBox(kEquivalentAge, ageFrame);
+    chkEquivalentAge_->setObjectName("chkEquivalentAge");
+    connect(chkEquivalentAge_, &QCheckBox::clicked, this,
+            [this](bool checked) { controller_.toggleEquivalentAge(checked); });
+    ageForm->addRow(chkEquivalentAge_);
+    for (int k = 0; k < kSourceBoxes; ++k) {
+        QWidget* owner = k < 3                      ? static_cast<QWidget*>(functionFrame_)
+                         : k < kActivationEnergyBox ? static_cast<QWidget*>(this)
+                                                    : ageFrame;
         labelValue_[k] = new QLabel(owner);
         txtValue_[k] = new ClickableBox(owner);
         txtValue_[k]->setObjectName(QString("txtValue%1").arg(k));
         txtValue_[k]->onClick = [this, k] { controller_.editValue(k); };
-        (k < 3 ? functionForm : concreteForm)->addRow(labelValue_[k], txtValue_[k]);
+        (k < 3                      ? functionForm
+         : k < kActivationEnergyBox ? concreteForm
+                                    : ageForm)
+            ->addRow(labelValue_[k], txtValue_[k]);
     }
     column->addWidget(functionFrame_);
 
@@ -45,6 +57,20 @@ SourceDialog::SourceDialog(frmSource& controller, QWidget* parent)
     fileRow->addWidget(txtFile_);
     column->addWidget(fileFrame_);
     column->addLayout(concreteForm);
+    column->addWidget(ageFrame);
+
+    auto* chartFrame = new QGroupBox(kChartFrame, this);
+    auto* chartColumn = new QVBoxLayout(chartFrame);
+    chart_ = new CanvasWidget(chartFrame);
+    chart_->setObjectName("picAdiabatic");
+    chart_->setMinimumSize(360, 160);
+    chartCaption_ = new QLabel(chartFrame);
+    chartCaption_->setWordWrap(true);
+    chartAxes_ = new QLabel(chartFrame);
+    chartColumn->addWidget(chart_);
+    chartColumn->addWidget(chartCaption_);
+    chartColumn->addWidget(chartAxes_);
+    column->addWidget(chartFrame);
 
     auto* close = new QPushButton(kClose, this);
     close->setObjectName("cmdClose");
@@ -57,7 +83,7 @@ SourceDialog::SourceDialog(frmSource& controller, QWidget* parent)
 
 void SourceDialog::render() {
     const SourceWindowState& s = controller_.state();
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kSourceBoxes; ++k) {
         txtValue_[k]->setText(QString::fromStdString(s.txtValue[k]));
         labelValue_[k]->setText(QString::fromStdString(s.labelValue[k]));
     }
@@ -67,6 +93,12 @@ void SourceDialog::render() {
     functionFrame_->setVisible(s.functionFrameVisible);
     fileFrame_->setVisible(s.fileFrameVisible);
     txtFile_->setText(QString::fromStdString(s.txtFile));
+    chkEquivalentAge_->setChecked(s.chkEquivalentAge);
+    for (int k = kActivationEnergyBox; k < kSourceBoxes; ++k)
+        txtValue_[k]->setEnabled(s.chkEquivalentAge);
+    chartCaption_->setText(QString::fromStdString(s.chartCaption));
+    chartAxes_->setText(QString::fromStdString(s.chartAxes));
+    controller_.drawChart(*chart_);
 }
 
 void SourceDialog::done(int result) {

@@ -260,7 +260,8 @@ std::string Cexec::faceLetter(int m, int face) {
     }
     const int material = type.getvalarray(type.G_secnumber(zone), column, row);
     for (const auto& b : Boundx) {
-        if (b->matlNumber != material || !b->flagDirichlet) continue;
+        // A convective face is lettered as a held one; its record says how it exchanges heat.
+        if (b->matlNumber != material || !(b->flagDirichlet || b->flagConvection)) continue;
         if (app_.config.testing)
             app_.dialogs.inform(digits(material) + "found matl " + digits(zone) + digits(row) +
                                 digits(column));

@@ -24,6 +24,10 @@ class Csourceheat {
     bool abtFlag = false; // the a-b-t source function; neither flag: the T-model
     std::string timeSeriesFile;
     std::int16_t numberOfPoints = 0;
+    // Equivalent age: the source's age advances at the Arrhenius rate of each cell's temperature.
+    bool equivalentAge = false;
+    float activationEnergy = 40000.0f; // J/mol
+    float referenceTemp = 20.0f;       // C
 
     // Source parameter k (1..3).
     float g_sParam(int k) const;

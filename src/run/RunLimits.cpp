@@ -10,6 +10,16 @@ namespace {
 
 std::string heatSourceProblem(const Csourceheat& src) {
     namespace lim = limits;
+    if (src.equivalentAge) {
+        if (std::string p = lim::outsideRange("the activation energy of the heat source",
+                                              src.activationEnergy, lim::kActivationEnergy);
+            !p.empty())
+            return p;
+        if (std::string p = lim::outsideRange("the reference temperature of the heat source",
+                                              src.referenceTemp, lim::kTemperature);
+            !p.empty())
+            return p;
+    }
     if (std::string p = lim::outsideRange("the concrete density of the heat source",
                                           src.concreteDensity, lim::kDensity);
         !p.empty())
@@ -35,6 +45,26 @@ std::string heatSourceProblem(const Csourceheat& src) {
                                               src.g_sParam(k), lim::kSourceParameter);
             !p.empty())
             return p;
+    return "";
+}
+
+std::string convectionProblem(const std::string& who, const CBoundarytype& b) {
+    namespace lim = limits;
+    if (!b.flagConvection) return "";
+    if (b.flagDirichlet) return who + " is both a held temperature and convection";
+    if (b.facePoints.empty()) return who + ": convection without face coefficients";
+    for (std::size_t r = 0; r < b.facePoints.size(); ++r) {
+        const FaceCoefficients& row = b.facePoints[r];
+        const std::string change = who + ": face coefficients " + plainDigits(int(r) + 1);
+        if (std::string p = lim::outsideRange(change + ", their time", row.time, lim::kTime);
+            !p.empty())
+            return p;
+        for (int f = 0; f < 6; ++f)
+            if (std::string p = lim::outsideRange(change + ", U" + plainDigits(f + 1),
+                                                  row.U[std::size_t(f)], lim::kHeatTransfer);
+                !p.empty())
+                return p;
+    }
     return "";
 }
 
@@ -97,6 +127,7 @@ std::string runLimitProblem(const Cexec& e, const KeyedList<Csubmodel>& submodel
                 !p.empty())
                 return p;
         }
+        if (std::string p = convectionProblem(who, *b); !p.empty()) return p;
     }
     return heatProduced ? heatSourceProblem(e.Src) : "";
 }

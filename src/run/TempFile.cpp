@@ -91,7 +91,13 @@ void Cexec::write_Tempfile(int type, const std::string& path, int run,
     lines.push_back(PrintLine("seriespoints=").zoneValue(static_cast<std::int16_t>(points)).str());
     for (int i = 1; i <= points; ++i)
         lines.push_back(PrintLine(printForm(Src.g_tsTime(i))).zoneValue(Src.g_tsHeat(i)).str());
-    lines.insert(lines.end(), {marker, "[End Sources]", marker, marker, "[Boundaries]"});
+    lines.push_back(marker);
+    if (Src.equivalentAge) {
+        lines.push_back(PrintLine("EquivalentAge=").zoneValue(true).str());
+        lines.push_back(PrintLine("ActivationEnergy=").zoneValue(Src.activationEnergy).str());
+        lines.push_back(PrintLine("ReferenceTemperature=").zoneValue(Src.referenceTemp).str());
+    }
+    lines.insert(lines.end(), {"[End Sources]", marker, marker, "[Boundaries]"});
     std::string faces;
     for (const std::string& letter : faceFlags_) faces += letter;
     lines.push_back(faces);
@@ -112,6 +118,16 @@ void Cexec::write_Tempfile(int type, const std::string& path, int run,
         for (int j = 1; j <= boundary->bndyTSpoints; ++j)
             lines.push_back(
                 PrintLine(printForm(boundary->g_tsTime(j))).zoneValue(boundary->g_tsTemp(j)).str());
+        if (boundary->flagConvection) {
+            lines.push_back(PrintLine("Convection=").zoneValue(true).str());
+            const auto rows = static_cast<std::int16_t>(boundary->facePoints.size());
+            lines.push_back(PrintLine("FacePoints=").zoneValue(rows).str());
+            for (const FaceCoefficients& row : boundary->facePoints) {
+                PrintLine rowLine(printForm(row.time));
+                for (const float u : row.U) rowLine.zoneValue(u);
+                lines.push_back(rowLine.str());
+            }
+        }
         lines.push_back(marker);
     }
     lines.insert(lines.end(), {"[End Boundaries]", marker, marker, "[Files]", marker});

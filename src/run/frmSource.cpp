@@ -1,8 +1,12 @@
 #include "run/frmSource.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
+#include "run/AdiabaticRise.h"
 #include "text/NumberText.h"
+#include "text/PhysicalLimits.h"
 #include "text/PrintForm.h"
 
 namespace vardex {
@@ -16,6 +20,34 @@ const std::array<const char*, 3> kABtLabels = {
 const std::array<const char*, 4> kConcreteLabels = {"Heat   (kJ / kg)", "Concrete  Density",
                                                     "    Concrete Placement Temperature",
                                                     "  Source Start Time   (Global , in hrs)"};
+const std::array<const char*, 2> kEquivalentAgeLabels = {"Activation Energy   (J / mol)",
+                                                         "Reference Temperature   (Celsius)"};
+
+std::string oneDecimal(double value) {
+    return plainDigits(static_cast<float>(std::round(value * 10.0) / 10.0));
+}
+
+// The first time the curve reaches the value, between its points; -1 when it never does.
+double timeReaching(const CurvePoints& curve, double value) {
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const auto& [t0, v0] = curve[i - 1];
+        const auto& [t1, v1] = curve[i];
+        if (v1 >= value) return v1 > v0 ? t0 + (t1 - t0) * (value - v0) / (v1 - v0) : t1;
+    }
+    return -1;
+}
+
+// The chart's temperature axis: whole tens around the curve, at least one ten apart.
+std::pair<double, double> temperatureAxis(const CurvePoints& curve) {
+    double low = curve.front().second, high = low;
+    for (const auto& point : curve) {
+        low = std::min(low, point.second);
+        high = std::max(high, point.second);
+    }
+    low = std::floor(low / 10.0) * 10.0;
+    high = std::max(std::ceil(high / 10.0) * 10.0, low + 10.0);
+    return {low, high};
+}
 
 // While the window works on its own controls no handler may run.
 class InputPause {
@@ -33,10 +65,93 @@ frmSource::frmSource(AppState& app, Cexec& exec, std::string& viewMode)
     : app_(app), exec_(exec), viewMode_(viewMode) {
     for (int k = 0; k < 3; ++k) state_.labelValue[k] = kTModelLabels[k];
     for (int k = 0; k < 4; ++k) state_.labelValue[3 + k] = kConcreteLabels[k];
+    for (int k = 0; k < 2; ++k)
+        state_.labelValue[kActivationEnergyBox + k] = kEquivalentAgeLabels[k];
 }
 
 void frmSource::changed() {
+    updateChart();
     if (onChanged) onChanged();
+}
+
+void frmSource::updateChart() {
+    state_.adiabatic.clear();
+    state_.chartAxes.clear();
+    const Csourceheat& src = exec_.Src;
+    int concrete = 0;
+    for (int k = 1; k <= static_cast<int>(exec_.MstrMatlx.size()) && concrete == 0; ++k)
+        if (exec_.masterHeat(k) > 0) concrete = k;
+    if (concrete == 0) {
+        state_.chartCaption = "No material of the model produces heat.";
+        return;
+    }
+    namespace lim = limits;
+    using Kind = HeatCurveParameters::Kind;
+    AdiabaticInput in;
+    in.curve.kind = src.timeSeriesFlag ? Kind::Series : src.abtFlag ? Kind::Abt : Kind::TModel;
+    bool usable = lim::inRange(src.concreteDensity, lim::kDensity);
+    for (int k = 0; k < 3; ++k) {
+        in.curve.p[std::size_t(k)] = src.g_sParam(k + 1);
+        if (!src.timeSeriesFlag)
+            usable = usable && lim::inRange(src.g_sParam(k + 1), lim::kSourceParameter);
+    }
+    in.curve.heat = src.heat;
+    in.curve.density = src.concreteDensity;
+    if (src.timeSeriesFlag)
+        for (int k = 1; k <= std::min<int>(src.numberOfPoints, Csourceheat::kMaxPoints); ++k)
+            in.curve.series.emplace_back(src.g_tsTime(k), src.g_tsHeat(k));
+    usable = usable && (src.timeSeriesFlag ? !in.curve.series.empty()
+                                           : lim::inRange(src.heat, lim::kHydrationHeat));
+    in.placement = src.placementTemp;
+    in.heatProduction = exec_.masterHeat(concrete);
+    in.heatCapacity = 1000.0 * static_cast<double>(exec_.masterDensity(concrete)) *
+                      exec_.masterSpecificHeat(concrete);
+    in.equivalentAge = src.equivalentAge;
+    in.activationEnergy = src.activationEnergy;
+    in.referenceTemp = src.referenceTemp;
+    in.duration = exec_.endtime - exec_.starttime;
+    usable = usable && lim::inRange(src.placementTemp, lim::kTemperature) && in.heatCapacity > 0 &&
+             std::isfinite(in.heatCapacity);
+    if (src.equivalentAge)
+        usable = usable && lim::inRange(src.activationEnergy, lim::kActivationEnergy) &&
+                 lim::inRange(src.referenceTemp, lim::kTemperature);
+    const std::string name = exec_.MstrMatlx[std::size_t(concrete - 1)];
+    if (!usable || !(in.duration > 0)) {
+        state_.chartCaption = "No curve for " + name + ": " +
+                              (usable ? "the run ends before it starts."
+                                      : "a value of the source is missing or out of range.");
+        return;
+    }
+    state_.adiabatic = adiabaticRise(in, 200);
+    const double start = state_.adiabatic.front().second;
+    const double end = state_.adiabatic.back().second;
+    state_.chartCaption = name + ": " + oneDecimal(start) + " C at the start, " + oneDecimal(end) +
+                          " C after " + oneDecimal(in.duration) + " h";
+    if (end - start > 0.05) {
+        const double half = timeReaching(state_.adiabatic, start + 0.5 * (end - start));
+        const double most = timeReaching(state_.adiabatic, start + 0.9 * (end - start));
+        state_.chartCaption +=
+            "; half the rise by " + oneDecimal(half) + " h, 90 % by " + oneDecimal(most) + " h";
+    }
+    state_.chartCaption += src.equivalentAge ? " (equivalent age)." : ".";
+    const auto [low, high] = temperatureAxis(state_.adiabatic);
+    state_.chartAxes = "0 to " + oneDecimal(in.duration) + " h across, " + oneDecimal(low) +
+                       " to " + oneDecimal(high) + " C up, a line every 10 C";
+}
+
+void frmSource::drawChart(Canvas& canvas) const {
+    canvas.clear(kWhite);
+    const CurvePoints& curve = state_.adiabatic;
+    if (curve.size() < 2) return;
+    const auto [low, high] = temperatureAxis(curve);
+    const double duration = curve.back().first;
+    canvas.setScale(0, high, duration, low);
+    for (double t = low + 10; t < high; t += 10)
+        canvas.line(0, t, duration, t, rgb(210, 210, 210), 1);
+    canvas.box(0, high, duration, low, rgb(0, 0, 0), 1);
+    for (std::size_t i = 1; i < curve.size(); ++i)
+        canvas.line(curve[i - 1].first, curve[i - 1].second, curve[i].first, curve[i].second,
+                    rgb(200, 0, 0), 2);
 }
 
 void frmSource::load() {
@@ -50,6 +165,9 @@ void frmSource::load() {
     state_.txtValue[4] = plainDigits(src.concreteDensity);
     state_.txtValue[5] = plainDigits(src.placementTemp);
     state_.txtValue[6] = plainDigits(src.sourceStartTime);
+    state_.txtValue[kActivationEnergyBox] = plainDigits(src.activationEnergy);
+    state_.txtValue[kReferenceTempBox] = plainDigits(src.referenceTemp);
+    state_.chkEquivalentAge = src.equivalentAge;
     state_.optABt = src.abtFlag;
     state_.optTS = src.timeSeriesFlag;
     state_.optTmodel = !src.abtFlag && !src.timeSeriesFlag;
@@ -114,14 +232,25 @@ void frmSource::chooseFile() {
         state_.optTS = true;
         state_.optTmodel = state_.optABt = false;
         app_.config.DataDir = app_.fs.parentFolder(app_.fs.absolutePath(src.timeSeriesFile));
+        // Read now so that the chart shows it; the close reads it again.
+        src.read_sourceTS(app_);
     }
     layOut();
     src.readyFlag = false;
     changed();
 }
 
+void frmSource::toggleEquivalentAge(bool checked) {
+    if (!state_.inputEnabled) return;
+    InputPause pause(state_.inputEnabled);
+    state_.chkEquivalentAge = checked;
+    exec_.Src.equivalentAge = checked;
+    exec_.Src.readyFlag = false;
+    changed();
+}
+
 void frmSource::editValue(int box) {
-    if (box < 0 || box > 6) throw std::out_of_range("Subscript out of range");
+    if (box < 0 || box >= kSourceBoxes) throw std::out_of_range("Subscript out of range");
     if (!state_.inputEnabled) return;
     InputPause pause(state_.inputEnabled);
     const float x = static_cast<float>(typedNumber(state_.txtValue[box]));
@@ -145,6 +274,12 @@ void frmSource::editValue(int box) {
     case 6:
         src.sourceStartTime = value;
         break;
+    case kActivationEnergyBox:
+        src.activationEnergy = value;
+        break;
+    case kReferenceTempBox:
+        src.referenceTemp = value;
+        break;
     default:
         src.l_SParam(box + 1, value);
     }
@@ -164,6 +299,9 @@ void frmSource::close() {
         error = product == 0;
     }
     if (src.placementTemp == 0) error = true;
+    if (src.equivalentAge && !(limits::inRange(src.activationEnergy, limits::kActivationEnergy) &&
+                               limits::inRange(src.referenceTemp, limits::kTemperature)))
+        error = true;
     if (error) {
         app_.dialogs.inform(std::string("A parameter is specified improperly ") + kNewLine +
                             " or is unspecified.");

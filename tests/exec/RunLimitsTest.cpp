@@ -54,6 +54,28 @@ const Beyond kBeyond[] = {
      "the boundary condition of Soil: the initial temperature -300 C is outside"},
     {"HeatOfHydration", [](RunFixture& f) { f.run->exec().Src.heat = 3.4e38f; },
      "the heat of hydration 3.4E+38 kJ/kg is outside the allowed range 0 to 10000 kJ/kg"},
+    {"ActivationEnergy",
+     [](RunFixture& f) {
+         f.run->exec().Src.equivalentAge = true;
+         f.run->exec().Src.activationEnergy = -5;
+     },
+     "the activation energy of the heat source -5 J/mol is outside the allowed range 0 to "
+     "1000000 J/mol"},
+    {"FaceCoefficient",
+     [](RunFixture& f) {
+         CBoundarytype& soil = *f.run->exec().Boundx[0];
+         soil.flagDirichlet = false;
+         soil.flagConvection = true;
+         soil.facePoints = {{0, {1, 1, 1, 1, 1, 1}}, {24, {1, 1, -2, 1, 1, 1}}};
+     },
+     "the boundary condition of Soil: face coefficients 2, U3 -2 W/m2 C is outside"},
+    {"HeldAndConvective",
+     [](RunFixture& f) {
+         CBoundarytype& soil = *f.run->exec().Boundx[0];
+         soil.flagDirichlet = soil.flagConvection = true;
+         soil.facePoints = {{0, {1, 1, 1, 1, 1, 1}}};
+     },
+     "the boundary condition of Soil is both a held temperature and convection"},
 };
 
 class RunLimits : public ::testing::TestWithParam<Beyond> {};

@@ -19,7 +19,10 @@ RunSetup withEvery(double d, float f) {
     s.errmax = s.dtmax = s.starttime = s.endtime = d;
     s.source.density = s.source.heat = s.source.placement = s.source.start = f;
     s.source.params = {f, f, f};
-    s.boundaries = {{"Soil", true, f, "/data/soil.ts"}};
+    s.source.equivalentAge = true;
+    s.source.activationEnergy = s.source.referenceTemp = f;
+    s.boundaries = {{"Soil", true, f, "/data/soil.ts", false, {}},
+                    {"Concrete", false, f, "", true, {{f, {f, f, f, f, f, f}}}}};
     s.points = {{f, f, f}};
     s.limits = {d, d};
     return s;
@@ -51,7 +54,8 @@ TEST(RunSetupExtremes, EveryFieldAtTheEdgesOfItsRangeReopensAndSavesTheSameAgain
         for (double v : {r.errmax, r.dtmax, r.starttime, r.endtime, r.limits.maxTemperature})
             expectNear(v, d, 1e-14);
         for (float v : {r.source.density, r.source.placement, r.source.params[2],
-                        r.boundaries[0].initTemp, r.points[0][1]})
+                        r.boundaries[0].initTemp, r.points[0][1], r.source.referenceTemp,
+                        r.boundaries[1].faces.at(0).time, r.boundaries[1].faces.at(0).U[5]})
             expectNear(v, f, 1e-6);
         // Saved again, the file is the same: nothing drifts from save to save.
         writeRunSetup(dir.file("again.vrs"), r);

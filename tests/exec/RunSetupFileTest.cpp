@@ -17,8 +17,13 @@ RunSetup everyField() {
     s.starttime = 6;
     s.endtime = 102;
     s.concentric = false;
-    s.source = {true, false, 2400.0f, 65.5f, 28.0f, 6.0f, {0.9f, 1.25f, 30.0f}, "/data/heat.ts"};
-    s.boundaries = {{"Soil", true, 12.0f, "/data/soil.ts"}, {"Air  gap", false, 20.0f, ""}};
+    s.source = {true,  false, 2400.0f,         65.5f,    28.0f, 6.0f, {0.9f, 1.25f, 30.0f},
+                "/data/heat.ts", true, 33826.0f, 21.1f};
+    s.boundaries = {{"Soil", true, 12.0f, "/data/soil.ts", false, {}},
+                    {"Air  gap", false, 20.0f, "", false, {}},
+                    {"Concrete", false, 13.33f, "/data/air 19.ts", true,
+                     {{0.0f, {.181f, .181f, .181f, .181f, 0.0f, 8.0f}},
+                      {72.5f, {8.0f, 8.0f, 8.0f, 8.0f, 0.0f, 1.5e-3f}}}}};
     s.feet = true;
     s.points = {{0.5f, 0.25f, 1.0f}, {-0.0f, 2.0f, 7.75f}};
     s.limits = {68.5, 19.0};
@@ -46,7 +51,10 @@ TEST(RunSetupFile, EveryFieldReadsBackAsWritten) {
     EXPECT_EQ(r.source.start, 6.0f);
     EXPECT_EQ(r.source.params, s.source.params);
     EXPECT_EQ(r.source.seriesFile, "/data/heat.ts");
-    ASSERT_EQ(r.boundaries.size(), 2u);
+    EXPECT_TRUE(r.source.equivalentAge);
+    EXPECT_EQ(r.source.activationEnergy, 33826.0f);
+    EXPECT_EQ(r.source.referenceTemp, 21.1f);
+    ASSERT_EQ(r.boundaries.size(), 3u);
     EXPECT_EQ(r.boundaries[0].material, "Soil");
     EXPECT_TRUE(r.boundaries[0].dirichlet);
     EXPECT_EQ(r.boundaries[0].initTemp, 12.0f);
@@ -54,6 +62,12 @@ TEST(RunSetupFile, EveryFieldReadsBackAsWritten) {
     EXPECT_EQ(r.boundaries[1].material, "Air  gap");
     EXPECT_FALSE(r.boundaries[1].dirichlet);
     EXPECT_EQ(r.boundaries[1].seriesFile, "");
+    EXPECT_FALSE(r.boundaries[0].convection);
+    EXPECT_TRUE(r.boundaries[1].faces.empty());
+    EXPECT_TRUE(r.boundaries[2].convection);
+    EXPECT_EQ(r.boundaries[2].initTemp, 13.33f);
+    EXPECT_EQ(r.boundaries[2].seriesFile, "/data/air 19.ts");
+    EXPECT_EQ(r.boundaries[2].faces, s.boundaries[2].faces);
     EXPECT_TRUE(r.feet);
     EXPECT_EQ(r.points, s.points);
     EXPECT_EQ(r.limits.maxTemperature, 68.5);
@@ -77,7 +91,10 @@ TEST(RunSetupFile, ANumberThatIsNotOneOrDoesNotFitIsAReadFailureNeverZero) {
     for (const Damage& d :
          {Damage{"itmax=", "forty"}, Damage{"itmax=", "40000"}, Damage{"density=", "1E+40"},
           Damage{"dirichlet=", "yes"}, Damage{"boundaries=", "2.5"}, Damage{"units=", "inches"},
-          Damage{"z= ", ""}, Damage{"points=", "17"}}) {
+          Damage{"z= ", ""}, Damage{"points=", "17"}, Damage{"equivalentage=", "yes"},
+          Damage{"activationenergy=", "1E+39"}, Damage{"convection=", "1"},
+          Damage{"facepoints=", "100"}, Damage{"faces=", "0 1 2 3 4 5"},
+          Damage{"faces=", "0 1 2 3 4 5 6 7"}, Damage{"faces=", "0 1 2 3 4 5 U"}}) {
         std::string text = good;
         const std::size_t at = text.find(d.key);
         ASSERT_NE(at, std::string::npos) << d.key;
@@ -85,6 +102,44 @@ TEST(RunSetupFile, ANumberThatIsNotOneOrDoesNotFitIsAReadFailureNeverZero) {
         text.replace(from, text.find("\r\n", from) - from, d.value);
         const std::string path = dir.write("damaged.vrs", text);
         EXPECT_THROW(readRunSetup(path), ReadError) << d.key << d.value;
+    }
+}
+
+TEST(RunSetupFile, AFileSavedBeforeEquivalentAgeAndConvectionOpensWithRealAgeAndNoConvection) {
+    testing::TempDir dir;
+    RunSetup s = everyField();
+    s.boundaries.pop_back();
+    writeRunSetup(dir.file("new.vrs"), s);
+    std::string text = dir.read("new.vrs");
+    for (const char* key :
+         {"equivalentage=", "activationenergy=", "referencetemp=", "convection=", "convection="}) {
+        const std::size_t at = text.find(key);
+        ASSERT_NE(at, std::string::npos) << key;
+        text.erase(at, text.find("\r\n", at) + 2 - at);
+    }
+    const RunSetup r = readRunSetup(dir.write("old.vrs", text));
+    EXPECT_FALSE(r.source.equivalentAge);
+    ASSERT_EQ(r.boundaries.size(), 2u);
+    EXPECT_FALSE(r.boundaries[0].convection);
+    EXPECT_FALSE(r.boundaries[1].convection);
+    EXPECT_EQ(r.boundaries[1].material, "Air  gap");
+    EXPECT_EQ(r.points, s.points);
+}
+
+TEST(RunSetupFile, ABoundaryBothHeldAndConvectiveIsRefused) {
+    testing::TempDir dir;
+    writeRunSetup(dir.file("good.vrs"), everyField());
+    std::string text = dir.read("good.vrs");
+    // The convective record of Concrete turned into a held one as well.
+    const std::size_t concrete = text.find("material=     Concrete");
+    ASSERT_NE(concrete, std::string::npos) << text;
+    const std::size_t flag = text.find("dirichlet=    False", concrete);
+    text.replace(flag, std::string("dirichlet=    False").size(), "dirichlet=    True");
+    try {
+        readRunSetup(dir.write("both.vrs", text));
+        FAIL() << "read";
+    } catch (const ReadError& e) {
+        EXPECT_NE(std::string(e.what()).find("both"), std::string::npos) << e.what();
     }
 }
 

@@ -40,6 +40,42 @@ class CondsDialogTest : public QObject {
         QVERIFY(!f.view->controller().exec().concentric);
         QVERIFY(f.view->action("mnuExecute")->isEnabled());
     }
+
+    void convectionShowsTheSixNamedFacesAndADoubleClickChangesOne() {
+        testing::RunViewFixture f;
+        f.openModel();
+        testing::RunViewFixture::whenShown<gui::SourceDialog>(
+            [](gui::SourceDialog& d) { d.findChild<QPushButton*>("cmdClose")->click(); });
+        f.view->action("mnuSource")->trigger();
+        f.dialogs.inputAnswers = {".181"};
+        bool checked = false;
+        testing::RunViewFixture::whenShown<gui::CondsDialog>([&](gui::CondsDialog& d) {
+            QVERIFY(!d.facesFrame()->isVisibleTo(&d));
+            QCOMPARE(d.convection()->text(), QString("Convection to Ambient Air"));
+            d.convection()->click();
+            QVERIFY(d.convection()->isChecked());
+            QVERIFY(!d.noFlux()->isChecked());
+            QVERIFY(d.facesFrame()->isVisibleTo(&d));
+            QTableWidget* faces = d.faces();
+            QCOMPARE(faces->rowCount(), 1);
+            QStringList headers;
+            for (int c = 0; c < faces->columnCount(); ++c)
+                headers << faces->horizontalHeaderItem(c)->text();
+            QCOMPARE(headers, QStringList({"From (h)", "Front (y = 0)", "Left (x = 0)",
+                                           "Back (y = max)", "Right (x = max)", "Bottom", "Top"}));
+            QCOMPARE(faces->item(0, 6)->text(), QString("8"));
+            QCOMPARE(d.calculatedU()->text(), QString("8"));
+            emit faces->cellDoubleClicked(0, 1);
+            QCOMPARE(faces->item(0, 1)->text(), QString(".181"));
+            d.findChild<QPushButton*>("Command1")->click();
+            checked = true;
+        });
+        f.view->action("mnuModSpecs")->trigger();
+        QVERIFY(checked);
+        const CBoundarytype& soil = *f.view->controller().exec().Boundx[0];
+        QVERIFY(soil.flagConvection);
+        QCOMPARE(soil.facePoints.at(0).U[0], .181f);
+    }
 };
 
 QTEST_MAIN(CondsDialogTest)

@@ -28,6 +28,14 @@ class SourceDialogTest : public QObject {
             QCOMPARE(d.valueBox(3)->text(), QString("65"));
             d.findChildren<QRadioButton*>().at(1)->click();
             QCOMPARE(d.valueLabel(0)->text(), QString("   alpha = "));
+            // The adiabatic rise of the model's concrete is drawn and described.
+            QVERIFY(d.chart()->operationCount() > 100);
+            QVERIFY(d.chartCaption()->text().startsWith("Concrete: 32 C at the start"));
+            QCOMPARE(d.equivalentAge()->text(), QString("Equivalent age (temperature dependent)"));
+            QVERIFY(!d.valueBox(kActivationEnergyBox)->isEnabled());
+            d.equivalentAge()->click();
+            QVERIFY(d.valueBox(kActivationEnergyBox)->isEnabled());
+            QVERIFY(d.chartCaption()->text().endsWith("(equivalent age)."));
             d.findChild<QPushButton*>("cmdClose")->click();
             checked = true;
         });
@@ -35,6 +43,7 @@ class SourceDialogTest : public QObject {
         QVERIFY(checked);
         QCOMPARE(f.view->controller().exec().Src.heat, 65.0f);
         QVERIFY(f.view->controller().exec().Src.abtFlag);
+        QVERIFY(f.view->controller().exec().Src.equivalentAge);
         QVERIFY(f.view->controller().exec().Src.readyFlag);
         QVERIFY(f.view->action("mnuModSpecs")->isEnabled());
     }

@@ -367,6 +367,50 @@ TEST(TempFile, ChunkOfATwoTypeModelLaidOutExactly) {
     EXPECT_EQ(text, joined);
 }
 
+TEST(TempFile, EquivalentAgeAndAConvectiveBoundaryAreWrittenWithTheirExactLines) {
+    TwoTypeModel m;
+    ASSERT_EQ(m.exec->alignSubMods(), AlignResult::Done);
+    Cexec& e = *m.exec;
+    e.Src.equivalentAge = true;
+    e.Src.activationEnergy = 33826.0f;
+    e.Src.referenceTemp = 21.1f;
+    CBoundarytype& concrete = *e.Boundx[1];
+    concrete.flagConvection = true;
+    concrete.facePoints = {{0.0f, {.181f, .181f, .181f, .181f, 0.0f, 8.0f}},
+                           {72.0f, {8.0f, 8.0f, 8.0f, 8.0f, 0.0f, 8.0f}}};
+    e.alignChkBounds();
+    e.putBounds(1);
+    e.modelfile = "/anywhere/shaft.mod";
+    const std::string path = m.home.file("tempfile.1");
+    e.write_Tempfile(1, path, 1);
+    const std::string text = testing::readFile(path);
+    EXPECT_NE(text.find("\r\nseriespoints=  0 \r\n \r\n"
+                        "EquivalentAge=True\r\n"
+                        "ActivationEnergy=            33826 \r\n"
+                        "ReferenceTemperature=        21.1 \r\n"
+                        "[End Sources]\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\r\nmaterialname= Concrete\r\n"
+                        "materialdensity=             2300 \r\n"
+                        "timeseriesFile=             \r\n"
+                        "initTemp=      25 \r\n"
+                        "TSpoints=      0 \r\n"
+                        "Convection=   True\r\n"
+                        "FacePoints=    2 \r\n"
+                        " 0             .181          .181          .181          .181          0 "
+                        "            8 \r\n"
+                        " 72            8             8             8             8             0 "
+                        "            8 \r\n"
+                        " \r\n[boundary]                   3 \r\n"),
+              std::string::npos)
+        << text;
+    // Only the convective record carries the keys; its faces (the base type's faces 3 and 4 sit on
+    // concrete) are lettered as held ones.
+    EXPECT_EQ(text.find("Convection="), text.rfind("Convection="));
+    EXPECT_NE(text.find("\r\n[Boundaries]\r\nNNDDNN\r\n"), std::string::npos) << text;
+}
+
 TEST(TempFile, RectangularFormatSeriesPointsAndARunIndexInTheOutputName) {
     TwoTypeModel m;
     ASSERT_EQ(m.exec->alignSubMods(), AlignResult::Done);
