@@ -10,6 +10,7 @@
 
 #include "app/Cmodel.h"
 #include "app/Cstartup.h"
+#include "app/DisplayUnits.h"
 #include "app/KeyedList.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -33,6 +34,7 @@ class AppState {
     Dialogs& dialogs;
     FileSystem fs;
     Cstartup config;
+    DisplayUnits units; // SI or US in every window; the main window keeps it between starts
 
     KeyedList<Csubmodel> submodelList;
     KeyedList<Cgeom> paletteList;

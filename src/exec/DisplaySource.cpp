@@ -12,6 +12,7 @@ DisplaySource modelDisplaySource(const AppState& app, const std::string& viewMod
     DisplaySource source;
     source.viewMode = viewMode;
     source.fileName = modelfile;
+    double base = 0;
     for (std::size_t k = 1; k <= chunkTypes.size(); ++k) {
         DisplayChunk chunk;
         chunk.outputFile =
@@ -25,6 +26,8 @@ DisplaySource modelDisplaySource(const AppState& app, const std::string& viewMod
             chunk.dx = s.dx;
             chunk.dy = s.dy;
             chunk.dz = s.dz;
+            chunk.z0 = base;
+            base += s.length();
         }
         source.chunks.push_back(chunk);
     }

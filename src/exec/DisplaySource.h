@@ -16,13 +16,15 @@ struct DisplayChunk {
     std::string outputFile; // the chunk's field in the cross-section layout
     std::int16_t nx = 0, ny = 0, nz = 0;
     double dx = 0, dy = 0, dz = 0;
+    double z0 = 0; // height of the chunk's base in the model, m
 };
 
 struct DisplaySource {
     std::string viewMode;                // "model", "sounding", anything else draws nothing
     std::string fileName;                // the model file; the display shows its base name
     std::vector<DisplayChunk> chunks;    // chunk 1 (the base) first
-    const Csounding* sounding = nullptr; // the trace drawn in "sounding" mode; may be null
+    const Csounding* sounding = nullptr; // the trace drawn in "sounding" mode; may be null; read
+                                         // once when the display loads
 };
 
 // The display source of a run: chunk k is a placement of sub-model type chunkTypes[k - 1] of the

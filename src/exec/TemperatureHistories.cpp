@@ -9,21 +9,18 @@
 #include "text/PrintForm.h"
 
 namespace vardex {
-namespace {
 
-std::string metres(double value) {
-    // Three decimals are finer than any zone; trailing zeros dropped.
-    std::string text = std::to_string(std::round(value * 1000) / 1000);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text == "-0" ? "0" : text;
+PointPlace pointLabel(int chunk, const std::string& point, double x, double y, double z) {
+    return {chunk, point, true, x, y, z};
 }
 
-} // namespace
-
-std::string pointLabel(int chunk, const std::string& point, double x, double y, double z) {
-    return "chunk " + plainDigits(chunk) + " " + point + " (" + metres(x) + ", " + metres(y) +
-           ", " + metres(z) + " m)";
+std::string PointPlace::text(const DisplayUnits& units) const {
+    if (chunk == 0) return point;
+    std::string text = "chunk " + plainDigits(chunk) + " " + point;
+    if (located)
+        text += " (" + units.lengthText(x) + ", " + units.lengthText(y) + ", " +
+                units.lengthText(z) + " " + units.lengthUnit() + ")";
+    return text;
 }
 
 std::vector<HistorySeries> readHistoryFile(const HistorySource& source) {
@@ -45,10 +42,10 @@ std::vector<HistorySeries> readHistoryFile(const HistorySource& source) {
     }
     std::vector<HistorySeries> series(rows.front().size() - 1);
     for (std::size_t p = 0; p < series.size(); ++p) {
-        series[p].label = p < source.labels.size()
+        series[p].place = p < source.labels.size()
                               ? source.labels[p]
-                              : "chunk " + plainDigits(source.chunk) + " column " +
-                                    plainDigits(static_cast<int>(p + 1));
+                              : PointPlace{source.chunk, "column " + plainDigits(int(p + 1))};
+        series[p].label = series[p].place.text(DisplayUnits{});
         for (const std::vector<double>& row : rows) {
             series[p].time.push_back(row[0]);
             series[p].temperature.push_back(row[p + 1]);

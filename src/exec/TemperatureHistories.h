@@ -5,13 +5,35 @@
 #include <string>
 #include <vector>
 
+#include "app/DisplayUnits.h"
 #include "platform/Dialogs.h"
 
 namespace vardex {
 
+// A recorded point: its chunk, its name and, when known, its model coordinates in metres.
+struct PointPlace {
+    PointPlace() = default;
+    // A label given whole, shown as it is.
+    PointPlace(const char* label) : chunk(0), point(label) {}
+    PointPlace(int chunk, std::string point, bool located = false, double x = 0, double y = 0,
+               double z = 0)
+        : chunk(chunk), point(std::move(point)), located(located), x(x), y(y), z(z) {}
+
+    int chunk = 1;     // 0: point is the whole label
+    std::string point; // "centre", "point 3", "column 2"
+    bool located = false;
+    double x = 0, y = 0, z = 0;
+
+    // "chunk 2 point 3 (0.4, 1.2, 5.75 m)" in the units given; without a place
+    // "chunk 2 column 2".
+    std::string text(const DisplayUnits& units) const;
+    bool operator==(const PointPlace&) const = default;
+};
+
 struct HistorySeries {
-    std::string label; // names the point by its place, e.g. "chunk 1 centre (0.4, 0.4, 1.25 m)"
-    std::vector<double> time;        // hours
+    PointPlace place;
+    std::string label;        // the place in metres, e.g. "chunk 1 centre (0.4, 0.4, 1.25 m)"
+    std::vector<double> time; // hours
     std::vector<double> temperature; // degrees C
 };
 
@@ -20,15 +42,15 @@ struct HistorySeries {
 struct HistorySource {
     int chunk = 1;
     std::string path;
-    std::vector<std::string> labels;
+    std::vector<PointPlace> labels;
 };
 
 // Reads a history file: the count of time points, then per time point the time and one
 // temperature per recorded point, comma-separated. Throws ReadError naming what is wrong.
 std::vector<HistorySeries> readHistoryFile(const HistorySource& source);
 
-// "chunk 2 point 3 (0.4, 1.2, 5.75 m)": a point named by its model coordinates in metres.
-std::string pointLabel(int chunk, const std::string& point, double x, double y, double z);
+// A point named by its model coordinates in metres.
+PointPlace pointLabel(int chunk, const std::string& point, double x, double y, double z);
 
 class TemperatureHistories {
   public:

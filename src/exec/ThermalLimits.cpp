@@ -78,6 +78,37 @@ bool ThermalLimits::anyExceeded() const {
     return false;
 }
 
+std::array<std::string, ThermalLimits::kColumns> ThermalLimits::headers(const DisplayUnits& units) {
+    const std::string unit = units.temperatureUnit();
+    return {"Chunk",
+            "Peak temperature (" + unit + ")",
+            "at (h)",
+            "cell (column, row, zone)",
+            "Peak difference (" + unit + ")",
+            "at (h)"};
+}
+
+std::vector<std::array<std::string, ThermalLimits::kColumns>>
+ThermalLimits::rowTexts(const DisplayUnits& units) const {
+    std::vector<std::array<std::string, kColumns>> texts;
+    for (const ChunkPeaks& p : rows_) {
+        std::array<std::string, kColumns> row{plainDigits(p.chunk),
+                                              units.temperatureText(p.peak, 2),
+                                              fixedText(p.peakTime, 1),
+                                              plainDigits(p.peakCell[0]) + ", " +
+                                                  plainDigits(p.peakCell[1]) + ", " +
+                                                  plainDigits(p.peakCell[2]),
+                                              units.differenceText(p.difference, 2),
+                                              fixedText(p.differenceTime, 1)};
+        if (temperatureExceeded(p))
+            row[1] += "  exceeds " + units.temperatureText(limits.maxTemperature, 1);
+        if (differenceExceeded(p))
+            row[4] += "  exceeds " + units.differenceText(limits.maxDifference, 1);
+        texts.push_back(row);
+    }
+    return texts;
+}
+
 std::vector<std::string> ThermalLimits::csvLines() const {
     std::vector<std::string> lines{
         "chunk,peak temperature (C),time of peak (h),column,row,zone,peak difference (C),"

@@ -3,10 +3,12 @@
 // the peak core-to-surface difference with its time (from the collected "Summary." n files),
 // each against limits the user sets.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/DisplayUnits.h"
 #include "platform/Dialogs.h"
 
 namespace vardex {
@@ -45,6 +47,14 @@ class ThermalLimits {
     }
     bool anyExceeded() const;
 
+    // The table as shown, in the units given: the column headers, and per chunk the chunk, the
+    // peak with its time and cell, and the difference with its time; a value beyond its limit
+    // says so ("  exceeds 70.0").
+    static constexpr int kColumns = 6;
+    static std::array<std::string, kColumns> headers(const DisplayUnits& units);
+    std::vector<std::array<std::string, kColumns>> rowTexts(const DisplayUnits& units) const;
+
+    // In SI, whatever is shown.
     std::vector<std::string> csvLines() const;
     // Asks for a file name and writes the table as CSV; false when cancelled or failed.
     bool exportCsv();

@@ -1,7 +1,9 @@
 #include "exec/frmTemp.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "app/Filters.h"
-#include "sounding/SoundingTrace.h"
 #include "text/NumberText.h"
 #include "text/PrintForm.h"
 
@@ -15,8 +17,8 @@ std::vector<MenuState> tempMenus() {
              "&Display",
              true,
              {{"mnuUnits", "&Units"},
-              {"mnuSI", "&SI"},
-              {"mnuUS", "&US"},
+              {"mnuSI", "&SI", true, true, "", true},
+              {"mnuUS", "&US", true, true, "", true},
               {"mnuCross", "&Cross Section"}}}};
 }
 
@@ -30,6 +32,82 @@ frmTemp::frmTemp(AppState& app, Dialogs& dialogs, Canvas& picture, Canvas& scale
                  DisplaySource source)
     : app_(app), dialogs_(dialogs), picture_(picture), scale_(scale), source_(std::move(source)) {
     state_.menus = tempMenus();
+    unitsSubscription_ = app_.units.subscribe([this] { unitsChanged(); });
+    unitsChanged();
+}
+
+frmTemp::~frmTemp() {
+    app_.units.unsubscribe(unitsSubscription_);
+}
+
+void frmTemp::unitsChanged() {
+    state_.menus[0].item("mnuSI")->checked = !app_.units.us();
+    state_.menus[0].item("mnuUS")->checked = app_.units.us();
+    state_.status.clear();
+    if (shown_ >= 0) drawScale(sections_[shown_]);
+    if (hasTrace_) drawTrace();
+    changed();
+}
+
+void frmTemp::mnuSI() {
+    app_.units.set(UnitSystem::SI);
+}
+
+void frmTemp::mnuUS() {
+    app_.units.set(UnitSystem::US);
+}
+
+ScaleChoice frmTemp::choice() const {
+    return state_.cboScale.listIndex == 1 ? ScaleChoice::Specified : ScaleChoice::FullRange;
+}
+
+void frmTemp::makeScale(CrossSection& s) const {
+    s.scale = choice() == ScaleChoice::Specified ? makeColourScale(s.field, kColourClasses)
+                                                 : makeFullRangeScale(s.field, kColourClasses);
+}
+
+void frmTemp::cboScale_Click(int index) {
+    if (index < 0 || index > 1) return;
+    state_.cboScale.listIndex = index;
+    for (CrossSection& s : sections_) makeScale(s);
+    if (shown_ >= 0) show(shown_);
+    changed();
+}
+
+void frmTemp::drawTrace() {
+    picture_.clear(kWhite);
+    drawSoundingTrace(trace_, picture_, app_.units);
+}
+
+void frmTemp::hover(double x, double y) {
+    state_.status.clear();
+    if (shown_ >= 0) {
+        const CrossSection& s = sections_[shown_];
+        // Cell (i, j) covers i - 1..i and j - 1..j of the picture's scale.
+        const int i = static_cast<int>(std::floor(x)) + 1;
+        const int j = static_cast<int>(std::floor(y)) + 1;
+        if (i >= 1 && i <= s.nx && j >= 1 && j <= s.ny) {
+            const DisplayUnits& u = app_.units;
+            const int k = s.layer;
+            state_.status = u.temperatureText(s.field.at(i, j, k)) + " " + u.temperatureUnit() +
+                            "  at cell (" + plainDigits(i) + ", " + plainDigits(j) + ", " +
+                            plainDigits(k) + ")  x = " + u.lengthText((i - 0.5) * s.dx) +
+                            ", y = " + u.lengthText((j - 0.5) * s.dy) +
+                            ", z = " + u.lengthText(s.z0 + (k - 0.5) * s.dz) + " " + u.lengthUnit();
+        }
+    }
+    changed();
+}
+
+void frmTemp::leave() {
+    state_.status.clear();
+    changed();
+}
+
+void frmTemp::wheel(int notches) {
+    if (shown_ < 0) return;
+    const CrossSection& s = sections_[shown_];
+    VScroll1_Change(std::clamp(s.layer - notches, 1, static_cast<int>(s.nz)));
 }
 
 void frmTemp::changed() {
@@ -51,8 +129,11 @@ void frmTemp::load() {
             state_.cboChunk.listIndex = static_cast<int>(sections_.size()) - 1;
         }
     } else if (source_.viewMode == "sounding") {
-        picture_.clear(kWhite);
-        if (source_.sounding) drawSoundingTrace(*source_.sounding, picture_);
+        // The trace is kept, so the display outlives the sounding it was opened with.
+        if (source_.sounding) trace_ = tracePoints(*source_.sounding);
+        source_.sounding = nullptr;
+        hasTrace_ = true;
+        drawTrace();
     }
     changed();
 }
@@ -64,7 +145,7 @@ void frmTemp::mnuCross() {
     DisplayChunk chunk = grid_;
     if (replacing >= 0) {
         const CrossSection& s = sections_[replacing];
-        chunk = {s.outputFile, s.nx, s.ny, s.nz, s.dx, s.dy, s.dz};
+        chunk = {s.outputFile, s.nx, s.ny, s.nz, s.dx, s.dy, s.dz, s.z0};
     } else {
         chunk.outputFile.clear();
     }
@@ -100,6 +181,7 @@ bool frmTemp::crossSection(const DisplayChunk& chunk) {
     s.dx = chunk.dx;
     s.dy = chunk.dy;
     s.dz = chunk.dz;
+    s.z0 = chunk.z0;
     try {
         if (s.nx * s.ny < 2) {
             s.nx = askGrid(dialogs_, "NX=");
@@ -121,7 +203,7 @@ bool frmTemp::crossSection(const DisplayChunk& chunk) {
     const double dx = s.dx > 0 ? s.dx : 1.0;
     const double dy = s.dy > 0 ? s.dy : 1.0;
     s.aspect = s.nx * dx / s.ny / dy;
-    s.scale = makeColourScale(s.field, kColourClasses);
+    makeScale(s);
     s.cellColours.assign(s.field.values().size(), 0);
     s.layer = (s.nz + 1) / 2;
     sections_.push_back(std::move(s));
@@ -146,8 +228,7 @@ void frmTemp::drawScale(const CrossSection& s) {
     scale_.setScale(0, n + 1, 1, 1); // class 1 at the bottom
     scale_.clear(kScaleBackground);
     for (int i = 1; i <= n; ++i) scale_.filledBox(0, i, 1, i + 1, s.scale.colours[i - 1]);
-    state_.Label2 = strForm(s.scale.levels.front());
-    state_.Label3 = strForm(s.scale.levels.back());
+    state_.legend = makeLegend(s.scale, choice(), s.field, app_.units);
 }
 
 void frmTemp::drawLayer(CrossSection& s, int k) {

@@ -1,7 +1,9 @@
 #include "CanvasWidget.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace vardex::gui {
 namespace {
@@ -14,6 +16,18 @@ int buttonNumber(Qt::MouseButtons buttons) {
     if (buttons & Qt::LeftButton) return 1;
     if (buttons & Qt::RightButton) return 2;
     return 0;
+}
+
+void drawText(QPainter& painter, QPointF at, const QString& text, TextAnchor anchor) {
+    const QFontMetricsF metrics(painter.font());
+    const double width = metrics.horizontalAdvance(text);
+    double left = at.x() - width / 2;
+    double baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;
+    if (anchor == TextAnchor::Left) left = at.x();
+    if (anchor == TextAnchor::Right) left = at.x() - width;
+    if (anchor == TextAnchor::Top) baseline = at.y() + metrics.ascent();
+    if (anchor == TextAnchor::Bottom) baseline = at.y() - metrics.descent();
+    painter.drawText(QPointF(left, baseline), text);
 }
 
 } // namespace
@@ -45,6 +59,7 @@ void CanvasWidget::clear(std::int32_t background) {
     background_ = background;
     ops_.clear();
     images_.clear();
+    texts_.clear();
     update();
 }
 
@@ -67,6 +82,12 @@ void CanvasWidget::filledBox(double x1, double y1, double x2, double y2, std::in
 
 void CanvasWidget::point(double x, double y, std::int32_t color) {
     add({Op::Point, x, y, x, y, color, 3});
+}
+
+void CanvasWidget::text(double x, double y, const std::string& text, std::int32_t color,
+                        TextAnchor anchor) {
+    texts_.push_back(QString::fromStdString(text));
+    add({Op::Text, x, y, x, y, color, static_cast<int>(texts_.size()) - 1, anchor});
 }
 
 void CanvasWidget::cellGrid(double left, double top, double cellWidth, double cellHeight,
@@ -142,6 +163,9 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
                               image.mirrored(b.x() < a.x(), b.y() < a.y()));
             break;
         }
+        case Op::Text:
+            drawText(painter, a, texts_[op.width], op.anchor);
+            break;
         }
     }
 }
@@ -159,6 +183,24 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
     QPointF p = toUser(event->position());
     if (onMouseUp) onMouseUp(p.x(), p.y(), buttonNumber(event->button()));
+}
+
+void CanvasWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (onMouseLeave) onMouseLeave();
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+    if (!onWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // A notch is 15 degrees, 120 eighths; touch pads send smaller steps that add up.
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ -= notches * 120;
+    if (notches != 0) onWheel(notches);
+    event->accept();
 }
 
 } // namespace vardex::gui

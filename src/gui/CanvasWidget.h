@@ -25,6 +25,8 @@ class CanvasWidget : public QWidget, public Canvas {
     void box(double x1, double y1, double x2, double y2, std::int32_t color, int width) override;
     void filledBox(double x1, double y1, double x2, double y2, std::int32_t color) override;
     void point(double x, double y, std::int32_t color) override;
+    void text(double x, double y, const std::string& text, std::int32_t color,
+              TextAnchor anchor) override;
     // The grid as one image, scaled to its cells without smoothing.
     void cellGrid(double left, double top, double cellWidth, double cellHeight, int columns,
                   int rows, const std::vector<std::int32_t>& colours) override;
@@ -33,6 +35,11 @@ class CanvasWidget : public QWidget, public Canvas {
     std::function<void(double x, double y, int button)> onMouseDown;
     std::function<void(double x, double y, int button)> onMouseMove;
     std::function<void(double x, double y, int button)> onMouseUp;
+    // The pointer left the drawing area.
+    std::function<void()> onMouseLeave;
+    // The wheel turned over the drawing area: notches, positive away from the user. Without a
+    // handler the event goes on to the parent.
+    std::function<void(int notches)> onWheel;
 
     // Width over height the widget keeps when laid out; 0 lets it stretch freely.
     void setAspectRatio(double ratio);
@@ -52,13 +59,16 @@ class CanvasWidget : public QWidget, public Canvas {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     struct Op {
-        enum Kind { Line, Box, FilledBox, Point, Image } kind;
+        enum Kind { Line, Box, FilledBox, Point, Image, Text } kind;
         double x1, y1, x2, y2;
         std::int32_t color;
-        int width; // for an image: its index in images_
+        int width; // for an image: its index in images_; for a text: its index in texts_
+        TextAnchor anchor = TextAnchor::Left;
     };
     void add(const Op& op);
 
@@ -67,6 +77,8 @@ class CanvasWidget : public QWidget, public Canvas {
     std::int32_t background_ = 16777215;
     std::vector<Op> ops_;
     std::vector<QImage> images_;
+    std::vector<QString> texts_;
+    int wheelAngle_ = 0; // eighths of a degree not yet a whole notch (fine-grained wheels)
     double aspect_ = 0;
     double lineWidthUnit_ = 0;
 };

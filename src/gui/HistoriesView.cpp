@@ -22,46 +22,9 @@ HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, 
     resize(1150, 620);
 
     auto* chart = new QChart;
-    auto* time = new QValueAxis;
-    time->setTitleText("time (h)");
-    auto* temperature = new QValueAxis;
-    temperature->setTitleText("temperature (\u00B0C)");
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(temperature, Qt::AlignLeft);
-    double tMin = 0, tMax = 1, yMin = 0, yMax = 1;
-    bool first = true;
-    // More colours than the chart's theme has, so that every point keeps its own.
-    static const QColor kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd",
-                                      "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf",
-                                      "#393b79", "#637939", "#8c6d31", "#843c39", "#7b4173"};
-    int index = 0;
-    for (const HistorySeries& s : histories_.series()) {
-        auto* line = new QLineSeries;
-        line->setName(QString::fromStdString(s.label));
-        line->setPen(QPen(kColours[index++ % std::size(kColours)], 2));
-        for (std::size_t i = 0; i < s.time.size(); ++i) {
-            line->append(s.time[i], s.temperature[i]);
-            if (first) {
-                tMin = tMax = s.time[i];
-                yMin = yMax = s.temperature[i];
-                first = false;
-            }
-            tMin = std::min(tMin, s.time[i]);
-            tMax = std::max(tMax, s.time[i]);
-            yMin = std::min(yMin, s.temperature[i]);
-            yMax = std::max(yMax, s.temperature[i]);
-        }
-        chart->addSeries(line);
-        line->attachAxis(time);
-        line->attachAxis(temperature);
-    }
-    time->setRange(tMin, tMax > tMin ? tMax : tMin + 1);
-    temperature->setRange(std::floor(yMin - 1), std::ceil(yMax + 1));
-    temperature->applyNiceNumbers();
     // Beside the chart, one point a line, so that every label shows its whole place.
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setShowToolTips(true);
-
     chartView_ = new QChartView(chart, this);
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setRubberBand(QChartView::RectangleRubberBand);
@@ -87,6 +50,55 @@ HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chartView_, 1);
     layout->addLayout(buttons);
+    fill();
+    units_ = std::make_unique<UnitsListener>([this] { fill(); });
+}
+
+void HistoriesView::fill() {
+    const DisplayUnits& units = programUnits();
+    QChart* chart = chartView_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto* time = new QValueAxis;
+    time->setTitleText("time (h)");
+    auto* temperature = new QValueAxis;
+    temperature->setTitleText(QString("temperature (") + units.temperatureUnit() + ")");
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(temperature, Qt::AlignLeft);
+    double tMin = 0, tMax = 1, yMin = 0, yMax = 1;
+    bool first = true;
+    // More colours than the chart's theme has, so that every point keeps its own.
+    static const QColor kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd",
+                                      "#8c564b", "#e377c2", "#7f7f7f", "#bcbd22", "#17becf",
+                                      "#393b79", "#637939", "#8c6d31", "#843c39", "#7b4173"};
+    int index = 0;
+    for (const HistorySeries& s : histories_.series()) {
+        auto* line = new QLineSeries;
+        line->setName(QString::fromStdString(s.place.text(units)));
+        line->setPen(QPen(kColours[index++ % std::size(kColours)], 2));
+        for (std::size_t i = 0; i < s.time.size(); ++i) {
+            const double t = units.temperature(s.temperature[i]);
+            line->append(s.time[i], t);
+            if (first) {
+                tMin = tMax = s.time[i];
+                yMin = yMax = t;
+                first = false;
+            }
+            tMin = std::min(tMin, s.time[i]);
+            tMax = std::max(tMax, s.time[i]);
+            yMin = std::min(yMin, t);
+            yMax = std::max(yMax, t);
+        }
+        chart->addSeries(line);
+        line->attachAxis(time);
+        line->attachAxis(temperature);
+    }
+    time->setRange(tMin, tMax > tMin ? tMax : tMin + 1);
+    temperature->setRange(std::floor(yMin - 1), std::ceil(yMax + 1));
+    temperature->applyNiceNumbers();
 }
 
 int HistoriesView::seriesCount() const {

@@ -6,6 +6,8 @@
 
 #include "exec/TemperatureHistories.h"
 
+#include "ProgramUnits.h"
+
 class QChartView;
 
 namespace vardex::gui {
@@ -21,10 +23,13 @@ class HistoriesView : public QDialog {
 
   private:
     void exportPng();
+    // The series in the program's units.
+    void fill();
 
     TemperatureHistories& histories_;
     Dialogs& dialogs_;
     QChartView* chartView_ = nullptr;
+    std::unique_ptr<UnitsListener> units_;
 };
 
 } // namespace vardex::gui

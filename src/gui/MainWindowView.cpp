@@ -69,6 +69,8 @@ void MainWindowView::buildMenus() {
         connect(action(item), &QAction::triggered, this,
                 [this, command] { (controller_.*command)(); });
     };
+    on("mnufilenew", &mdifrmMain::newModel);
+    on("mnufileclose", &mdifrmMain::closeModel);
     on("mnufileopen", &mdifrmMain::openModel);
     on("mnufileSave", &mdifrmMain::saveModel);
     on("mnufilesaveas", &mdifrmMain::saveModelAs);
@@ -76,6 +78,10 @@ void MainWindowView::buildMenus() {
     on("mnuOpenModel", &mdifrmMain::openModel);
     on("mnuExit", &mdifrmMain::exitProgram);
     on("mnupromodel", &mdifrmMain::openExecutionWindow);
+    connect(action("mnuUnitsEnslish"), &QAction::triggered, this,
+            [this] { controller_.setUnits(UnitSystem::US); });
+    connect(action("mnuUnitsSI"), &QAction::triggered, this,
+            [this] { controller_.setUnits(UnitSystem::SI); });
     // The whole guide from the top; F1 in a window inside opens that window's chapter.
     connectHelp(this, action("mnuUserGuide"), action("mnuAbout"), "", true);
 }
@@ -202,6 +208,8 @@ void MainWindowView::render() {
             action->setVisible(item.visible);
             action->setToolTip(item.tip.empty() ? action->text() : qs(item.tip));
             action->setStatusTip(qs(item.tip));
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
         }
     }
     panel_->setVisible(s.panelVisible);

@@ -1,7 +1,9 @@
 #include "TempDisplayView.h"
 
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -46,14 +48,55 @@ class AspectBox : public QWidget {
     double aspect_ = 0;
 };
 
+// The level labels beside the class bar, each at its place along the bar's height.
+class TickLabels : public QWidget {
+  public:
+    explicit TickLabels(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        setFixedWidth(fontMetrics().horizontalAdvance("-888.8") + 8);
+    }
+    void setTicks(std::vector<LegendTick> ticks) {
+        ticks_ = std::move(ticks);
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        for (const LegendTick& tick : ticks_) {
+            const int y = static_cast<int>((1 - tick.fraction) * (height() - 1));
+            painter.drawLine(0, y, 4, y);
+            // The first and last labels stay whole inside the widget.
+            const int baseline = std::clamp(y + metrics.ascent() / 2, metrics.ascent(),
+                                            height() - metrics.descent());
+            painter.drawText(7, baseline, QString::fromStdString(tick.label));
+        }
+    }
+
+  private:
+    std::vector<LegendTick> ticks_;
+};
+
+QLabel* endColour(std::int32_t colour, QWidget* parent) {
+    auto* swatch = new QLabel(parent);
+    swatch->setFixedSize(14, 14);
+    swatch->setStyleSheet(QString("background-color: rgb(%1,%2,%3); border: 1px solid #555;")
+                              .arg(colour & 0xFF)
+                              .arg((colour >> 8) & 0xFF)
+                              .arg((colour >> 16) & 0xFF));
+    return swatch;
+}
+
 } // namespace
 
 TempDisplayView::TempDisplayView(AppState& app, Dialogs& dialogs, DisplaySource source,
                                  QWidget* parent)
-    : QDialog(parent) {
+    : QWidget(parent, Qt::Window) {
     picture_ = new CanvasWidget(this);
     picture_->setObjectName("Picture1");
     picture_->setMinimumSize(320, 160);
+    picture_->setMouseTracking(true);
     picScale_ = new CanvasWidget(this);
     picScale_->setObjectName("picScale");
     picScale_->setFixedWidth(24);
@@ -72,6 +115,10 @@ TempDisplayView::TempDisplayView(AppState& app, Dialogs& dialogs, DisplaySource 
                 a = units->menuAction();
             } else if (item.name == "mnuSI" || item.name == "mnuUS") {
                 a = units->addAction(QString::fromStdString(item.caption));
+                a->setCheckable(true);
+                auto* group = units->findChild<QActionGroup*>();
+                if (!group) group = new QActionGroup(units);
+                group->addAction(a);
             } else {
                 a = m->addAction(QString::fromStdString(item.caption));
             }
@@ -83,19 +130,19 @@ TempDisplayView::TempDisplayView(AppState& app, Dialogs& dialogs, DisplaySource 
         controller_->mnuCross();
         closeWhenAsked();
     });
+    connect(actions_.at("mnuSI"), &QAction::triggered, this, [this] { controller_->mnuSI(); });
+    connect(actions_.at("mnuUS"), &QAction::triggered, this, [this] { controller_->mnuUS(); });
+    picture_->onMouseMove = [this](double x, double y, int) { controller_->hover(x, y); };
+    picture_->onMouseLeave = [this] { controller_->leave(); };
+    picture_->onWheel = [this](int notches) { controller_->wheel(notches); };
 
     auto* outer = new QVBoxLayout(this);
     outer->setMenuBar(menuBar);
     auto* drawing = new QHBoxLayout;
     pictureBox_ = new AspectBox(picture_, this);
     drawing->addWidget(pictureBox_, 1);
-    auto* scaleColumn = new QVBoxLayout;
-    Label3_ = new QLabel(this);
-    Label2_ = new QLabel(this);
-    scaleColumn->addWidget(Label3_);
-    scaleColumn->addWidget(picScale_, 1, Qt::AlignHCenter);
-    scaleColumn->addWidget(Label2_);
-    drawing->addLayout(scaleColumn);
+    legend_ = buildLegend();
+    drawing->addWidget(legend_);
     auto* layerColumn = new QVBoxLayout;
     Label1_ = new QLabel(this);
     Label1_->setWordWrap(true);
@@ -126,11 +173,57 @@ TempDisplayView::TempDisplayView(AppState& app, Dialogs& dialogs, DisplaySource 
     boxes->addWidget(cboChunk_);
     boxes->addStretch(1);
     outer->addLayout(boxes);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName("sbStatusBar");
+    statusBar_->setSizeGripEnabled(false);
+    outer->addWidget(statusBar_);
     connect(cboChunk_, &QComboBox::activated, this,
             [this](int index) { controller_->cboChunk_Click(index); });
 
     resize(640, 520);
     render();
+}
+
+QWidget* TempDisplayView::buildLegend() {
+    auto* legend = new QWidget(this);
+    auto* column = new QVBoxLayout(legend);
+    column->setContentsMargins(0, 0, 0, 0);
+    cboScale_ = new QComboBox(legend);
+    cboScale_->setObjectName("cboScale");
+    for (const std::string& item : controller_->state().cboScale.items)
+        cboScale_->addItem(QString::fromStdString(item));
+    connect(cboScale_, &QComboBox::activated, this,
+            [this](int index) { controller_->cboScale_Click(index); });
+    column->addWidget(cboScale_);
+    legendTitle_ = new QLabel(legend);
+    legendTitle_->setObjectName("legendTitle");
+    auto* aboveRow = new QHBoxLayout;
+    aboveRow->addWidget(endColour(kAboveColour, legend));
+    aboveText_ = new QLabel(legend);
+    aboveRow->addWidget(aboveText_, 1);
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    bar->addWidget(picScale_);
+    ticks_ = new TickLabels(legend);
+    bar->addWidget(ticks_);
+    bar->addStretch(1);
+    auto* belowRow = new QHBoxLayout;
+    belowRow->addWidget(endColour(kBelowColour, legend));
+    belowText_ = new QLabel(legend);
+    belowRow->addWidget(belowText_, 1);
+    column->addWidget(legendTitle_);
+    column->addLayout(aboveRow);
+    column->addLayout(bar, 1);
+    column->addLayout(belowRow);
+    return legend;
+}
+
+QStringList TempDisplayView::legendTexts() const {
+    QStringList texts{legendTitle_->text()};
+    for (const LegendTick& tick : controller_->state().legend.ticks)
+        texts << QString::fromStdString(tick.label);
+    texts << aboveText_->text() << belowText_->text();
+    return texts;
 }
 
 QLineEdit* TempDisplayView::addBox(QLayout* layout, const char* caption, int width) {
@@ -148,7 +241,7 @@ QAction* TempDisplayView::action(const std::string& itemName) const {
 }
 
 void TempDisplayView::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    QWidget::showEvent(event);
     if (loaded_) return;
     loaded_ = true;
     controller_->load();
@@ -157,7 +250,7 @@ void TempDisplayView::showEvent(QShowEvent* event) {
 
 void TempDisplayView::closeWhenAsked() {
     // Queued, so a display closing itself while it is being shown still ends cleanly.
-    if (controller_->state().closed) QTimer::singleShot(0, this, &QDialog::reject);
+    if (controller_->state().closed) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TempDisplayView::render() {
@@ -169,8 +262,24 @@ void TempDisplayView::render() {
     txtnz_->setText(QString::fromStdString(s.txtnz));
     txtLayer_->setText(QString::fromStdString(s.txtLayer));
     Label1_->setText(QString::fromStdString(s.Label1));
-    Label2_->setText(QString::fromStdString(s.Label2));
-    Label3_->setText(QString::fromStdString(s.Label3));
+    legendTitle_->setText(QString::fromStdString(s.legend.title));
+    aboveText_->setText(QString::fromStdString(s.legend.above));
+    belowText_->setText(QString::fromStdString(s.legend.below));
+    static_cast<TickLabels*>(ticks_)->setTicks(s.legend.ticks);
+    // A sounding has no scale.
+    const bool field = !s.legend.ticks.empty();
+    legend_->setVisible(field);
+    {
+        const QSignalBlocker block(cboScale_);
+        cboScale_->setCurrentIndex(s.cboScale.listIndex);
+    }
+    for (const MenuState& menu : s.menus)
+        for (const MenuItemState& item : menu.items)
+            if (item.checkable) actions_.at(item.name)->setChecked(item.checked);
+    if (s.status.empty())
+        statusBar_->clearMessage();
+    else
+        statusBar_->showMessage(QString::fromStdString(s.status));
     static_cast<AspectBox*>(pictureBox_)->setAspect(s.aspect);
     {
         const QSignalBlocker block(VScroll1_);
@@ -190,10 +299,12 @@ void TempDisplayView::render() {
     }
 }
 
-void showTemperatureDisplay(AppState& app, Dialogs& dialogs, DisplaySource source,
-                            QWidget* parent) {
-    TempDisplayView view(app, dialogs, std::move(source), parent);
-    view.exec();
+TempDisplayView* showTemperatureDisplay(AppState& app, Dialogs& dialogs, DisplaySource source,
+                                        QWidget* parent) {
+    auto* view = new TempDisplayView(app, dialogs, std::move(source), parent);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->show();
+    return view;
 }
 
 } // namespace vardex::gui

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -13,16 +14,10 @@ namespace {
 
 const QColor kExceeded(255, 190, 190);
 
-QString number(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
-QDoubleSpinBox* limitBox(double value, QWidget* parent) {
+QDoubleSpinBox* limitBox(QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
-    box->setRange(0, 1000);
+    box->setRange(0, 2000);
     box->setDecimals(1);
-    box->setSuffix(" \u00B0C");
-    box->setValue(value);
     return box;
 }
 
@@ -34,22 +29,20 @@ ThermalLimitsView::ThermalLimitsView(ThermalLimits& table, QWidget* parent)
     resize(760, 360);
     table_ = new QTableWidget(this);
     table_->setColumnCount(6);
-    table_->setHorizontalHeaderLabels({"Chunk", "Peak temperature (\u00B0C)", "at (h)",
-                                       "cell (column, row, zone)", "Peak difference (\u00B0C)",
-                                       "at (h)"});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    temperatureLimit_ = limitBox(limits_.limits.maxTemperature, this);
-    differenceLimit_ = limitBox(limits_.limits.maxDifference, this);
+    temperatureLimit_ = limitBox(this);
+    differenceLimit_ = limitBox(this);
     temperatureLimit_->setObjectName("temperatureLimit");
     differenceLimit_->setObjectName("differenceLimit");
+    // The limits are kept in SI and typed in the units shown.
     connect(temperatureLimit_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        limits_.limits.maxTemperature = v;
+        limits_.limits.maxTemperature = programUnits().celsiusFrom(v);
         render();
     });
     connect(differenceLimit_, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        limits_.limits.maxDifference = v;
+        limits_.limits.maxDifference = programUnits().kelvinFrom(v);
         render();
     });
 
@@ -70,7 +63,23 @@ ThermalLimitsView::ThermalLimitsView(ThermalLimits& table, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
+    units_ = std::make_unique<UnitsListener>([this] {
+        showLimits();
+        render();
+    });
+    showLimits();
     render();
+}
+
+void ThermalLimitsView::showLimits() {
+    const DisplayUnits& units = programUnits();
+    const QString suffix = QString(" ") + units.temperatureUnit();
+    const QSignalBlocker blockTemperature(temperatureLimit_);
+    const QSignalBlocker blockDifference(differenceLimit_);
+    temperatureLimit_->setSuffix(suffix);
+    differenceLimit_->setSuffix(suffix);
+    temperatureLimit_->setValue(units.temperature(limits_.limits.maxTemperature));
+    differenceLimit_->setValue(units.temperatureDifference(limits_.limits.maxDifference));
 }
 
 ThermalLimitsView::ThermalLimitsView(std::unique_ptr<ThermalLimits> table, QWidget* parent)
@@ -84,26 +93,20 @@ bool ThermalLimitsView::marked(int row, int column) const {
 }
 
 void ThermalLimitsView::render() {
+    const DisplayUnits& units = programUnits();
+    QStringList headers;
+    for (const std::string& h : ThermalLimits::headers(units)) headers << QString::fromStdString(h);
+    table_->setHorizontalHeaderLabels(headers);
+    const auto texts = limits_.rowTexts(units);
     const std::vector<ChunkPeaks>& rows = limits_.rows();
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < ThermalLimits::kColumns; ++c)
+            table_->setItem(r, c, new QTableWidgetItem(QString::fromStdString(texts[r][c])));
         const ChunkPeaks& p = rows[std::size_t(r)];
-        const QString texts[6] = {
-            QString::number(p.chunk),
-            number(p.peak, 2),
-            number(p.peakTime, 1),
-            QString("%1, %2, %3").arg(p.peakCell[0]).arg(p.peakCell[1]).arg(p.peakCell[2]),
-            number(p.difference, 2),
-            number(p.differenceTime, 1)};
-        for (int c = 0; c < 6; ++c) table_->setItem(r, c, new QTableWidgetItem(texts[c]));
-        auto mark = [&](int column, bool exceeded, double limit) {
-            if (!exceeded) return;
-            QTableWidgetItem* item = table_->item(r, column);
-            item->setBackground(kExceeded);
-            item->setText(item->text() + "  exceeds " + number(limit, 1));
-        };
-        mark(kPeakColumn, limits_.temperatureExceeded(p), limits_.limits.maxTemperature);
-        mark(kDifferenceColumn, limits_.differenceExceeded(p), limits_.limits.maxDifference);
+        if (limits_.temperatureExceeded(p)) table_->item(r, kPeakColumn)->setBackground(kExceeded);
+        if (limits_.differenceExceeded(p))
+            table_->item(r, kDifferenceColumn)->setBackground(kExceeded);
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include "exec/ThermalLimits.h"
 
+#include "ProgramUnits.h"
+
 class QDoubleSpinBox;
 class QTableWidget;
 
@@ -33,11 +35,14 @@ class ThermalLimitsView : public QDialog {
   private:
     void render();
 
+    void showLimits();
+
     std::unique_ptr<ThermalLimits> owned_;
     ThermalLimits& limits_;
     QTableWidget* table_ = nullptr;
     QDoubleSpinBox* temperatureLimit_ = nullptr;
     QDoubleSpinBox* differenceLimit_ = nullptr;
+    std::unique_ptr<UnitsListener> units_;
 };
 
 } // namespace vardex::gui

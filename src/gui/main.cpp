@@ -14,6 +14,7 @@
 #include <QIcon>
 
 #include "MainWindowView.h"
+#include "ProgramUnits.h"
 #include "QtDialogs.h"
 #include "QtPlatform.h"
 #include "RunView.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     // An installed Vardex started for the first time makes its home before reading it.
     const bool firstStart = vardex::setUpHomeOnFirstStart(dialogs);
     vardex::AppState app(dialogs, vardex::platformHomeCandidates());
+    vardex::gui::setProgramUnits(&app.units);
     // The first start shows the example, as run.sh does.
     const std::string example = app.fs.join(app.fs.join(app.config.homeDir, "data"), "pier.mod");
     if (firstStart && modelFile.isEmpty() && app.fs.fileExists(example))

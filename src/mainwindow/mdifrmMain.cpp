@@ -59,18 +59,21 @@ std::vector<MenuState> mainMenus() {
           {"mnufileSave", "&Save model"},
           {"mnufilesaveas", "Save model &as"},
           {"mnufileclose", "&Close model"}}},
+        // The output (the recording points) is specified in the execution window.
         {"mnuEditors",
          "&Editors",
          true,
          {{"mnuproMaterials", "&Materials editor"},
           {"mnusection", "Section &Geometry editor"},
           {"mnuProGeom", "&Sub-Model editor"},
-          {"mnuSpecOutput", "Specify &Output"},
           {"mnupromodel", "Model &Execution/output"}}},
         {"mnuUnits",
          "&Units",
          true,
-         {{"mnuUnitsEnslish", "&English "}, {"mnuUnitsSI", "&SI  (mks)"}}},
+         {{"mnuUnitsEnslish", "&English ", true, true, "Temperatures in \u00B0F, lengths in feet",
+           true},
+          {"mnuUnitsSI", "&SI  (mks)", true, true, "Temperatures in \u00B0C, lengths in metres",
+           true}}},
         {"mnuModel",
          "&Model",
          true,
@@ -84,6 +87,31 @@ std::vector<MenuState> mainMenus() {
 mdifrmMain::mdifrmMain(AppState& app, SettingsStore& settings)
     : app_(app), settings_(settings), builder_(app, state_) {
     state_.menus = mainMenus();
+    unitsSubscription_ = app_.units.subscribe([this] {
+        showUnits();
+        changed();
+    });
+    showUnits();
+}
+
+mdifrmMain::~mdifrmMain() {
+    app_.units.unsubscribe(unitsSubscription_);
+}
+
+void mdifrmMain::showUnits() {
+    for (MenuState& menu : state_.menus) {
+        if (MenuItemState* us = menu.item("mnuUnitsEnslish")) us->checked = app_.units.us();
+        if (MenuItemState* si = menu.item("mnuUnitsSI")) si->checked = !app_.units.us();
+    }
+}
+
+void mdifrmMain::setUnits(UnitSystem system) {
+    app_.units.set(system);
+}
+
+void mdifrmMain::closeModel() {
+    // As for an editor: a model not saved is offered for saving, and Cancel keeps it.
+    makeWayForEditor(false);
 }
 
 void mdifrmMain::changed() {
@@ -91,6 +119,8 @@ void mdifrmMain::changed() {
 }
 
 void mdifrmMain::load() {
+    // The units chosen at the last start.
+    app_.units.attach(settings_, applicationName);
     state_.builderActive = false;
     state_.saved = true;
     state_.panelVisible = false;

@@ -41,6 +41,9 @@ inline constexpr const char* kModelName = "Model   Name";
 class mdifrmMain {
   public:
     mdifrmMain(AppState& app, SettingsStore& settings);
+    ~mdifrmMain();
+    mdifrmMain(const mdifrmMain&) = delete;
+    mdifrmMain& operator=(const mdifrmMain&) = delete;
 
     const MainWindowState& state() const { return state_; }
     ModelBuilder& builder() { return builder_; }
@@ -65,6 +68,10 @@ class mdifrmMain {
     // A click on the read-only model-name box.
     void modelNameClicked();
     void newModel();
+    // "&Close model": the model leaves the window (offered for saving when changed).
+    void closeModel();
+    // "&Units": "&English " or "&SI  (mks)", for every window and the next start.
+    void setUnits(UnitSystem system);
     void openModel();
     // Opens a named model file, as Open model does with the name its dialog returns. A model
     // that cannot be read leaves the window's model exactly as it was.
@@ -96,12 +103,14 @@ class mdifrmMain {
     // With unsaved changes asks whether to save them: true when the program may end.
     bool unsavedChangesSettled(const std::string& question);
     void rememberModelFolder();
+    void showUnits();
 
     AppState& app_;
     SettingsStore& settings_;
     MainWindowState state_;
     ModelBuilder builder_;
     bool quitting_ = false; // the user has agreed to end the program
+    int unitsSubscription_ = 0;
     EditorWindows editors_{app_, *this};
 };
 

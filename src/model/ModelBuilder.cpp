@@ -279,13 +279,17 @@ void ModelBuilder::drawModel() {
 void ModelBuilder::drawChunk(std::int32_t color, float bottom, float top) {
     if (!drawing_ || model_.totalLength <= 0) return;
     const double height = drawing_->scaleHeight();
-    auto yOf = [&](float z) { return roundHalfEven(z) / model_.totalLength * height; };
+    auto yOf = [&](float z) { return static_cast<double>(z) / model_.totalLength * height; };
     const double w = static_cast<long long>(roundHalfEven(drawing_->scaleWidth())) / 18;
     const double y1 = yOf(bottom);
     const double y2 = yOf(top);
     drawing_->line(w / 2, y1, w / 2, y2, color, kChunkLineWidth);
     for (int i = 1; i <= 17; ++i) drawing_->line(i * w, y1, i * w, y2, color, kChunkLineWidth);
     drawing_->line(17.5 * w, y1, 17.5 * w, y2, color, kChunkLineWidth);
+    // Its ends across the whole width, so two chunks that meet show where.
+    const double right = 18 * w;
+    drawing_->line(0, y1, right, y1, kChunkBorderColour, 1);
+    drawing_->line(0, y2, right, y2, kChunkBorderColour, 1);
 }
 
 void ModelBuilder::profileClear() {

@@ -16,6 +16,7 @@ namespace vardex {
 // Scale of the model drawing picModel: width and height in its own units.
 inline constexpr double kModelDrawingWidth = 180;
 inline constexpr double kModelDrawingHeight = 990;
+inline constexpr std::int32_t kChunkBorderColour = 0; // black, across a chunk's ends
 
 class ModelBuilder {
   public:

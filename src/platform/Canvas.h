@@ -3,6 +3,7 @@
 // same user coordinates through the view.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vardex {
@@ -12,6 +13,9 @@ inline constexpr std::int32_t rgb(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 inline constexpr std::int32_t kWhite = 16777215;
+
+// Which point of a text its position names.
+enum class TextAnchor { Left, Centre, Right, Top, Bottom };
 
 class Canvas {
   public:
@@ -27,6 +31,11 @@ class Canvas {
     virtual void box(double x1, double y1, double x2, double y2, std::int32_t color, int width) = 0;
     virtual void filledBox(double x1, double y1, double x2, double y2, std::int32_t color) = 0;
     virtual void point(double x, double y, std::int32_t color) = 0;
+    // One line of text in the drawing area's font at (x, y): Left starts it there, Right ends it
+    // there, Centre centres it; Top hangs it below the point and Bottom stands it above (both
+    // centred across), all centred vertically but Top and Bottom.
+    virtual void text(double x, double y, const std::string& text, std::int32_t color,
+                      TextAnchor anchor) = 0;
 
     // Fills columns x rows equal cells of cellWidth x cellHeight user units from (left, top),
     // colours row by row (the first row's columns first). A drawing area may draw the grid as one

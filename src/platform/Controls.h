@@ -12,6 +12,8 @@ struct MenuItemState {
     bool enabled = true;
     bool visible = true;
     std::string tip = {}; // tooltip and status tip, e.g. why the item is disabled
+    bool checkable = false;
+    bool checked = false;
 };
 
 struct MenuState {

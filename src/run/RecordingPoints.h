@@ -12,7 +12,6 @@ namespace vardex {
 class Csubmodel;
 
 inline constexpr int kMaxRecordingPoints = 16;
-inline constexpr double kMetresPerFoot = 0.304569;
 
 struct RecordingPoint {
     std::array<float, 3> xyz{}; // metres (feet while the window shows feet)

@@ -16,7 +16,7 @@ std::string heatSourceProblem(const Csourceheat& src) {
             !p.empty())
             return p;
         if (std::string p = lim::outsideRange("the reference temperature of the heat source",
-                                              src.referenceTemp, lim::kTemperature);
+                                              src.referenceTemp, lim::kReferenceTemperature);
             !p.empty())
             return p;
     }

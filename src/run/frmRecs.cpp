@@ -15,21 +15,27 @@ void frmRecs::changed() {
 
 void frmRecs::load() {
     busy_ = true;
-    state_.chkUS = rec_.usUnits;
-    state_.Label2 = rec_.usUnits ? recsCaptions::kFeet : recsCaptions::kMetres;
-    state_.Combo1 = {};
-    const float factor = rec_.usUnits ? static_cast<float>(kMetresPerFoot) : 1.0f;
     // A point with a zero or negative coordinate is dropped (here and in the run).
     std::erase_if(rec_.points, [](const RecordingPoint& p) {
         return static_cast<double>(p.xyz[0]) * p.xyz[1] * p.xyz[2] <= 0;
     });
+    listPoints();
+    busy_ = false;
+    changed();
+}
+
+void frmRecs::listPoints() {
+    // The program's units decide; the set-up keeps which were used.
+    rec_.usUnits = app_.units.us();
+    state_.chkUS = rec_.usUnits;
+    state_.Label2 = rec_.usUnits ? recsCaptions::kFeet : recsCaptions::kMetres;
+    state_.Combo1 = {};
+    const float factor = rec_.usUnits ? static_cast<float>(kMetresPerFoot) : 1.0f;
     for (const RecordingPoint& p : rec_.points) {
         const float x = p.xyz[0] / factor, y = p.xyz[1] / factor, z = p.xyz[2] / factor;
         state_.Combo1.items.push_back(strForm(z) + "=Z, " + strForm(x) + " " + strForm(y));
     }
     state_.deleteEnabled = !rec_.points.empty();
-    busy_ = false;
-    changed();
 }
 
 void frmRecs::setText(int box, const std::string& text) {
@@ -79,9 +85,9 @@ void frmRecs::deletePoint() {
 
 void frmRecs::toggleUnits() {
     if (busy_) return;
-    rec_.usUnits = !rec_.usUnits;
-    state_.chkUS = rec_.usUnits;
-    state_.Label2 = rec_.usUnits ? recsCaptions::kFeet : recsCaptions::kMetres;
+    // The one units setting of the program: every window follows, and the list is shown again.
+    app_.units.set(app_.units.us() ? UnitSystem::SI : UnitSystem::US);
+    listPoints();
     changed();
 }
 

@@ -47,12 +47,15 @@ class frmRecs {
     // Adds the point in the boxes; typed in feet it is stored in metres.
     void createPoint();
     void deletePoint();
+    // "US/ English units": switches the program's units, here and in every window.
     void toggleUnits();
     // "Exit and Return", or the window closed otherwise.
     void close();
 
   private:
     void changed();
+    // Lists the stored points in the program's units.
+    void listPoints();
 
     AppState& app_;
     RecordingPoints& rec_;

@@ -114,7 +114,7 @@ void frmSource::updateChart() {
              std::isfinite(in.heatCapacity);
     if (src.equivalentAge)
         usable = usable && lim::inRange(src.activationEnergy, lim::kActivationEnergy) &&
-                 lim::inRange(src.referenceTemp, lim::kTemperature);
+                 lim::inRange(src.referenceTemp, lim::kReferenceTemperature);
     const std::string name = exec_.MstrMatlx[std::size_t(concrete - 1)];
     if (!usable || !(in.duration > 0)) {
         state_.chartCaption = "No curve for " + name + ": " +
@@ -300,7 +300,7 @@ void frmSource::close() {
     }
     if (src.placementTemp == 0) error = true;
     if (src.equivalentAge && !(limits::inRange(src.activationEnergy, limits::kActivationEnergy) &&
-                               limits::inRange(src.referenceTemp, limits::kTemperature)))
+                               limits::inRange(src.referenceTemp, limits::kReferenceTemperature)))
         error = true;
     if (error) {
         app_.dialogs.inform(std::string("A parameter is specified improperly ") + kNewLine +

@@ -25,6 +25,7 @@ class NoCanvas : public Canvas {
     void box(double, double, double, double, std::int32_t, int) override {}
     void filledBox(double, double, double, double, std::int32_t) override {}
     void point(double, double, std::int32_t) override {}
+    void text(double, double, const std::string&, std::int32_t, TextAnchor) override {}
 };
 
 NoCanvas noCanvas;

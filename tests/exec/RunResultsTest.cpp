@@ -38,6 +38,11 @@ TEST(TemperatureHistories, EachRecordedPointBecomesOneSeriesNamedByItsPlace) {
     EXPECT_EQ(s[2].temperature, (std::vector<double>{20, 28}));
     EXPECT_TRUE(dialogs.messages.empty());
 
+    // In US units the places read in feet (1.25 m = 4.101 ft); the CSV stays in metres.
+    DisplayUnits us;
+    us.set(UnitSystem::US);
+    EXPECT_EQ(s[0].place.text(us), "chunk 1 centre (1.312, 1.312, 4.101 ft)");
+
     std::vector<std::string> csv = histories.csvLines();
     ASSERT_EQ(csv.size(), 1u + 3 + 3 + 2);
     EXPECT_EQ(csv[0], "series,time (h),temperature (C)");
@@ -116,6 +121,33 @@ TEST(ThermalLimits, EachChunkKeepsItsPeaksAndTheirTimesAndExceededLimitsAreMarke
     dialogs.fileAnswers = {""};
     EXPECT_FALSE(table.exportCsv()); // cancelled: nothing written, nothing said
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ThermalLimits, TheTableIsShownInTheProgramsUnitsAndItsCsvStaysInSi) {
+    testing::TempDir dir;
+    testing::ScriptedDialogs dialogs;
+    std::string one =
+        dir.write("Summary.1", summaryText({"0,20.00000,1,1,1,0.00000,0,0,0,0,0,0",
+                                            "12,71.50000,3,2,4,21.25000,3,2,4,1,2,4"}));
+    ThermalLimits table(dialogs);
+    ASSERT_TRUE(table.load({one}));
+    DisplayUnits units;
+    using Row = std::array<std::string, ThermalLimits::kColumns>;
+    EXPECT_EQ(table.rowTexts(units)[0],
+              (Row{"1", "71.50  exceeds 70.0", "12.0", "3, 2, 4", "21.25  exceeds 20.0", "12.0"}));
+    EXPECT_EQ(ThermalLimits::headers(units)[1], "Peak temperature (\u00B0C)");
+    // 71.5 C = 160.7 F, a difference of 21.25 K = 38.25 F; the limits 70 C = 158 F and
+    // 20 K = 36 F. Times and cells keep their units.
+    units.set(UnitSystem::US);
+    EXPECT_EQ(table.rowTexts(units)[0], (Row{"1", "160.70  exceeds 158.0", "12.0", "3, 2, 4",
+                                             "38.25  exceeds 36.0", "12.0"}));
+    EXPECT_EQ(ThermalLimits::headers(units)[1], "Peak temperature (\u00B0F)");
+    EXPECT_EQ(ThermalLimits::headers(units)[4], "Peak difference (\u00B0F)");
+    // A limit typed in Fahrenheit is kept in Celsius: 163.4 F = 73 C, above the peak.
+    table.limits.maxTemperature = units.celsiusFrom(163.4);
+    EXPECT_NEAR(table.limits.maxTemperature, 73, 1e-9);
+    EXPECT_EQ(table.rowTexts(units)[0][1], "160.70");
+    EXPECT_EQ(table.csvLines()[1].substr(0, 13), "1,71.5,12,3,2");
 }
 
 TEST(ThermalLimits, ATruncatedSummaryIsReportedNotReadAsZeros) {

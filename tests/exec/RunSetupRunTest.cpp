@@ -60,10 +60,17 @@ TEST(RunSetUp, ASavedSetUpRunsAgainHeadlessToTheSameCollectedFiles) {
     // The histories name the centre and each chunk's own recording point by place.
     const std::vector<HistorySource> sources = f.run->historySources();
     ASSERT_EQ(sources.size(), 2u);
-    EXPECT_EQ(sources[0].labels, (std::vector<std::string>{"chunk 1 centre (0.75, 0.75, 0.25 m)",
-                                                           "chunk 1 point 1 (1.2, 0.7, 0.6 m)"}));
-    EXPECT_EQ(sources[1].labels, (std::vector<std::string>{"chunk 2 centre (0.75, 0.75, 1.75 m)",
-                                                           "chunk 2 point 2 (1.2, 0.7, 1.9 m)"}));
+    auto texts = [](const std::vector<PointPlace>& places) {
+        std::vector<std::string> t;
+        for (const PointPlace& p : places) t.push_back(p.text(DisplayUnits{}));
+        return t;
+    };
+    EXPECT_EQ(texts(sources[0].labels),
+              (std::vector<std::string>{"chunk 1 centre (0.75, 0.75, 0.25 m)",
+                                        "chunk 1 point 1 (1.2, 0.7, 0.6 m)"}));
+    EXPECT_EQ(texts(sources[1].labels),
+              (std::vector<std::string>{"chunk 2 centre (0.75, 0.75, 1.75 m)",
+                                        "chunk 2 point 2 (1.2, 0.7, 1.9 m)"}));
 
     std::ostringstream out;
     const std::string folder = f.file("headless run");

@@ -32,6 +32,28 @@ class MainWindowViewTest : public QObject {
         QVERIFY(f.view.action("mnuExit")->isEnabled());
     }
 
+    void theUnitsMenuIsOneCheckedChoiceForTheWholeProgram() {
+        Fixture f;
+        QVERIFY(f.view.action("mnuUnitsSI")->isChecked());
+        QVERIFY(!f.view.action("mnuUnitsEnslish")->isChecked());
+        f.view.action("mnuUnitsEnslish")->trigger();
+        QVERIFY(f.app.units.us());
+        QVERIFY(f.view.action("mnuUnitsEnslish")->isChecked());
+        QVERIFY(!f.view.action("mnuUnitsSI")->isChecked());
+        f.app.units.set(UnitSystem::SI); // from another window
+        QVERIFY(f.view.action("mnuUnitsSI")->isChecked());
+        QVERIFY(!f.view.action("mnuUnitsEnslish")->isChecked());
+    }
+
+    void theFileMenusNewAndCloseModelWork() {
+        Fixture f;
+        f.view.action("mnufilenew")->trigger();
+        QVERIFY(f.view.panel()->isVisible());
+        f.view.action("mnufileclose")->trigger(); // nothing changed: nothing asked
+        QVERIFY(!f.view.panel()->isVisible());
+        QVERIFY(f.view.action("mnuSpecOutput") == nullptr);
+    }
+
     void thePanelIsHiddenAfterLoad() {
         Fixture f;
         QVERIFY(!f.view.panel()->isVisible());

@@ -1,4 +1,6 @@
 #include <QMenuBar>
+#include <QPointer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "TempDisplayView.h"
@@ -47,6 +49,7 @@ class TempDisplayViewTest : public QObject {
         QCOMPARE(menus, QStringList({"&Display"}));
         QCOMPARE(view.action("mnuCross")->text(), QString("&Cross Section"));
         QCOMPARE(view.action("mnuSI")->text(), QString("&SI"));
+        QVERIFY(view.action("mnuSI")->isCheckable());
         QCOMPARE(view.picture()->operationCount(), 1);
         QCOMPARE(view.scrollBar()->minimum(), 1);
         QCOMPARE(view.scrollBar()->maximum(), 3);
@@ -94,6 +97,92 @@ class TempDisplayViewTest : public QObject {
         };
         commands.displaySounding();
         QVERIFY2(dark >= 12, "the twelve readings are drawn inside the picture");
+    }
+
+    void theLegendNamesItsLevelsUnitAndEndColours() {
+        testing::AppFixture f;
+        gui::TempDisplayView view(f.app, f.dialogs, threeLayers(f));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.scaleBox()->currentText(), QString("Full range"));
+        // 10 to 40 over the chunk: six levels 6 degrees apart.
+        QCOMPARE(view.legendTexts(),
+                 QStringList({"Full range, \u00B0C", "10.0", "16.0", "22.0", "28.0", "34.0", "40.0",
+                              "red: above 40.0 \u00B0C (0 cells)",
+                              "magenta: below 10.0 \u00B0C (0 cells)"}));
+        // The specified scale is the other choice.
+        view.scaleBox()->setCurrentIndex(1);
+        emit view.scaleBox()->activated(1);
+        QVERIFY(view.legendTexts().front().startsWith("Specified scale"));
+    }
+
+    void hoveringACellReadsItOutInTheStatusBar() {
+        testing::AppFixture f;
+        gui::TempDisplayView view(f.app, f.dialogs, threeLayers(f));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // Layer 2 holds 20 everywhere; the first cell's middle.
+        const QPoint cell(view.picture()->width() / 8, view.picture()->height() / 4);
+        QMouseEvent move(QEvent::MouseMove, cell, view.picture()->mapToGlobal(cell), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view.picture(), &move);
+        QCOMPARE(view.statusBar()->currentMessage(),
+                 QString("20.0 \u00B0C  at cell (1, 1, 2)  x = 0.25, y = 0.25, z = 0.75 m"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view.picture(), &leave);
+        QCOMPARE(view.statusBar()->currentMessage(), QString());
+    }
+
+    void theWheelOverThePictureChangesTheLayer() {
+        testing::AppFixture f;
+        gui::TempDisplayView view(f.app, f.dialogs, threeLayers(f));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QPointF middle(view.picture()->width() / 2.0, view.picture()->height() / 2.0);
+        QWheelEvent towardsUser(middle, view.picture()->mapToGlobal(middle), QPoint(),
+                                QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                                false);
+        QApplication::sendEvent(view.picture(), &towardsUser);
+        QCOMPARE(view.scrollBar()->value(), 3);
+        QCOMPARE(view.layerBox()->text(), QString("3"));
+        QCOMPARE(firstCell(view), toQColor(view.controller().shown()->scale.colourOf(40)));
+    }
+
+    void theUnitsMenuSwitchesEveryOpenDisplay() {
+        testing::AppFixture f;
+        gui::TempDisplayView one(f.app, f.dialogs, threeLayers(f));
+        gui::TempDisplayView two(f.app, f.dialogs, threeLayers(f));
+        one.show();
+        two.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&two));
+        QVERIFY(one.action("mnuSI")->isChecked());
+        one.action("mnuUS")->trigger();
+        QVERIFY(f.app.units.us());
+        for (gui::TempDisplayView* view : {&one, &two}) {
+            QVERIFY(view->action("mnuUS")->isChecked());
+            QVERIFY(!view->action("mnuSI")->isChecked());
+            QCOMPARE(view->legendTexts().at(1), QString("50.0")); // 10 C
+            QCOMPARE(view->legendTexts().front(), QString("Full range, \u00B0F"));
+        }
+    }
+
+    void displaysOpenBesideEachOtherWithoutBlocking() {
+        testing::AppFixture f;
+        QWidget owner;
+        owner.show();
+        // Returns at once: neither display waits for the other to close.
+        QPointer<gui::TempDisplayView> a =
+            gui::showTemperatureDisplay(f.app, f.dialogs, threeLayers(f), &owner);
+        QPointer<gui::TempDisplayView> b =
+            gui::showTemperatureDisplay(f.app, f.dialogs, threeLayers(f), &owner);
+        QVERIFY(QTest::qWaitForWindowExposed(b));
+        QVERIFY(a->isVisible() && b->isVisible());
+        QVERIFY(!a->isModal() && !b->isModal());
+        QVERIFY(a->isWindow());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        a->close();
+        QTRY_VERIFY(a.isNull()); // deleted once closed
+        QVERIFY(b->isVisible());
     }
 
     void everyChunkCanBeShownAgain() {

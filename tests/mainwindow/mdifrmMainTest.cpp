@@ -55,7 +55,6 @@ TEST(MainWindow, EveryMenuItemHasItsCaption) {
         {"mnuproMaterials", "&Materials editor"},
         {"mnusection", "Section &Geometry editor"},
         {"mnuProGeom", "&Sub-Model editor"},
-        {"mnuSpecOutput", "Specify &Output"},
         {"mnupromodel", "Model &Execution/output"},
         {"mnuUnitsEnslish", "&English "},
         {"mnuUnitsSI", "&SI  (mks)"},
@@ -67,6 +66,53 @@ TEST(MainWindow, EveryMenuItemHasItsCaption) {
         EXPECT_EQ(findMenuItem(menus, name)->caption, caption);
     }
     EXPECT_EQ(findMenu(menus, "mnuHelp")->caption, "&Help");
+    // The output is specified in the execution window; no item here pretends to.
+    EXPECT_EQ(findMenuItem(menus, "mnuSpecOutput"), nullptr);
+}
+
+TEST(MainWindow, TheUnitsMenuSetsTheProgramsUnitsAndTheNextStartKeepsThem) {
+    MainFixture f;
+    f.main.load();
+    auto checked = [&](const char* item) {
+        auto menus = f.main.state().menus;
+        return findMenuItem(menus, item)->checked;
+    };
+    EXPECT_TRUE(checked("mnuUnitsSI"));
+    EXPECT_FALSE(checked("mnuUnitsEnslish"));
+    f.main.setUnits(UnitSystem::US);
+    EXPECT_TRUE(f.app.units.us());
+    EXPECT_TRUE(checked("mnuUnitsEnslish"));
+    EXPECT_FALSE(checked("mnuUnitsSI"));
+    // Another window switching back shows here too.
+    f.app.units.set(UnitSystem::SI);
+    EXPECT_TRUE(checked("mnuUnitsSI"));
+    f.main.setUnits(UnitSystem::US);
+
+    // The next start, with the same settings store.
+    testing::ScriptedDialogs dialogs;
+    AppState app{dialogs, {f.home.path()}};
+    mdifrmMain next{app, f.settings};
+    next.load();
+    EXPECT_TRUE(app.units.us());
+    auto menus = next.state().menus;
+    EXPECT_TRUE(findMenuItem(menus, "mnuUnitsEnslish")->checked);
+}
+
+TEST(MainWindow, CloseModelOffersToSaveAndCancelKeepsTheModel) {
+    MainFixture f;
+    f.main.load();
+    f.main.newModel();
+    f.dialogs.inputAnswers = {"pier"};
+    f.main.modelNameClicked(); // a change not saved
+    f.dialogs.yesNoCancelAnswers = {MessageAnswer::Cancel};
+    f.main.closeModel();
+    EXPECT_TRUE(f.main.state().panelVisible);
+    EXPECT_EQ(f.main.state().modelName, "pier");
+    f.dialogs.yesNoCancelAnswers = {MessageAnswer::No};
+    f.main.closeModel();
+    EXPECT_FALSE(f.main.state().panelVisible);
+    EXPECT_EQ(f.main.state().modelName, "");
+    EXPECT_TRUE(f.main.state().saved);
 }
 
 TEST(MainWindow, ModelNameBoxKeepsTheOldNameOnAnEmptyAnswer) {

@@ -62,9 +62,20 @@ TEST(ModelBuilder, AClickAtHalfHeightPlacesAChunkInSlotFifty) {
     EXPECT_EQ(f.app.chunkList, std::vector<std::int16_t>{1});
     EXPECT_EQ(f.main.state().txtTotChunks, "1");
     EXPECT_EQ(f.main.state().txtUnusedLength, "8.");
-    // 19 vertical lines of width 7 from y(4) to y(6) (the ends are rounded to whole metres).
+    // 19 vertical lines of width 7 from y(3.95) to y(5.95), at the chunk's true ends (990 per
+    // 10 m), then a thin black line across each end.
     auto lines = f.drawing.sinceClear(testing::DrawOp::Line);
-    ASSERT_EQ(lines.size(), 19u);
+    ASSERT_EQ(lines.size(), 21u);
+    const std::vector<testing::DrawOp> ends(lines.end() - 2, lines.end());
+    lines.resize(19);
+    for (const auto& e : ends) {
+        EXPECT_EQ(e.color, kChunkBorderColour);
+        EXPECT_EQ(e.x1, 0);
+        EXPECT_EQ(e.x2, 180);
+        EXPECT_EQ(e.y1, e.y2);
+    }
+    EXPECT_NEAR(ends[0].y1, 391.05, 1e-3);
+    EXPECT_NEAR(ends[1].y1, 589.05, 1e-3);
     EXPECT_EQ(lines.front().x1, 5);
     EXPECT_EQ(lines[1].x1, 10);
     EXPECT_EQ(lines[17].x1, 170);
@@ -72,8 +83,8 @@ TEST(ModelBuilder, AClickAtHalfHeightPlacesAChunkInSlotFifty) {
     for (const auto& l : lines) {
         EXPECT_EQ(l.width, 7);
         EXPECT_EQ(l.color, 255);
-        EXPECT_DOUBLE_EQ(l.y1, 396);
-        EXPECT_DOUBLE_EQ(l.y2, 594);
+        EXPECT_NEAR(l.y1, 391.05, 1e-3);
+        EXPECT_NEAR(l.y2, 589.05, 1e-3);
     }
 }
 

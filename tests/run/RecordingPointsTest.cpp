@@ -79,15 +79,34 @@ TEST(FrmRecs, PointsTypedInFeetAreStoredInMetres) {
     EXPECT_TRUE(window.state().deleteEnabled);
     window.close();
     EXPECT_TRUE(rec.usUnits);
-    EXPECT_NEAR(rec.getCoord(1, 1), 3.04569, 1e-5);
-    EXPECT_NEAR(rec.getCoord(1, 3), 3.04569, 1e-5);
+    // The switch is the program's: every window shows feet now.
+    EXPECT_TRUE(f.app.units.us());
+    EXPECT_NEAR(rec.getCoord(1, 1), 3.048, 1e-5); // the international foot
+    EXPECT_NEAR(rec.getCoord(1, 3), 3.048, 1e-5);
 
     // Shown in feet again, and not converted a second time.
     frmRecs again{f.app, rec};
     again.load();
     EXPECT_EQ(again.state().Combo1.items, std::vector<std::string>{" 10=Z,  10  10"});
     again.close();
-    EXPECT_NEAR(rec.getCoord(1, 1), 3.04569, 1e-5);
+    EXPECT_NEAR(rec.getCoord(1, 1), 3.048, 1e-5);
+
+    // Switched back, the list shows the same point in metres.
+    again.toggleUnits();
+    EXPECT_FALSE(f.app.units.us());
+    EXPECT_EQ(again.state().Label2, "in Meters");
+    EXPECT_EQ(again.state().Combo1.items, std::vector<std::string>{" 3.048=Z,  3.048  3.048"});
+}
+
+TEST(FrmRecs, TheWindowOpensInTheProgramsUnits) {
+    testing::AppFixture f;
+    RecordingPoints rec = pointsAt({{3.048f, 6.096f, 0.3048f}});
+    f.app.units.set(UnitSystem::US);
+    frmRecs window{f.app, rec};
+    window.load();
+    EXPECT_TRUE(window.state().chkUS);
+    EXPECT_EQ(window.state().Label2, "in Feet");
+    EXPECT_EQ(window.state().Combo1.items, std::vector<std::string>{" 1=Z,  10  20"});
 }
 
 TEST(FrmRecs, APointAtZeroIsDroppedWhenTheWindowOpens) {

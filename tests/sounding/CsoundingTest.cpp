@@ -144,7 +144,15 @@ TEST(Csounding, AMissingFileIsSaidAndReadsNothing) {
     EXPECT_EQ(s->datapts(), 0);
 }
 
-TEST(SoundingTrace, PointsLieAcrossTheDrawingFromTheLowestToTheHighestAverage) {
+TEST(SoundingTrace, NiceTicksCoverTheRangeInStepsOfOneTwoOrFive) {
+    EXPECT_EQ(niceTicks(10, 30, 6), (std::vector<double>{10, 15, 20, 25, 30}));
+    EXPECT_EQ(niceTicks(0, 6, 6), (std::vector<double>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(niceTicks(26.3, 41.9, 6), (std::vector<double>{25, 30, 35, 40, 45}));
+    EXPECT_EQ(niceTicks(0, 0.9, 6).back(), 1.0); // steps of 0.2
+    EXPECT_EQ(niceTicks(20, 20, 6).front(), 19); // one value: a span around it
+}
+
+TEST(SoundingTrace, PointsLieInsideAxesOfTemperatureAcrossAndDepthDown) {
     SoundingFixture f;
     std::string path =
         f.home.write("a.sdg", kHeader + crlf({"05/21/2026 09:10, 0.5,10,10,10,10,10,True",
@@ -153,18 +161,52 @@ TEST(SoundingTrace, PointsLieAcrossTheDrawingFromTheLowestToTheHighestAverage) {
                                               "05/21/2026 09:16, 2.0,20,20,20,20,20,True"}));
     auto s = f.make();
     s->read_sounding(path, f.results);
-    testing::RecordingCanvas canvas(400, 300);
-    drawSoundingTrace(*s, canvas);
-    auto points = canvas.sinceClear(testing::DrawOp::Point);
+    const std::vector<TracePoint> points = tracePoints(*s);
     ASSERT_EQ(points.size(), 4u);
-    // A margin of 20 on each side of 400: 10 at 20, 30 at 380, 20 at 200; depth down.
-    EXPECT_DOUBLE_EQ(points[0].x1, 20);
-    EXPECT_DOUBLE_EQ(points[1].x1, 380);
-    EXPECT_DOUBLE_EQ(points[2].x1, 200);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_DOUBLE_EQ(points[i].y1, (i + 1) / 4.0 * 300);
-        EXPECT_GE(points[i].x1, 0);
-        EXPECT_LE(points[i].x1, 400);
+    EXPECT_EQ(points[1].depth, 1.0);
+    EXPECT_EQ(points[1].temperature, 30);
+    testing::RecordingCanvas canvas(400, 300);
+    DisplayUnits units;
+    drawSoundingTrace(points, canvas, units);
+    // The frame: 64 px left for the depth labels, 44 on top for the temperatures, 24 and 16 at
+    // the right and bottom. Temperature ticks 10..30 by 5 map 10 to 64 and 30 to 376; depth
+    // ticks 0..2 by 0.5 map 0 to 44 and 2 to 284.
+    const auto boxes = canvas.sinceClear(testing::DrawOp::Box);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].x1, 64);
+    EXPECT_EQ(boxes[0].y2, 284);
+    const auto dots = canvas.sinceClear(testing::DrawOp::Point);
+    ASSERT_EQ(dots.size(), 4u);
+    EXPECT_DOUBLE_EQ(dots[0].x1, 64);
+    EXPECT_DOUBLE_EQ(dots[0].y1, 44 + 0.5 / 2 * 240);
+    EXPECT_DOUBLE_EQ(dots[1].x1, 376);
+    EXPECT_DOUBLE_EQ(dots[2].x1, 220);
+    EXPECT_DOUBLE_EQ(dots[3].y1, 284);
+    for (const auto& d : dots) {
+        EXPECT_GE(d.x1, 64);
+        EXPECT_LE(d.x1, 376);
+        EXPECT_GE(d.y1, 44);
+        EXPECT_LE(d.y1, 284);
+    }
+    std::vector<std::string> texts;
+    for (const auto& t : canvas.sinceClear(testing::DrawOp::Text)) texts.push_back(t.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"10", "15", "20", "25", "30", "0.0", "0.5", "1.0", "1.5",
+                                        "2.0", "average temperature (\u00B0C)", "depth (m)"}));
+
+    // In US units: 50..86 F across (ticks 50..90), 0..6.562 ft down (ticks 0..8), with those units
+    // named.
+    units.set(UnitSystem::US);
+    drawSoundingTrace(points, canvas, units);
+    texts.clear();
+    for (const auto& t : canvas.sinceClear(testing::DrawOp::Text)) texts.push_back(t.text);
+    EXPECT_EQ(texts[texts.size() - 2], "average temperature (\u00B0F)");
+    EXPECT_EQ(texts.back(), "depth (ft)");
+    for (const auto& d : canvas.sinceClear(testing::DrawOp::Point)) {
+        EXPECT_GE(d.x1, 64);
+        EXPECT_LE(d.x1, 376);
+        EXPECT_GE(d.y1, 44);
+        EXPECT_LE(d.y1, 284);
     }
 }
 

@@ -48,6 +48,14 @@ void RecordingCanvas::point(double x, double y, std::int32_t color) {
     ops.push_back(makeOp(DrawOp::Point, x, y, x, y, color, 0));
 }
 
+void RecordingCanvas::text(double x, double y, const std::string& text, std::int32_t color,
+                           TextAnchor anchor) {
+    DrawOp op = makeOp(DrawOp::Text, x, y, x, y, color, 0);
+    op.text = text;
+    op.anchor = anchor;
+    ops.push_back(op);
+}
+
 void RecordingCanvas::cellGrid(double left, double top, double cellWidth, double cellHeight,
                                int columns, int rows, const std::vector<std::int32_t>& colors) {
     DrawOp op = makeOp(DrawOp::CellGrid, left, top, cellWidth, cellHeight, 0, 0);
