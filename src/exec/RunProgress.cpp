@@ -18,6 +18,16 @@ int runTimerPeriod(const Csubmodel& s, double dtmax, double starttime, double en
     return static_cast<int>(std::clamp(period, double(kMinTimerPeriod), double(kMaxTimerPeriod)));
 }
 
+double runFraction(int chunk, int chunkCount, std::optional<double> hour, double starttime,
+                   double endtime) {
+    if (chunkCount < 1) return 0;
+    double within = 0;
+    if (hour && endtime > starttime) within = (*hour - starttime) / (endtime - starttime);
+    if (!std::isfinite(within)) within = 0;
+    const double done = std::clamp(chunk - 1, 0, chunkCount) + std::clamp(within, 0.0, 1.0);
+    return std::clamp(done / chunkCount, 0.0, 1.0);
+}
+
 MarkerVerdict readMarker(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;

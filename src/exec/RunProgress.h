@@ -35,6 +35,12 @@ MarkerVerdict readMarker(const std::string& path);
 // marker, which a full disk may not take); empty when there is none.
 std::string loggedFailure(const std::string& logPath);
 
+// The share of the whole run done, 0 to 1: the chunks before `chunk` (1..chunkCount) whole, and
+// `chunk` itself by how far its simulated hour has come from starttime to endtime (nothing before
+// its first step).
+double runFraction(int chunk, int chunkCount, std::optional<double> hour, double starttime,
+                   double endtime);
+
 // The time of the last "step N  t= X h" line of a solver log; nothing before the first step.
 std::optional<double> lastSimulatedHour(const std::string& logPath);
 

@@ -1,11 +1,13 @@
 #include "exec/frmRun.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "app/Filters.h"
 #include "app/Help.h"
 #include "app/StartupCheck.h"
 #include "exec/RunProgress.h"
+#include "exec/RunResults.h"
 #include "run/RunLimits.h"
 #include "run/SolverLaunchFiles.h"
 #include "run/frmConds.h"
@@ -19,8 +21,8 @@
 namespace vardex {
 namespace {
 
-// Each chunk fills this many steps of the progress bar.
-constexpr int kBarStepsPerChunk = 32;
+// The progress bar's steps over the whole run.
+constexpr int kBarSteps = 1000;
 
 std::vector<MenuState> runMenus() {
     return {
@@ -43,7 +45,7 @@ std::vector<MenuState> runMenus() {
          false,
          {{"mnuDepthS", "&Depth Series", false},
           {"mnuTimeS", "&Time Series", false},
-          {"mnuModelDisplay", "&Model"},
+          {"mnuModelDisplay", "&Model", false},
           {"mnuHistories", "Temperature &histories", false},
           {"mnuLimits", "Thermal &limits", false}}},
         // Soundings need no run: the menu is there from the start (a run disables it while the
@@ -110,6 +112,10 @@ bool frmRun::itemUsable(const std::string& name) const {
 std::string frmRun::itemTip(const std::string& name) const {
     if (name == "mnuModelDisplay" && !showModelDisplay)
         return "Comes with the temperature display.";
+    const bool resultItem =
+        name == "mnuModelDisplay" || name == "mnuHistories" || name == "mnuLimits";
+    if (resultItem && !resultsFound_)
+        return resultsWhy_.empty() ? "Comes with the run's results." : resultsWhy_;
     if ((name == "mnuHistories" && !showHistories) || (name == "mnuLimits" && !showLimits))
         return "Comes with the run's results.";
     if ((name == "mnuOpensounding" && !acquireSounding) || (name == "mnuTEST" && !testRotations) ||
@@ -143,6 +149,7 @@ void frmRun::load() {
     for (const char* item : {"mnuExecute", "mnuSource", "mnuModSpecs", "mnuMakeRunfile"})
         enableItem(item, false);
     enableMenu("mnuDisplay", false);
+    showResults(false, {});
     exec_->concentric = true;
     state_.barVisible = false;
     loading_ = false;
@@ -184,7 +191,23 @@ bool frmRun::openModelPath(const std::string& path) {
     enableItem("mnuModSpecs", false);
     exec_->flagReady = false;
     exec_->flagBndy = false;
+    discoverResults();
     return aligned;
+}
+
+void frmRun::discoverResults() {
+    const std::string runName = app_.fs.baseName(modelPath_);
+    const FoundResults found =
+        findRunResults(app_.fs, app_.fs.currentFolder(), runName, chunkCount_, modelPath_);
+    if (found.complete) exec_->runName = runName;
+    showResults(found.complete, found.why);
+}
+
+void frmRun::showResults(bool found, const std::string& why) {
+    resultsFound_ = found;
+    resultsWhy_ = why;
+    for (const char* item : {"mnuModelDisplay", "mnuHistories", "mnuLimits"})
+        enableItem(item, found);
 }
 
 bool frmRun::read_modfile(const std::string& path) {
@@ -454,6 +477,8 @@ void frmRun::execute() {
     runIndex_ = 1;
     warnings_.clear();
     failure_.clear();
+    // The earlier results went with the run's start.
+    showResults(false, "The run is under way.");
     enableMenu("mnuData", false);
     solverCommand_ = solverCommand(app_.fs, app_.config);
     enableItem("mnuExecute", false);
@@ -463,7 +488,7 @@ void frmRun::execute() {
     timer_.setEnabled(true);
     state_.barVisible = true;
     state_.barMin = 0;
-    state_.barMax = chunkCount_ * kBarStepsPerChunk;
+    state_.barMax = kBarSteps;
     state_.barValue = 0;
     app_.config.DataPath = files_->result(chunkLogName(1));
     app_.config.write_startup();
@@ -495,6 +520,8 @@ bool frmRun::startChunk() {
         runFailed("the solver " + status.describe());
         return false;
     }
+    // The chunk's end is taken up at once, not at the next tick.
+    program_->whenEnded([this] { timerTick(); });
     state_.status = chunkText();
     outcome_ = RunOutcome::Running;
     return true;
@@ -502,7 +529,6 @@ bool frmRun::startChunk() {
 
 void frmRun::timerTick() {
     if (!program_) return;
-    if (state_.barValue < runIndex_ * kBarStepsPerChunk) ++state_.barValue;
     // The solver writes its marker last, so an ended process without a marker failed.
     const ProgramStatus status = program_->status();
     if (app_.fs.fileExists(files_->inScratch(sentinelFile_))) return chunkEnded();
@@ -546,9 +572,12 @@ std::string frmRun::endedWithoutResult(const ProgramStatus& status) const {
 
 void frmRun::showProgress() {
     std::string text = chunkText();
-    if (std::optional<double> hour = lastSimulatedHour(files_->logFile(runIndex_)))
+    const std::optional<double> hour = lastSimulatedHour(files_->logFile(runIndex_));
+    if (hour)
         text += "  -  simulated hour " + plainDigits(*hour) + " of " + plainDigits(exec_->endtime);
     state_.status = text;
+    const double done = runFraction(runIndex_, chunkCount_, hour, exec_->starttime, exec_->endtime);
+    state_.barValue = static_cast<int>(std::lround(done * kBarSteps));
 }
 
 void frmRun::runEnded() {
@@ -556,6 +585,8 @@ void frmRun::runEnded() {
     program_.reset();
     files_.reset();
     state_.barVisible = false;
+    // The chunks it finished stay on disk, but are not shown as the model's results.
+    resultsWhy_ = "The last run ended on " + chunkText() + " before its results were complete.";
     enableItem("mnuExecute", exec_ && exec_->flagReady);
     enableMenu("mnuData", true);
 }
@@ -580,8 +611,7 @@ void frmRun::runCompleted() {
     if (!warnings_.empty()) state_.status += ", with warnings";
     viewMode_ = "model";
     outcome_ = RunOutcome::Completed;
-    enableItem("mnuHistories", true);
-    enableItem("mnuLimits", true);
+    showResults(true, {});
     // The window shows the finished run behind the message.
     changed();
     // A chunk whose heat balance or temperatures failed their check still completed; the user
@@ -601,6 +631,10 @@ void frmRun::stop(const std::string& why) {
     failure_ = chunkText() + ": " + why;
     state_.status = chunkText() + " stopped";
     changed();
+}
+
+void frmRun::stopRun() {
+    stop("stopped by the user");
 }
 
 bool frmRun::queryClose() {

@@ -104,6 +104,7 @@ class frmRun {
     void mnuLimits();           // "Thermal &limits"
     void saveSetup();           // "&Save run set-up"
     void openSetup();           // "Open run set-&up"
+    void stopRun();             // "Stop": the run ends, the chunks it finished stay
     // Opens the set-up file ready to execute; false when it was refused (the message said why).
     bool openSetupFile(const std::string& path);
     // Parameter box k (0..5) clicked, or typed into (the typed text becomes the box's text).
@@ -124,8 +125,10 @@ class frmRun {
     bool itemUsable(const std::string& name) const;
     std::string itemTip(const std::string& name) const;
 
-    // What the temperature display reads.
-    const std::string& viewMode() const { return viewMode_; }
+    // What the temperature display reads: "model" while the model's results are there.
+    std::string viewMode() const { return resultsFound_ ? std::string("model") : viewMode_; }
+    // Whether the results of a whole run of the model as it is are there to be shown.
+    bool resultsFound() const { return resultsFound_; }
     Cexec& exec() { return *exec_; }
     const std::string& runName() const { return exec_->runName; }
     int chunkCount() const { return chunkCount_; }
@@ -186,6 +189,9 @@ class frmRun {
     void runCompleted();
     void showProgress();
     std::string chunkText() const;
+    // Looks for the results of the open model and lets the result items follow.
+    void discoverResults();
+    void showResults(bool found, const std::string& why);
 
     AppState& app_;
     ProgramStarter& starter_;
@@ -209,6 +215,8 @@ class frmRun {
     std::string tsFilter_ = runCaptions::kTimeSeriesFilter;
     bool loading_ = false;
     RunOutcome outcome_ = RunOutcome::None;
+    bool resultsFound_ = false;
+    std::string resultsWhy_; // why the model's results cannot be shown
     std::string failure_;
     std::vector<std::string> warnings_;
 };

@@ -34,9 +34,17 @@ namespace {
 
 class QtStartedProgram : public StartedProgram {
   public:
-    explicit QtStartedProgram(std::unique_ptr<QProcess> process) : process_(std::move(process)) {}
+    explicit QtStartedProgram(std::unique_ptr<QProcess> process)
+        : process_(std::move(process)), ended_(std::make_shared<std::function<void()>>()) {
+        // Called after the signal has returned: the callback may drop this handle and with it
+        // the process.
+        QObject::connect(process_.get(), &QProcess::finished,
+                         [ended = std::weak_ptr(ended_)] { callLater(ended); });
+        if (process_->state() == QProcess::NotRunning) callLater(ended_);
+    }
 
     ~QtStartedProgram() override {
+        ended_.reset();
         if (process_->state() == QProcess::NotRunning) return;
         signalGroup(true);
         process_->kill();
@@ -61,7 +69,15 @@ class QtStartedProgram : public StartedProgram {
         if (!signalGroup(false)) process_->terminate();
     }
 
+    void whenEnded(std::function<void()> callback) override { *ended_ = std::move(callback); }
+
   private:
+    static void callLater(std::weak_ptr<std::function<void()>> ended) {
+        QTimer::singleShot(0, [ended] {
+            if (auto callback = ended.lock(); callback && *callback) (*callback)();
+        });
+    }
+
     // The process group holds the program and whatever it started.
     bool signalGroup([[maybe_unused]] bool hard) {
 #ifdef Q_OS_UNIX
@@ -72,6 +88,7 @@ class QtStartedProgram : public StartedProgram {
     }
 
     std::unique_ptr<QProcess> process_;
+    std::shared_ptr<std::function<void()>> ended_;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
@@ -42,9 +43,16 @@ RunView::RunView(AppState& app, QWidget* parent)
         form->addRow(labp_[k], txtP_[k]);
     }
     column->addWidget(frame);
+    auto* progress = new QHBoxLayout;
     barProg_ = new QProgressBar(this);
     barProg_->setObjectName("barProg");
-    column->addWidget(barProg_);
+    progress->addWidget(barProg_, 1);
+    stop_ = new QPushButton("Stop", this);
+    stop_->setObjectName("cmdStop");
+    stop_->setToolTip("Ends the solver; the chunks it finished stay on disk.");
+    connect(stop_, &QPushButton::clicked, this, [this] { controller_.stopRun(); });
+    progress->addWidget(stop_);
+    column->addLayout(progress);
     column->addStretch(1);
     StatusBar1_ = new QStatusBar(this);
     StatusBar1_->setObjectName("StatusBar1");
@@ -187,6 +195,7 @@ void RunView::render() {
     barProg_->setVisible(s.barVisible);
     barProg_->setRange(s.barMin, s.barMax);
     barProg_->setValue(s.barValue);
+    stop_->setVisible(controller_.runOutstanding());
     StatusBar1_->showMessage(QString::fromStdString(s.status));
 }
 

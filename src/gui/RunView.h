@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QWidget>
 
@@ -35,6 +36,7 @@ class RunView : public QWidget {
     ClickableBox* parameterBox(int k) const { return txtP_[k]; }
     QLabel* parameterLabel(int k) const { return labp_[k]; }
     QProgressBar* progressBar() const { return barProg_; }
+    QPushButton* stopButton() const { return stop_; }
     QStatusBar* statusBar() const { return StatusBar1_; }
 
   protected:
@@ -57,6 +59,7 @@ class RunView : public QWidget {
     ClickableBox* txtP_[6] = {};
     QLabel* labp_[6] = {};
     QProgressBar* barProg_ = nullptr;
+    QPushButton* stop_ = nullptr;
     QStatusBar* StatusBar1_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Starts a command file without waiting for it, and keeps hold of the process so its end is known.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ class StartedProgram {
     bool running() { return status().running(); }
     // Ends the program and whatever it started; returns at once.
     virtual void stop() = 0;
+    // Calls back once the program has ended, from the event loop of the thread that started it
+    // and never after the handle is gone. Starters without an event loop never call: their
+    // users look at status() from time to time.
+    virtual void whenEnded(std::function<void()> callback) { (void)callback; }
 };
 
 // The handle of a program that never ran.

@@ -41,7 +41,7 @@ TEST(FrmRunWithSolver, ExecuteRunsEveryChunkAndCollectsItsOutputsUnderChunkNumbe
 
     f.run->execute();
     EXPECT_TRUE(f.run->state().barVisible);
-    EXPECT_EQ(f.run->state().barMax, 64);
+    EXPECT_EQ(f.run->state().barMax, 1000);
     EXPECT_EQ(f.run->state().status.rfind("chunk 1 of 2", 0), 0u);
     EXPECT_FALSE(f.itemEnabled("mnuExecute"));
     f.tickUntilDone();

@@ -91,10 +91,12 @@ TEST(FrmRun, DisplayAndSoundingItemsWaitForTheirWindows) {
     EXPECT_EQ(f.run->itemTip("mnuTEST"), "Comes with the soundings.");
     int shown = 0;
     f.run->showModelDisplay = [&] { ++shown; };
-    EXPECT_TRUE(f.run->itemUsable("mnuModelDisplay"));
-    EXPECT_EQ(f.run->itemTip("mnuModelDisplay"), "");
+    // There is nothing to show before a run of the model.
+    EXPECT_FALSE(f.run->itemUsable("mnuModelDisplay"));
+    EXPECT_EQ(f.run->itemTip("mnuModelDisplay"),
+              "No complete run of the model: " + f.file("tower.1") + " is missing.");
     f.run->mnuModelDisplay();
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(shown, 0);
     // The sounding items can be reached once their windows are there.
     int rotations = 0;
     EXPECT_FALSE(f.run->itemUsable("mnuTEST"));
@@ -240,15 +242,16 @@ TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {
     EXPECT_EQ(batch.parent_path().parent_path(), f.file("Temp"));
     EXPECT_EQ(f.recording.starts[0].workingFolder, scratch + "/solver");
     EXPECT_EQ(f.timer.interval(), kMinTimerPeriod);
-    EXPECT_EQ(f.run->state().barMax, 32);
+    EXPECT_EQ(f.run->state().barMax, 1000);
     EXPECT_EQ(f.app.config.DataPath, f.file("STDOUT.1"));
 
-    f.timer.tick(); // the solver is still at work
-    EXPECT_EQ(f.run->state().barValue, 1);
+    f.timer.tick(); // the solver is still at work, before its first step
+    EXPECT_EQ(f.run->state().barValue, 0);
     std::ofstream(scratch + "/STDOUT.1", std::ios::binary)
         << "grid ...\r\nstep 3  t= 9 h  dt= 3 h\r\n";
     f.timer.tick();
     EXPECT_EQ(f.run->state().status, "chunk 1 of 1  -  simulated hour 9 of 12");
+    EXPECT_EQ(f.run->state().barValue, 750); // the bar follows the simulated hour
 
     playSolver(f.recording);
     f.timer.tick();
@@ -265,7 +268,7 @@ TEST(FrmRun, AOneChunkModelCompletesAfterItsFirstMarker) {
     for (const char* name : {"Tmax.out", "clrthred.tmp", "project.bat", ".vardex-lock"})
         EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
     EXPECT_FALSE(f.timer.enabled());
-    EXPECT_EQ(f.run->state().barValue, 32);
+    EXPECT_EQ(f.run->state().barValue, 1000);
     EXPECT_FALSE(f.run->state().barVisible);
 }
 
@@ -389,6 +392,69 @@ TEST(FrmRun, StoppingARunEndsTheSolverAndLeavesNothingOfItsChunk) {
         EXPECT_FALSE(f.app.fs.fileExists(name)) << name;
     EXPECT_TRUE(std::filesystem::is_empty(f.file("Temp")));
     EXPECT_TRUE(f.run->itemUsable("mnuExecute"));
+}
+
+// Ready to execute, with the windows that show results there.
+void setUpWithResultWindows(RunFixture& f) {
+    f.setUp();
+    f.run->showModelDisplay = [] {};
+    f.run->showHistories = [] {};
+    f.run->showLimits = [] {};
+}
+
+TEST(FrmRun, TheStopButtonKeepsFinishedChunksAndShowsNoResultsOfTheStoppedRun) {
+    RunFixture f(Starter::Recording);
+    setUpWithResultWindows(f);
+    f.run->execute();
+    playSolver(f.recording);
+    f.timer.tick();
+    f.run->stopRun();
+    EXPECT_EQ(f.recording.stops, 1);
+    EXPECT_EQ(f.run->outcome(), RunOutcome::Stopped);
+    EXPECT_EQ(f.run->failure(), "chunk 2 of 2: stopped by the user");
+    EXPECT_EQ(f.run->state().status, "chunk 2 of 2 stopped");
+    EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
+    EXPECT_FALSE(f.app.fs.fileExists("tower.2"));
+    for (const char* item : {"mnuModelDisplay", "mnuHistories", "mnuLimits"}) {
+        EXPECT_FALSE(f.run->itemUsable(item)) << item;
+        EXPECT_EQ(f.run->itemTip(item),
+                  "The last run ended on chunk 2 of 2 before its results were complete.");
+    }
+    // Opened again, the model finds chunk 1 of the stopped run and not a whole run.
+    f.openModel();
+    EXPECT_FALSE(f.run->resultsFound());
+    EXPECT_FALSE(f.run->itemUsable("mnuHistories"));
+}
+
+TEST(FrmRun, OpeningAModelWhoseWholeRunIsThereOffersItsResultsAtOnce) {
+    RunFixture f(Starter::Recording);
+    setUpWithResultWindows(f);
+    f.run->execute();
+    // The results of the earlier run go before the new one starts.
+    EXPECT_FALSE(f.run->itemUsable("mnuHistories"));
+    for (int chunk = 1; chunk <= 2; ++chunk) {
+        playSolver(f.recording);
+        f.timer.tick();
+    }
+    ASSERT_EQ(f.run->outcome(), RunOutcome::Completed);
+    EXPECT_TRUE(f.run->itemUsable("mnuModelDisplay"));
+
+    // A fresh window (as after a restart) opening the same model.
+    f.run->load();
+    EXPECT_FALSE(f.run->itemUsable("mnuHistories"));
+    f.openModel();
+    EXPECT_TRUE(f.run->resultsFound());
+    EXPECT_EQ(f.run->viewMode(), "model");
+    EXPECT_EQ(f.run->runName(), "tower");
+    for (const char* item : {"mnuModelDisplay", "mnuHistories", "mnuLimits"})
+        EXPECT_TRUE(f.run->itemUsable(item)) << item;
+
+    // Saved again after the run, the model's results are no longer its own.
+    std::filesystem::last_write_time(f.modelFile, std::filesystem::file_time_type::clock::now() +
+                                                      std::chrono::hours(1));
+    f.openModel();
+    EXPECT_FALSE(f.run->resultsFound());
+    EXPECT_FALSE(f.run->itemUsable("mnuLimits"));
 }
 
 class FrmRunRefusal : public ::testing::TestWithParam<char> {};

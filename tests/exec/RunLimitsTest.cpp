@@ -60,7 +60,7 @@ const Beyond kBeyond[] = {
          f.run->exec().Src.activationEnergy = -5;
      },
      "the activation energy of the heat source -5 J/mol is outside the allowed range 0 to "
-     "1000000 J/mol"},
+     "250000 J/mol"},
     {"FaceCoefficient",
      [](RunFixture& f) {
          CBoundarytype& soil = *f.run->exec().Boundx[0];

@@ -59,5 +59,23 @@ TEST(SolverLog, TheLastStepLineGivesTheSimulatedHour) {
     EXPECT_EQ(lastSimulatedHour(dir.write("long", longLog)), 400.0);
 }
 
+// A three-chunk run from hour 10 to 210: each chunk is a third of the bar.
+TEST(RunFraction, FollowsTheSimulatedHourOverAllChunks) {
+    EXPECT_DOUBLE_EQ(runFraction(1, 3, std::nullopt, 10, 210), 0.0);
+    EXPECT_DOUBLE_EQ(runFraction(1, 3, 60.0, 10, 210), 0.25 / 3);
+    EXPECT_DOUBLE_EQ(runFraction(2, 3, std::nullopt, 10, 210), 1.0 / 3);
+    EXPECT_DOUBLE_EQ(runFraction(2, 3, 110.0, 10, 210), 1.5 / 3);
+    // The case: chunk 3 of 3 at hour 152 of 200 is near the end, not at 8 %.
+    EXPECT_NEAR(runFraction(3, 3, 152.0, 0, 200), (2 + 0.76) / 3, 1e-12);
+    EXPECT_DOUBLE_EQ(runFraction(3, 3, 210.0, 10, 210), 1.0);
+}
+
+TEST(RunFraction, StaysWithinTheBarForHoursOutsideTheRunOrAnEmptySpan) {
+    EXPECT_DOUBLE_EQ(runFraction(2, 3, 500.0, 10, 210), 2.0 / 3);
+    EXPECT_DOUBLE_EQ(runFraction(2, 3, -5.0, 10, 210), 1.0 / 3);
+    EXPECT_DOUBLE_EQ(runFraction(2, 3, 50.0, 100, 100), 1.0 / 3);
+    EXPECT_DOUBLE_EQ(runFraction(1, 0, 50.0, 0, 100), 0.0);
+}
+
 } // namespace
 } // namespace vardex

@@ -76,6 +76,32 @@ class QtPlatformTest : public QObject {
                 program->status().code != 0);
     }
 
+    // The program's end is called back once, from the event loop; a dropped handle calls nothing.
+    void theEndOfAProgramIsCalledBackOnceAndNeverAfterItsHandleIsGone() {
+        testing::TempDir dir;
+        std::string batch = dir.write("project.bat", "call /bin/sleep 0.2\r\n");
+        gui::QtProgramStarter starter;
+        auto program = starter.startBatch(batch, dir.path());
+        int ended = 0;
+        bool runningWhenCalled = true;
+        program->whenEnded([&] {
+            ++ended;
+            runningWhenCalled = program->running();
+            program.reset(); // the caller may drop the handle in its callback
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(ended == 1, 10000);
+        QVERIFY(!runningWhenCalled);
+        QTest::qWait(50);
+        QCOMPARE(ended, 1);
+
+        int late = 0;
+        auto dropped = starter.startBatch(dir.write("quick.bat", "call /bin/true\r\n"), dir.path());
+        dropped->whenEnded([&] { ++late; });
+        dropped.reset();
+        QTest::qWait(100);
+        QCOMPARE(late, 0);
+    }
+
     // Clicks reach the owner in the drawing's own units, whatever the widget's size.
     void canvasMapsPixelsToUserCoordinates() {
         gui::CanvasWidget canvas;

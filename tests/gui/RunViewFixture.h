@@ -8,6 +8,9 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
+
 #include "MainWindowView.h"
 #include "RunView.h"
 #include "exec/RunFixture.h"
@@ -68,6 +71,14 @@ struct RunViewFixture : RunHome {
         };
         view->action("mnuSource")->trigger();
         view->action("mnuModSpecs")->trigger();
+    }
+
+    // A solver that works for 30 s and never finishes in a test.
+    void useSlowSolver() {
+        std::string slow = file("program/slow");
+        std::ofstream(slow) << "#!/bin/sh\nexec sleep 30\n";
+        std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+        app.config.ProgramPath = slow;
     }
 
     // Runs the check on the modal dialog that the next action opens, then closes it.

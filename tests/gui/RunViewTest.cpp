@@ -73,6 +73,8 @@ class RunViewTest : public QObject {
         f.setUpRun();
         frmRun& run = f.view->controller();
         QVERIFY(f.view->action("mnuExecute")->isEnabled());
+        // Nothing to display before the model's first run.
+        QVERIFY(!f.view->action("mnuModelDisplay")->isEnabled());
         f.dialogs.messages.clear();
         f.view->action("mnuExecute")->trigger();
         QVERIFY(f.view->progressBar()->isVisibleTo(f.view));
@@ -111,10 +113,7 @@ class RunViewTest : public QObject {
     void closingDuringARunAsksFirst() {
         testing::RunViewFixture f;
         testing::CurrentFolder cwd(f.home);
-        std::string slow = f.file("program/slow");
-        std::ofstream(slow) << "#!/bin/sh\nexec sleep 30\n";
-        std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
-        f.app.config.ProgramPath = slow;
+        f.useSlowSolver();
         f.setUpRun();
         frmRun& run = f.view->controller();
         f.view->action("mnuExecute")->trigger();
@@ -130,6 +129,33 @@ class RunViewTest : public QObject {
         f.dialogs.yesNoAnswers = {true};
         QVERIFY(f.window.close());
         QVERIFY(f.runViewGone());
+    }
+
+    // Stop beside the progress bar ends the solver at once; the window stays, ready to run again.
+    void theStopButtonEndsTheSolverAndKeepsTheWindow() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        f.useSlowSolver();
+        f.setUpRun();
+        frmRun& run = f.view->controller();
+        QVERIFY(f.view->stopButton()->isHidden());
+        f.view->action("mnuExecute")->trigger();
+        QVERIFY(run.runOutstanding());
+        QVERIFY(f.view->stopButton()->isVisibleTo(f.view));
+        QCOMPARE(f.view->stopButton()->text(), QString("Stop"));
+        QCOMPARE(f.view->progressBar()->maximum(), 1000);
+
+        QTest::mouseClick(f.view->stopButton(), Qt::LeftButton);
+        QVERIFY(!run.runOutstanding());
+        QCOMPARE(run.outcome(), RunOutcome::Stopped);
+        QVERIFY(f.view->stopButton()->isHidden());
+        QVERIFY(f.view->progressBar()->isHidden());
+        QCOMPARE(f.view->statusBar()->currentMessage(), QString("chunk 1 of 2 stopped"));
+        QVERIFY(f.view->action("mnuExecute")->isEnabled());
+        QVERIFY(!f.view->action("mnuModelDisplay")->isEnabled());
+        QVERIFY(!f.view->action("mnuHistories")->isEnabled());
+        QVERIFY(std::filesystem::is_empty(f.file("Temp")));
+        QVERIFY(!f.runViewGone());
     }
 
     void exitClosesTheWindowAndEmptiesTheModelLists() {
