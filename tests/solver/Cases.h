@@ -67,4 +67,14 @@ inline SolverInput smallChunk() {
     return in;
 }
 
+// The a b t source of the insulated-block example, aged by its own temperature.
+inline void insulatedBlockSource(Hydration& h) {
+    h.abtFlag = true;
+    h.p = {0.742, 1.065, 17.483};
+    h.qCementitious = 84.198;
+    h.equivalentAge = true;
+    h.activationEnergy = 33826;
+    h.referenceTemperature = 21.1;
+}
+
 } // namespace zolter::test

@@ -185,12 +185,7 @@ TEST(EquivalentAge, AWarmCoreAgesFasterThanItsHeldFacesAndTheHeatStillBalances) 
     in.faces = "DDDDDD";
     in.boundaries = {test::held(1, 5.0)};
     in.times = {0.63, 0.0, 72.0, 2.0, 0.003, 30};
-    in.hydration.abtFlag = true;
-    in.hydration.p = {0.742, 1.065, 17.483};
-    in.hydration.qCementitious = 84.198;
-    in.hydration.equivalentAge = true;
-    in.hydration.activationEnergy = 33826;
-    in.hydration.referenceTemperature = 21.1;
+    test::insulatedBlockSource(in.hydration);
     std::vector<std::string> w;
     Simulation sim(in, w);
     sim.run();

@@ -64,12 +64,7 @@ TEST_F(Program, ARunWithEquivalentAgeAndConvectiveFacesPassesItsChecksAndSaysWha
     // A block under an open top and formwork stripped at 4 h, its base on no-flow ground.
     SolverInput in = test::block(4, 4, 6, 0.15, test::concrete(1.0), 13.33);
     in.faces = "DDDDDD";
-    in.hydration.abtFlag = true;
-    in.hydration.p = {0.742, 1.065, 17.483};
-    in.hydration.qCementitious = 84.198;
-    in.hydration.equivalentAge = true;
-    in.hydration.activationEnergy = 33826;
-    in.hydration.referenceTemperature = 21.1;
+    test::insulatedBlockSource(in.hydration);
     in.boundaries = {test::convective(
         1, 19.0, {{0.0, {.181, .181, .181, .181, 0, 8}}, {4.0, {8, 8, 8, 8, 0, 8}}},
         {{0.0, 19.0}, {10.0, 15.0}})};
