@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
+#include "exec/HeadlessRun.h"
 #include "exec/RunFixture.h"
 #include "support/Examples.h"
 
@@ -47,6 +51,36 @@ TEST(ValidationExample, TheBundledBlockSetUpOpensReadyWithEquivalentAgeAndConvec
           "\r\nthermal conductivity=        1.95 \r\nspecific heat= 1.075 \r\n"
           "density=       2298.4 \r\nheat production=             1 \r\n"})
         EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
+}
+
+TEST(ValidationExample,
+     TheBlockRunsInTheWindowAndWithoutWindowsToTheSameFilesWithinItsAdiabaticRise) {
+    testing::RunFixture f;
+    testing::layOutExamples(f.file("data"));
+    f.dialogs.fileAnswers = {f.data("block.vrs")};
+    f.run->openSetup();
+    ASSERT_TRUE(f.itemEnabled("mnuExecute")) << ::testing::PrintToString(f.dialogs.messageTexts());
+    f.dialogs.messages.clear();
+    f.run->execute();
+    f.tickUntilDone(3000);
+    ASSERT_EQ(f.dialogs.messageTexts(),
+              std::vector<std::string>{"Completed all  1 sub-models included."});
+
+    // All the heat the concrete can give, 84.198 kJ/kg * .742 / 1.075 kJ/(kg C), is a rise of
+    // 58.1 C above 13.33 C: the block must heat well up but never beyond that.
+    std::istringstream tmax(testing::readFile(f.file("Tmax.1")));
+    double highest = 0;
+    for (double t; tmax >> t;) highest = std::max(highest, t);
+    EXPECT_GT(highest, 13.33 + 30.0);
+    EXPECT_LT(highest, 13.33 + 58.2);
+
+    std::ostringstream out;
+    const std::string folder = f.file("from the set-up");
+    ASSERT_EQ(
+        runHeadless(f.app, f.posix, testing::headlessOptions(f.data("block.vrs"), folder), out), 0)
+        << out.str();
+    for (const char* name : {"block.1", "TSeries.1", "Summary.1", "Tmax.1"})
+        EXPECT_EQ(testing::readFile(folder + "/" + name), testing::readFile(f.file(name))) << name;
 }
 
 } // namespace
