@@ -73,7 +73,7 @@ TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
     EXPECT_EQ(f.run->exec().itmax, 22);
     EXPECT_TRUE(f.run->itemUsable("mnuOpenModel"));
     for (const char* item : {"mnuMakeRunfile", "mnuOpenRun", "mnuSource", "mnuModSpecs",
-                             "mnuExecute", "mnuDepthS", "mnuTimeS", "mnuOpensounding"})
+                             "mnuExecute", "mnuOpensounding"})
         EXPECT_FALSE(f.run->itemUsable(item)) << item;
     EXPECT_FALSE(menuEnabled(*f.run, "mnuDisplay"));
     // Soundings need no run: their menu is there from the start.
