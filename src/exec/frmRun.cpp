@@ -569,6 +569,8 @@ void frmRun::chunkEnded() {
     ++runIndex_;
     if (!startChunk()) return;
     timer_.setEnabled(true);
+    // The finished chunks show at once: a chunk can end long before the next tick.
+    showProgress();
     changed();
 }
 

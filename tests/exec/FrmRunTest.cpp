@@ -312,6 +312,8 @@ TEST(FrmRun, EachChunkRunsInAFreshSolverFolderAndIsCollectedBeforeTheNextStarts)
     EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
     EXPECT_EQ(f.run->runIndex(), 2);
     EXPECT_EQ(f.run->state().status, "chunk 2 of 2");
+    // The bar shows the finished chunk at once, before the next tick.
+    EXPECT_EQ(f.run->state().barValue, 500);
     // Chunk 1's outputs went with it: chunk 2 can only deliver its own.
     EXPECT_TRUE(std::filesystem::is_empty(f.recording.starts[1].workingFolder));
     playSolver(f.recording);
