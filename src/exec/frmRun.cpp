@@ -43,9 +43,7 @@ std::vector<MenuState> runMenus() {
         {"mnuDisplay",
          "&Display model",
          false,
-         {{"mnuDepthS", "&Depth Series", false},
-          {"mnuTimeS", "&Time Series", false},
-          {"mnuModelDisplay", "&Model", false},
+         {{"mnuModelDisplay", "&Model", false},
           {"mnuHistories", "Temperature &histories", false},
           {"mnuLimits", "Thermal &limits", false}}},
         // Soundings need no run: the menu is there from the start (a run disables it while the
@@ -178,6 +176,22 @@ void frmRun::openModel() {
     if (path.empty()) return;
     openModelPath(path);
     if (!state_.closed) changed();
+}
+
+bool frmRun::openModelFile(const std::string& path) {
+    if (runOutstanding()) return false;
+    const std::string model = app_.fs.absolutePath(path);
+    // The same model set up here already keeps its set-up, read again over the model's types
+    // (whoever opened it cleared the shared lists the set-up was aligned to).
+    if (exec_->flagReady && model == app_.fs.absolutePath(modelPath_)) {
+        const RunSetup setup = currentSetup();
+        load();
+        return applySetup(setup);
+    }
+    load();
+    const bool opened = openModelPath(model);
+    if (!state_.closed) changed();
+    return opened;
 }
 
 bool frmRun::openModelPath(const std::string& path) {
@@ -555,6 +569,8 @@ void frmRun::chunkEnded() {
     ++runIndex_;
     if (!startChunk()) return;
     timer_.setEnabled(true);
+    // The finished chunks show at once: a chunk can end long before the next tick.
+    showProgress();
     changed();
 }
 

@@ -105,6 +105,10 @@ class frmRun {
     void saveSetup();           // "&Save run set-up"
     void openSetup();           // "Open run set-&up"
     void stopRun();             // "Stop": the run ends, the chunks it finished stay
+    // Opens the model in the window afresh, as "Open &Model" does with the file its dialog
+    // returns, with its results when a whole run of it is there; a model already set up here keeps
+    // its set-up. Nothing changes while a run is outstanding. False when it cannot be used.
+    bool openModelFile(const std::string& path);
     // Opens the set-up file ready to execute; false when it was refused (the message said why).
     bool openSetupFile(const std::string& path);
     // Parameter box k (0..5) clicked, or typed into (the typed text becomes the box's text).

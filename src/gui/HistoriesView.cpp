@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include <QChart>
 #include <QChartView>
@@ -16,8 +17,8 @@
 
 namespace vardex::gui {
 
-HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), histories_(histories), dialogs_(dialogs) {
+HistoriesView::HistoriesView(TemperatureHistories histories, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), histories_(std::move(histories)), dialogs_(dialogs) {
     setWindowTitle(TemperatureHistories::kTitle);
     resize(1150, 620);
 
@@ -36,6 +37,7 @@ HistoriesView::HistoriesView(TemperatureHistories& histories, Dialogs& dialogs, 
     reset->setObjectName("resetZoom");
     csv->setObjectName("exportCsv");
     png->setObjectName("exportPng");
+    close->setObjectName("close");
     connect(reset, &QPushButton::clicked, this, [chart] { chart->zoomReset(); });
     connect(csv, &QPushButton::clicked, this, [this] { histories_.exportCsv(); });
     connect(png, &QPushButton::clicked, this, [this] { exportPng(); });

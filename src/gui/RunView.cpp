@@ -101,13 +101,15 @@ void RunView::attachResultWindows(AppState& app) {
     controller_.acquireSounding = [this] { sounding_.acquireSounding(); };
     controller_.testRotations = [this] { sounding_.testRotations(); };
     controller_.displaySounding = [this] { sounding_.displaySounding(); };
+    // Neither is modal: several stand beside the displays while the user looks at the results,
+    // each showing what was read when it opened.
     controller_.showHistories = [this, &app] {
         TemperatureHistories histories(app.dialogs);
         if (!histories.load(controller_.historySources())) return;
-        HistoriesView view(histories, app.dialogs, this);
-        view.exec();
+        auto* view = new HistoriesView(std::move(histories), app.dialogs, this);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->show();
     };
-    // Not modal: the table stays beside the window while the user looks at the results.
     controller_.showLimits = [this, &app] {
         auto table = std::make_unique<ThermalLimits>(app.dialogs);
         table->limits = controller_.limits;
@@ -212,13 +214,26 @@ void RunView::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+RunView* findRunWindow(QMdiArea* area) {
+    for (QMdiSubWindow* frame : area->subWindowList())
+        if (auto* view = qobject_cast<RunView*>(frame->widget())) return view;
+    return nullptr;
+}
+
+void attachExecutionWindow(mdifrmMain& main, QMdiArea* area, AppState& app) {
+    main.showExecutionWindow = [area, &app] { return &showRunWindow(area, app)->controller(); };
+    main.executionWindow = [area]() -> frmRun* {
+        RunView* view = findRunWindow(area);
+        return view ? &view->controller() : nullptr;
+    };
+}
+
 RunView* showRunWindow(QMdiArea* area, AppState& app) {
-    for (QMdiSubWindow* frame : area->subWindowList()) {
-        if (auto* view = qobject_cast<RunView*>(frame->widget())) {
-            area->setActiveSubWindow(frame);
-            frame->show();
-            return view;
-        }
+    if (RunView* view = findRunWindow(area)) {
+        auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+        area->setActiveSubWindow(frame);
+        frame->show();
+        return view;
     }
     auto* view = new RunView(app);
     QMdiSubWindow* frame = area->addSubWindow(view);

@@ -18,6 +18,7 @@
 #include "ClickableBox.h"
 #include "QtPlatform.h"
 #include "exec/frmRun.h"
+#include "mainwindow/mdifrmMain.h"
 #include "sounding/SoundingCommands.h"
 
 namespace vardex::gui {
@@ -65,5 +66,9 @@ class RunView : public QWidget {
 
 // Shows the execution window in the area, creating it when it is not there yet.
 RunView* showRunWindow(QMdiArea* area, AppState& app);
+// The execution window of the area; null when it is not open.
+RunView* findRunWindow(QMdiArea* area);
+// The main window's execution item opens the window in the area.
+void attachExecutionWindow(mdifrmMain& main, QMdiArea* area, AppState& app);
 
 } // namespace vardex::gui

@@ -63,9 +63,7 @@ int main(int argc, char* argv[]) {
     mainWindow.onQuit = [] { QApplication::quit(); };
 
     vardex::gui::MainWindowView view(mainWindow);
-    mainWindow.showExecutionWindow = [&] {
-        return &vardex::gui::showRunWindow(view.mdiArea(), app)->controller();
-    };
+    vardex::gui::attachExecutionWindow(mainWindow, view.mdiArea(), app);
     dialogs.setParent(&view);
     view.restorePlacement();
     // A model or run set-up named on the command line opens once the start-up steps are done.

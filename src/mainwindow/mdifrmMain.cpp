@@ -272,9 +272,20 @@ bool mdifrmMain::closeRequested() {
 }
 
 void mdifrmMain::openExecutionWindow() {
+    // A run under way keeps the model lists it works from: its window only comes to the front.
+    if (frmRun* open = executionWindow ? executionWindow() : nullptr;
+        open && open->runOutstanding()) {
+        if (showExecutionWindow) showExecutionWindow();
+        return;
+    }
     // The same clearing as for an editor: a model built and not saved is offered for saving.
-    if (!makeWayForEditor(false)) return;
-    if (showExecutionWindow) showExecutionWindow();
+    if (!unsavedChangesSettled("Save the model before it is cleared?")) return;
+    // The model open here, as it is on disk, is the one the window opens, with its results.
+    const std::string model = state_.modelFilePath;
+    putModelAway(false);
+    if (!showExecutionWindow) return;
+    frmRun* run = showExecutionWindow();
+    if (run && !model.empty() && app_.fs.fileExists(model)) run->openModelFile(model);
 }
 
 void mdifrmMain::openRunSetupFile(const std::string& path) {
@@ -289,6 +300,11 @@ void mdifrmMain::exitProgram() {
 
 bool mdifrmMain::makeWayForEditor(bool submodelEditor) {
     if (!unsavedChangesSettled("Save the model before it is cleared?")) return false;
+    putModelAway(submodelEditor);
+    return true;
+}
+
+void mdifrmMain::putModelAway(bool submodelEditor) {
     builder_.clearBuilder();
     app_.clearModelLists();
     // Nothing of the model is left to save.
@@ -298,7 +314,6 @@ bool mdifrmMain::makeWayForEditor(bool submodelEditor) {
     state_.enableMenuItem("mnufilesaveas", false);
     state_.panelVisible = false;
     changed();
-    return true;
 }
 
 } // namespace vardex

@@ -53,6 +53,8 @@ class mdifrmMain {
     // Shows the execution-control window (created when it is not there yet) and returns its
     // controller.
     std::function<frmRun*()> showExecutionWindow;
+    // The execution-control window when it is open, else null; it is not created.
+    std::function<frmRun*()> executionWindow;
     // Asked before the program ends, once the model's changes are settled (child windows may hold
     // work); false keeps it open.
     std::function<bool()> mayQuit;
@@ -81,7 +83,8 @@ class mdifrmMain {
     bool saveModelAs();
     // "E&xit".
     void exitProgram();
-    // "Model &Execution/output".
+    // "Model &Execution/output": the window opens the model open here, with its results when a
+    // whole run of it is there.
     void openExecutionWindow();
     // The execution-control window with a run set-up file opened in it, ready to execute.
     void openRunSetupFile(const std::string& path);
@@ -103,6 +106,8 @@ class mdifrmMain {
     // With unsaved changes asks whether to save them: true when the program may end.
     bool unsavedChangesSettled(const std::string& question);
     void rememberModelFolder();
+    // Clears the builder and the model lists and hides the panel, the model's changes settled.
+    void putModelAway(bool submodelEditor);
     void showUnits();
 
     AppState& app_;

@@ -73,7 +73,7 @@ TEST(FrmRun, AFreshWindowShowsItsMenusBoxesAndNothingToRunYet) {
     EXPECT_EQ(f.run->exec().itmax, 22);
     EXPECT_TRUE(f.run->itemUsable("mnuOpenModel"));
     for (const char* item : {"mnuMakeRunfile", "mnuOpenRun", "mnuSource", "mnuModSpecs",
-                             "mnuExecute", "mnuDepthS", "mnuTimeS", "mnuOpensounding"})
+                             "mnuExecute", "mnuOpensounding"})
         EXPECT_FALSE(f.run->itemUsable(item)) << item;
     EXPECT_FALSE(menuEnabled(*f.run, "mnuDisplay"));
     // Soundings need no run: their menu is there from the start.
@@ -312,6 +312,8 @@ TEST(FrmRun, EachChunkRunsInAFreshSolverFolderAndIsCollectedBeforeTheNextStarts)
     EXPECT_TRUE(f.app.fs.fileExists("tower.1"));
     EXPECT_EQ(f.run->runIndex(), 2);
     EXPECT_EQ(f.run->state().status, "chunk 2 of 2");
+    // The bar shows the finished chunk at once, before the next tick.
+    EXPECT_EQ(f.run->state().barValue, 500);
     // Chunk 1's outputs went with it: chunk 2 can only deliver its own.
     EXPECT_TRUE(std::filesystem::is_empty(f.recording.starts[1].workingFolder));
     playSolver(f.recording);

@@ -33,9 +33,7 @@ struct RunViewFixture : RunHome {
         app.config.TempDir = file("Temp");
         app.config.OutputDir = file("Output");
         modelFile = writeTowerModel(app, *this);
-        main.showExecutionWindow = [this] {
-            return &gui::showRunWindow(window.mdiArea(), app)->controller();
-        };
+        gui::attachExecutionWindow(main, window.mdiArea(), app);
         main.load();
         window.action("mnupromodel")->trigger();
         view = runView();

@@ -1,8 +1,11 @@
+#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineSeries>
 #include <QTableWidget>
 #include <QtTest>
 
+#include "HistoriesView.h"
 #include "TempDisplayView.h"
 #include "ThermalLimitsView.h"
 
@@ -156,6 +159,57 @@ class RunViewTest : public QObject {
         QVERIFY(!f.view->action("mnuHistories")->isEnabled());
         QVERIFY(std::filesystem::is_empty(f.file("Temp")));
         QVERIFY(!f.runViewGone());
+    }
+
+    // The model open in the main window comes into the execution window with its whole run: the
+    // result windows stand side by side, none modal, and an open histories window keeps what it
+    // showed when the files change under it.
+    void theMainWindowsModelBringsItsResultsAndTheirWindowsStandSideBySide() {
+        testing::RunViewFixture f;
+        testing::CurrentFolder cwd(f.home);
+        gui::setProgramUnits(&f.app.units);
+        auto write = [&](const std::string& name, const std::string& text) {
+            std::ofstream(f.file(name), std::ios::binary) << text;
+        };
+        for (int n = 1; n <= 2; ++n) {
+            const std::string chunk = std::to_string(n);
+            write("tower." + chunk, "field\r\n");
+            write("Tmax." + chunk, "tmax\r\n");
+            write("TSeries." + chunk, "2\r\n0,20\r\n12,3" + chunk + "\r\n");
+            write("Summary." + chunk, "2\r\n0,20,1,1,1,0,0,0,0,0,0,0\r\n"
+                                      "24,72.5,2,2,3,18,2,2,3,1,2,3\r\n");
+        }
+        f.main.openModelFile(f.modelFile);
+        f.window.action("mnupromodel")->trigger();
+        QCOMPARE(f.view->controller().state().txtModfile, f.modelFile);
+        QStringList items;
+        for (QAction* a : f.view->menu("mnuDisplay")->actions()) {
+            items << a->text();
+            QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+        }
+        QCOMPARE(items, QStringList({"&Model", "Temperature &histories", "Thermal &limits"}));
+
+        f.view->action("mnuHistories")->trigger();
+        f.view->action("mnuHistories")->trigger();
+        f.view->action("mnuLimits")->trigger();
+        const auto charts = f.view->findChildren<gui::HistoriesView*>();
+        QCOMPARE(charts.size(), 2);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        for (gui::HistoriesView* chart : charts) QVERIFY(chart->isVisible());
+        QVERIFY(f.view->findChild<gui::ThermalLimitsView*>()->isVisible());
+
+        // A new run replaces the files; the open chart is drawn again (units) from what it read.
+        write("TSeries.2", "2\r\n0,20\r\n12,99\r\n");
+        std::filesystem::remove(f.file("TSeries.1"));
+        f.app.units.set(UnitSystem::US);
+        f.app.units.set(UnitSystem::SI);
+        auto* chart = charts.at(0)->findChild<QChartView*>()->chart();
+        QCOMPARE(chart->series().size(), 2);
+        QCOMPARE(qobject_cast<QLineSeries*>(chart->series().at(1))->at(1).y(), 32.0);
+
+        charts.at(0)->findChild<QPushButton*>("close")->click();
+        QTRY_COMPARE(f.view->findChildren<gui::HistoriesView*>().size(), 1);
+        gui::setProgramUnits(nullptr);
     }
 
     void exitClosesTheWindowAndEmptiesTheModelLists() {
