@@ -92,14 +92,5 @@ TEST(MaterialsFile, SaveMovesTheDataDirectoryAndWritesTheConfiguration) {
     EXPECT_NE(ini.find("DataDir=      " + f.home.file("data") + "\r\n"), std::string::npos) << ini;
 }
 
-TEST(MaterialsFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
-    Fixture f;
-    std::string missingFolder = f.home.file("missing/two.mts");
-    EXPECT_FALSE(SaveFile(f.app, missingFolder, twoMaterials()));
-    ASSERT_EQ(f.dialogs.messages.size(), 1u);
-    EXPECT_NE(f.dialogs.messages[0].text.find(missingFolder), std::string::npos);
-    EXPECT_EQ(f.app.config.DataDir, "");
-}
-
 } // namespace
 } // namespace vardex
