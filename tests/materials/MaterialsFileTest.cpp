@@ -10,6 +10,7 @@ namespace {
 
 using testing::crlf;
 using testing::readFile;
+using testing::withoutDateLine;
 
 struct Fixture : testing::AppFixture {
     Fixture() {
@@ -23,13 +24,6 @@ std::vector<Material> twoMaterials() {
         {"Concrete", kNewMaterialColor, 0.5f, 1.05f, 2400.0f, 1.0f, 0.0f},
         {"Steel form", 255, 45.0f, 0.46f, 7850.0f, 0.0f, -0.3f},
     };
-}
-
-// The file up to and without its date line.
-std::string withoutDateLine(const std::string& text) {
-    std::size_t first = text.find("\r\n");
-    std::size_t second = text.find("\r\n", first + 2);
-    return text.substr(0, first + 2) + text.substr(second + 2);
 }
 
 TEST(MaterialsFile, LayoutKeysZonesAndPrintForms) {

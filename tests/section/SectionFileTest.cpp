@@ -15,6 +15,7 @@ namespace {
 
 using testing::crlf;
 using testing::readFile;
+using testing::withoutDateLine;
 
 struct Fixture : testing::AppFixture {
     Fixture() {
@@ -46,12 +47,6 @@ SectionEditorState threeByTwo() {
     s.unsaved = true;
     s.composites.add(std::make_shared<Ccomp>());
     return s;
-}
-
-std::string withoutDateLine(const std::string& text) {
-    std::size_t first = text.find("\r\n");
-    std::size_t second = text.find("\r\n", first + 2);
-    return text.substr(0, first + 2) + text.substr(second + 2);
 }
 
 // An unused slot as the writer puts it.

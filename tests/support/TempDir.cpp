@@ -68,6 +68,12 @@ std::vector<std::string> namesBelow(const std::string& folder) {
     return names;
 }
 
+std::string withoutDateLine(const std::string& text) {
+    const std::size_t first = text.find("\r\n");
+    const std::size_t second = text.find("\r\n", first + 2);
+    return text.substr(0, first + 2) + text.substr(second + 2);
+}
+
 std::string crlf(std::initializer_list<std::string_view> lines) {
     std::string text;
     for (std::string_view line : lines) {
