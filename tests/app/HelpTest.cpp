@@ -16,14 +16,5 @@ TEST(Help, EveryProgramAndAboutVardexCarryTheProjectVersion) {
     EXPECT_NE(about.find("Licence: All rights reserved."), std::string::npos) << about;
 }
 
-TEST(Help, TheHelpMenuOffersTheGuideAndAbout) {
-    MenuState menu = helpMenu();
-    EXPECT_EQ(menu.name, "mnuHelp");
-    EXPECT_EQ(menu.caption, "&Help");
-    ASSERT_EQ(menu.items.size(), 2u);
-    EXPECT_EQ(menu.item("mnuUserGuide")->caption, "&User Guide");
-    EXPECT_EQ(menu.item("mnuAbout")->caption, "&About Vardex");
-}
-
 } // namespace
 } // namespace vardex

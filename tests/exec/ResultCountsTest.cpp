@@ -11,34 +11,30 @@
 namespace vardex {
 namespace {
 
-std::string crlfLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
+using testing::crlf;
 
 struct BadFile {
     const char* name;
-    std::vector<std::string> lines;
+    std::string text;
     const char* reason;
 };
 
 // The reason a history file is refused, as the histories window reports it.
-std::string historyProblem(const std::vector<std::string>& lines) {
+std::string historyProblem(const std::string& text) {
     testing::TempDir dir;
     testing::ScriptedDialogs dialogs;
     TemperatureHistories histories(dialogs);
-    EXPECT_FALSE(histories.load({{1, dir.write("TSeries.1", crlfLines(lines)), {"centre"}}}));
+    EXPECT_FALSE(histories.load({{1, dir.write("TSeries.1", text), {"centre"}}}));
     EXPECT_TRUE(histories.series().empty());
     return dialogs.messages.size() == 1 ? dialogs.messages[0].text : "no single message";
 }
 
 // The same for a summary file and the thermal-limit table.
-std::string summaryProblem(const std::vector<std::string>& lines) {
+std::string summaryProblem(const std::string& text) {
     testing::TempDir dir;
     testing::ScriptedDialogs dialogs;
     ThermalLimits table(dialogs);
-    EXPECT_FALSE(table.load({dir.write("Summary.1", crlfLines(lines))}));
+    EXPECT_FALSE(table.load({dir.write("Summary.1", text)}));
     EXPECT_TRUE(table.rows().empty());
     return dialogs.messages.size() == 1 ? dialogs.messages[0].text : "no single message";
 }
@@ -47,21 +43,18 @@ const char* const kRow = "0,20.00000,1,1,1,0.00000,0,0,0,0,0,0";
 
 TEST(ResultCounts, AHistoryCountThatDoesNotFitOrIsNotThereIsAReadFailure) {
     const BadFile cases[] = {
-        {"beyond an int",
-         {"3000000000", "0,20", "3,28"},
+        {"beyond an int", crlf({"3000000000", "0,20", "3,28"}),
          "the count of time points, 3000000000, is not a whole number from 1 to 2147483647"},
-        {"the largest int, two points there",
-         {"2147483647", "0,20", "3,28"},
+        {"the largest int, two points there", crlf({"2147483647", "0,20", "3,28"}),
          "the file ends after 2 of the 2147483647 time points it announces"},
-        {"more than there are",
-         {"5", "0,20", "", "3,28"},
+        {"more than there are", crlf({"5", "0,20", "", "3,28"}),
          "the file ends after 2 of the 5 time points it announces"},
-        {"not whole", {"2.5", "0,20", "3,28"}, "the count of time points, 2.5,"},
-        {"none", {"0"}, "the count of time points, 0,"},
-        {"negative", {"-3", "0,20"}, "the count of time points, -3,"},
+        {"not whole", crlf({"2.5", "0,20", "3,28"}), "the count of time points, 2.5,"},
+        {"none", crlf({"0"}), "the count of time points, 0,"},
+        {"negative", crlf({"-3", "0,20"}), "the count of time points, -3,"},
     };
     for (const BadFile& c : cases) {
-        const std::string problem = historyProblem(c.lines);
+        const std::string problem = historyProblem(c.text);
         EXPECT_NE(problem.find(c.reason), std::string::npos) << c.name << ": " << problem;
         EXPECT_NE(problem.find("TSeries.1"), std::string::npos) << c.name << ": " << problem;
     }
@@ -69,22 +62,19 @@ TEST(ResultCounts, AHistoryCountThatDoesNotFitOrIsNotThereIsAReadFailure) {
 
 TEST(ResultCounts, ASummaryCountOrCellThatDoesNotFitIsAReadFailureNotAPeakOfZero) {
     const BadFile cases[] = {
-        {"count beyond an int",
-         {"3000000000", kRow},
+        {"count beyond an int", crlf({"3000000000", kRow}),
          "the count of time points, 3000000000, is not a whole number from 1 to 2147483647"},
-        {"the largest int, one point there",
-         {"2147483647", kRow},
+        {"the largest int, one point there", crlf({"2147483647", kRow}),
          "the file ends after 1 of the 2147483647 time points it announces"},
-        {"a cell beyond an int",
-         {"1", "0,20.00000,1E+10,1,1,0.00000,0,0,0,0,0,0"},
+        {"a cell beyond an int", crlf({"1", "0,20.00000,1E+10,1,1,0.00000,0,0,0,0,0,0"}),
          "a cell index, 10000000000, is not a whole number from 0 to 2147483647"},
-        {"a negative cell", {"1", "0,20.00000,1,-2,1,0.00000,0,0,0,0,0,0"}, "a cell index, -2,"},
-        {"a cell between two",
-         {"1", "0,20.00000,1,1,2.5,0.00000,0,0,0,0,0,0"},
+        {"a negative cell", crlf({"1", "0,20.00000,1,-2,1,0.00000,0,0,0,0,0,0"}),
+         "a cell index, -2,"},
+        {"a cell between two", crlf({"1", "0,20.00000,1,1,2.5,0.00000,0,0,0,0,0,0"}),
          "a cell index, 2.5,"},
     };
     for (const BadFile& c : cases) {
-        const std::string problem = summaryProblem(c.lines);
+        const std::string problem = summaryProblem(c.text);
         EXPECT_NE(problem.find(c.reason), std::string::npos) << c.name << ": " << problem;
         EXPECT_NE(problem.find("Summary.1"), std::string::npos) << c.name << ": " << problem;
     }
@@ -94,8 +84,8 @@ TEST(ResultCounts, LargeButFittingNumbersReadAsWritten) {
     testing::TempDir dir;
     testing::ScriptedDialogs dialogs;
     ThermalLimits table(dialogs);
-    ASSERT_TRUE(table.load({dir.write(
-        "Summary.1", crlfLines({"1", "1E+30,3E+30,2147483647,80,1,1E+300,1,1,1,0,0,0"}))}));
+    ASSERT_TRUE(table.load(
+        {dir.write("Summary.1", crlf({"1", "1E+30,3E+30,2147483647,80,1,1E+300,1,1,1,0,0,0"}))}));
     ASSERT_EQ(table.rows().size(), 1u);
     const ChunkPeaks& r = table.rows()[0];
     EXPECT_EQ(r.peak, 3e30);

@@ -1,5 +1,5 @@
 // The bundled validation example (an insulated block with an a b t source and equivalent age)
-// opens from its set-up ready to execute and hands the solver the block as described.
+// opens from its set-up ready to execute, hands the solver the block as described and runs.
 
 #ifdef VARDEX_ZOLTER
 
@@ -15,8 +15,9 @@
 namespace vardex {
 namespace {
 
-TEST(ValidationExample, TheBundledBlockSetUpOpensReadyWithEquivalentAgeAndConvectiveFaces) {
-    testing::RunFixture f(testing::Starter::Recording);
+TEST(ValidationExample,
+     TheBundledBlockOpensReadyAndRunsInTheWindowAndWithoutWindowsToTheSameFilesWithinItsRise) {
+    testing::RunFixture f;
     testing::layOutExamples(f.file("data"));
     f.dialogs.fileAnswers = {f.data("block.vrs")};
     f.run->openSetup();
@@ -33,7 +34,7 @@ TEST(ValidationExample, TheBundledBlockSetUpOpensReadyWithEquivalentAgeAndConvec
     EXPECT_EQ(f.run->state().txtP[5], " 2");
 
     e.putBounds(1);
-    const std::string path = f.file("Temp/block.1");
+    const std::string path = f.file("block.check");
     e.write_Tempfile(1, path, 1);
     const std::string text = testing::readFile(path);
     for (const char* lines :
@@ -51,18 +52,11 @@ TEST(ValidationExample, TheBundledBlockSetUpOpensReadyWithEquivalentAgeAndConvec
           "\r\nthermal conductivity=        1.95 \r\nspecific heat= 1.075 \r\n"
           "density=       2298.4 \r\nheat production=             1 \r\n"})
         EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
-}
 
-TEST(ValidationExample,
-     TheBlockRunsInTheWindowAndWithoutWindowsToTheSameFilesWithinItsAdiabaticRise) {
-    testing::RunFixture f;
-    testing::layOutExamples(f.file("data"));
-    f.dialogs.fileAnswers = {f.data("block.vrs")};
-    f.run->openSetup();
-    ASSERT_TRUE(f.itemEnabled("mnuExecute")) << ::testing::PrintToString(f.dialogs.messageTexts());
     f.dialogs.messages.clear();
     f.run->execute();
-    f.tickUntilDone(3000);
+    // Built with the sanitizers the solver takes half a minute or more over this block.
+    f.tickUntilDone(12000);
     ASSERT_EQ(f.dialogs.messageTexts(),
               std::vector<std::string>{"Completed all  1 sub-models included."});
 

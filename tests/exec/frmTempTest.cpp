@@ -86,14 +86,15 @@ TEST(FrmTemp, AUniformFieldGetsOneDegreeAroundItsValueOnTheFullRange) {
     EXPECT_EQ(f.cells(), std::vector<std::int32_t>(4, w->shown()->scale.colours[15]));
 }
 
-TEST(FrmTemp, TheHoveredCellIsReadOutWithItsIndexAndModelCoordinates) {
+TEST(FrmTemp, TheHoveredCellIsReadOutWithItsIndexAndModelCoordinatesFromACommaSeparatedFile) {
     TempFixture f;
     DisplaySource source =
-        f.model(f.home.write("t.out", crlf({"10 20", "40 70", "1 2", "3 4"})), 2, 2, 2);
+        f.model(f.home.write("t.out", crlf({"10,20", "40 ,70", "1, 2", "3 4"})), 2, 2, 2);
     source.chunks[0].z0 = 4; // the chunk stands on another 4 m high
     auto w = f.open(source);
     ASSERT_EQ(w->shown()->layer, 1);
-    // Cell (2, 1) covers x 1..2 and y 0..1 of the picture; cells are 0.5 x 0.5 x 1 m.
+    // Commas separate as blanks do. Cell (2, 1) covers x 1..2 and y 0..1 of the picture; cells
+    // are 0.5 x 0.5 x 1 m.
     w->hover(1.5, 0.5);
     EXPECT_EQ(w->state().status, "20.0 \u00B0C  at cell (2, 1, 1)  x = 0.75, y = 0.25, z = 4.5 m");
     w->VScroll1_Change(2);
@@ -110,19 +111,6 @@ TEST(FrmTemp, TheHoveredCellIsReadOutWithItsIndexAndModelCoordinates) {
     w->hover(1.5, 0.5);
     w->leave();
     EXPECT_EQ(w->state().status, "");
-}
-
-TEST(FrmTemp, TheWheelStepsThroughTheLayersAndStopsAtTheEnds) {
-    TempFixture f;
-    auto w = f.open(f.model(
-        f.home.write("t.out", crlf({"1 1", "1 1", "20 20", "20 20", "40 40", "40 40"})), 2, 2, 3));
-    EXPECT_EQ(w->state().VScroll1.value, 2);
-    w->wheel(1); // away from the user: up the scroll bar
-    EXPECT_EQ(w->state().VScroll1.value, 1);
-    EXPECT_EQ(w->state().txtLayer, "1");
-    w->wheel(-5);
-    EXPECT_EQ(w->state().VScroll1.value, 3);
-    EXPECT_EQ(f.cells()[0], w->shown()->scale.colourOf(40));
 }
 
 TEST(FrmTemp, ADisplayClosedBeforeAUnitChangeIsNoLongerTold) {
@@ -206,17 +194,6 @@ TEST(FrmTemp, AUniformFieldFallsBelowTheSpecifiedScale) {
     EXPECT_EQ(f.cells().back(), hot->shown()->scale.colours.back());
 }
 
-TEST(FrmTemp, OneLayerGivesAScrollBarFromOneToOne) {
-    TempFixture f;
-    auto w = f.open(f.model(f.home.write("t.out", crlf({"1 2", "3 4"})), 2, 2, 1));
-    const ScrollBarState& bar = w->state().VScroll1;
-    EXPECT_EQ(bar.min, 1);
-    EXPECT_EQ(bar.max, 1);
-    EXPECT_EQ(bar.value, 1);
-    EXPECT_EQ(w->state().txtLayer, "1");
-    EXPECT_EQ(w->state().txtnz, "1");
-}
-
 TEST(FrmTemp, FourByTwoSquareCellsAreTwiceAsWideAsHigh) {
     TempFixture f;
     auto w = f.open(f.model(f.home.write("t.out", crlf({"1 2 3 4", "5 6 7 8"})), 4, 2, 1));
@@ -229,7 +206,7 @@ TEST(FrmTemp, FourByTwoSquareCellsAreTwiceAsWideAsHigh) {
     EXPECT_DOUBLE_EQ(tall->state().aspect, 1);
 }
 
-TEST(FrmTemp, TheScrollBarStartsInTheMiddleAndChangesTheLayer) {
+TEST(FrmTemp, TheScrollBarAndTheWheelStartInTheMiddleLayerAndStopAtTheEnds) {
     TempFixture f;
     auto w = f.open(f.model(
         f.home.write("t.out", crlf({"1 1", "1 1", "20 20", "20 20", "40 40", "40 40"})), 2, 2, 3));
@@ -246,24 +223,29 @@ TEST(FrmTemp, TheScrollBarStartsInTheMiddleAndChangesTheLayer) {
     EXPECT_EQ(w->shown()->cellColours[8], top[0]); // (1, 1, 3) remembered
     w->VScroll1_Change(4);                         // beyond the layers: nothing happens
     EXPECT_EQ(w->state().txtLayer, "3");
+    w->wheel(5); // away from the user: up the scroll bar, no further than layer 1
+    EXPECT_EQ(w->state().VScroll1.value, 1);
+    EXPECT_EQ(w->state().txtLayer, "1");
+    w->wheel(-5);
+    EXPECT_EQ(w->state().VScroll1.value, 3);
+    EXPECT_EQ(f.cells()[0], w->shown()->scale.colourOf(40));
+
+    // One layer: a bar from one to one.
+    auto flat = f.open(f.model(f.home.write("f.out", crlf({"1 2", "3 4"})), 2, 2, 1));
+    EXPECT_EQ(flat->state().VScroll1.min, 1);
+    EXPECT_EQ(flat->state().VScroll1.max, 1);
+    EXPECT_EQ(flat->state().VScroll1.value, 1);
+    EXPECT_EQ(flat->state().txtnz, "1");
 }
 
-TEST(FrmTemp, CommasSeparateAsBlanksDo) {
-    TempFixture f;
-    auto w = f.open(f.model(f.home.write("t.out", crlf({"1,2,3", "4, 5 ,6"})), 3, 2, 1));
-    const TemperatureField& t = w->shown()->field;
-    EXPECT_EQ(t.at(3, 1, 1), 3);
-    EXPECT_EQ(t.at(1, 2, 1), 4);
-    EXPECT_EQ(t.at(2, 2, 1), 5);
-    EXPECT_EQ(t.at(3, 2, 1), 6);
-}
-
-TEST(FrmTemp, AShortFileIsSaidAndShowsNoHalfReadField) {
+TEST(FrmTemp, AShortFileOrAnItemThatIsNoTemperatureIsNamedByPlaceAndShowsNoHalfReadField) {
     TempFixture f;
     const std::pair<std::string, std::string> cases[] = {
         {crlf({"1 2", "3 4", "5 6"}), "ends before layer 2, row 2, column 1"},
         {crlf({"1 2", "3 4", "5 6", "7"}), "ends before layer 2, row 2, column 2"},
-        {"", "ends before layer 1, row 1, column 1"}};
+        {"", "ends before layer 1, row 1, column 1"},
+        {crlf({"1 x", "3 4", "5 6", "7 8"}), "layer 1, row 1, column 2"},
+        {crlf({"1 1E+39", "3 4", "5 6", "7 8"}), "layer 1, row 1, column 2"}};
     for (const auto& [text, place] : cases) {
         f.dialogs.messages.clear();
         f.picture.ops.clear();
@@ -277,23 +259,16 @@ TEST(FrmTemp, AShortFileIsSaidAndShowsNoHalfReadField) {
     }
 }
 
-TEST(FrmTemp, AnItemThatIsNoTemperatureIsSaid) {
-    TempFixture f;
-    for (const char* bad : {"1 x", "1 1E+39"}) {
-        f.dialogs.messages.clear();
-        auto w = f.open(f.model(f.home.write("t.out", crlf({bad, "3 4"})), 2, 2, 1));
-        ASSERT_EQ(f.dialogs.messages.size(), 1u);
-        EXPECT_NE(f.dialogs.messages[0].text.find("layer 1, row 1, column 2"), std::string::npos);
-        EXPECT_EQ(w->shown(), nullptr);
-    }
-}
-
 TEST(FrmTemp, CrossSectionAsksForTheFileAndTheGrid) {
     TempFixture f;
     DisplaySource ready;
     ready.viewMode = "Ready";
     auto w = f.open(ready);
     EXPECT_TRUE(f.picture.ops.empty()); // nothing drawn in another mode
+    DisplaySource sounding;
+    sounding.viewMode = "sounding"; // and no trace without a sounding
+    f.open(sounding);
+    EXPECT_TRUE(f.picture.sinceClear(DrawOp::Point).empty());
 
     f.dialogs.fileAnswers = {f.home.write("t.out", crlf({"1 2 3", "4 5 6"}))};
     f.dialogs.inputAnswers = {"3", "2", "1"};
@@ -330,14 +305,6 @@ TEST(FrmTemp, CrossSectionAsksForTheFileAndTheGrid) {
     f.dialogs.fileAnswers.clear();
     w->mnuCross();
     EXPECT_TRUE(w->state().closed);
-}
-
-TEST(FrmTemp, SoundingModeDrawsTheTraceWhenThereIsASounding) {
-    TempFixture f;
-    DisplaySource source;
-    source.viewMode = "sounding";
-    f.open(source);
-    EXPECT_TRUE(f.picture.sinceClear(DrawOp::Point).empty());
 }
 
 } // namespace

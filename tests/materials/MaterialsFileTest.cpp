@@ -10,6 +10,7 @@ namespace {
 
 using testing::crlf;
 using testing::readFile;
+using testing::withoutDateLine;
 
 struct Fixture : testing::AppFixture {
     Fixture() {
@@ -23,13 +24,6 @@ std::vector<Material> twoMaterials() {
         {"Concrete", kNewMaterialColor, 0.5f, 1.05f, 2400.0f, 1.0f, 0.0f},
         {"Steel form", 255, 45.0f, 0.46f, 7850.0f, 0.0f, -0.3f},
     };
-}
-
-// The file up to and without its date line.
-std::string withoutDateLine(const std::string& text) {
-    std::size_t first = text.find("\r\n");
-    std::size_t second = text.find("\r\n", first + 2);
-    return text.substr(0, first + 2) + text.substr(second + 2);
 }
 
 TEST(MaterialsFile, LayoutKeysZonesAndPrintForms) {
@@ -90,15 +84,6 @@ TEST(MaterialsFile, SaveMovesTheDataDirectoryAndWritesTheConfiguration) {
     EXPECT_EQ(f.app.config.DataDir, f.home.file("data"));
     std::string ini = readFile(f.home.file("Vardex.ini"));
     EXPECT_NE(ini.find("DataDir=      " + f.home.file("data") + "\r\n"), std::string::npos) << ini;
-}
-
-TEST(MaterialsFile, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
-    Fixture f;
-    std::string missingFolder = f.home.file("missing/two.mts");
-    EXPECT_FALSE(SaveFile(f.app, missingFolder, twoMaterials()));
-    ASSERT_EQ(f.dialogs.messages.size(), 1u);
-    EXPECT_NE(f.dialogs.messages[0].text.find(missingFolder), std::string::npos);
-    EXPECT_EQ(f.app.config.DataDir, "");
 }
 
 } // namespace

@@ -110,12 +110,18 @@ TEST(ModelFile, WrittenLayoutIsExact) {
     EXPECT_EQ(f.app.model.modelFileName, path);
 }
 
-TEST(ModelFile, NoChunksIsABadFile) {
+TEST(ModelFile, NoChunksChunkTypesBeyondTheTypesOrTooManyChunksAreBadFiles) {
     FileFixture f;
-    std::string path = f.model(0, "", {"Base"});
-    EXPECT_FALSE(f.builder.read_modfile(path));
-    EXPECT_EQ(f.dialogs.messageTexts(), std::vector<std::string>{"a bad file to read\r\n" + path});
-    EXPECT_TRUE(f.app.chunkList.empty());
+    std::string many;
+    for (int i = 0; i < 81; ++i) many += i ? ",1" : "1";
+    for (const std::string& path : {f.model(0, "", {"Base"}), f.model(2, "1,3", {"Base", "Shaft"}),
+                                    f.model(81, many, {"Base"})}) {
+        f.dialogs.messages.clear();
+        EXPECT_FALSE(f.builder.read_modfile(path));
+        EXPECT_EQ(f.dialogs.messageTexts(),
+                  std::vector<std::string>{"a bad file to read\r\n" + path});
+        EXPECT_TRUE(f.app.chunkList.empty());
+    }
 }
 
 TEST(ModelFile, AChunkCentredAtHalfAPercentBlowsUp) {
@@ -143,15 +149,6 @@ TEST(ModelFile, AMissingProfileIsReportedAndTheModelIsNotRead) {
               (std::vector<std::string>{"PROBLEM: submodel file=" + f.home.file("Base.prf"),
                                         "a bad file to read\r\n" + path}));
     EXPECT_EQ(f.app.submodelList.count(), 0);
-}
-
-TEST(ModelFile, ChunkTypesBeyondTheTypesOrTooManyChunksAreBadFiles) {
-    FileFixture f;
-    EXPECT_FALSE(f.builder.read_modfile(f.model(2, "1,3", {"Base", "Shaft"})));
-    std::string many;
-    for (int i = 0; i < 81; ++i) many += i ? ",1" : "1";
-    EXPECT_FALSE(f.builder.read_modfile(f.model(81, many, {"Base"})));
-    EXPECT_EQ(f.dialogs.messages.size(), 2u);
 }
 
 TEST(ModelFile, ReadingLaysTheChunksIntoSlotsByTheirCentres) {

@@ -26,11 +26,6 @@ TEST(BatchFile, CallLinesBecomeCommandsWithQuotedWordsKeptTogether) {
     EXPECT_EQ(commands[1], BatchCommand{"/bin/true"});
 }
 
-TEST(BatchFile, ShellScriptQuotesEveryWord) {
-    std::string script = batchToShellScript({{"/p/zolter", "it's here", "a b"}, {"/bin/true"}});
-    EXPECT_EQ(script, "'/p/zolter' 'it'\\''s here' 'a b'\n'/bin/true'\n");
-}
-
 // Polls until the program ends (or about ten seconds pass).
 ProgramStatus awaitEnd(StartedProgram& program) {
     for (int i = 0; i < 1000 && program.running(); ++i)

@@ -19,15 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readFile;
 
-// The names in a folder, hidden ones included.
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(StagedFiles, NoTargetChangesUntilEveryFileIsStagedAndNoTemporaryStays) {
     testing::TempDir dir;
     const std::string field = dir.write("scratch/field", "new field\n");
@@ -46,9 +37,10 @@ TEST(StagedFiles, NoTargetChangesUntilEveryFileIsStagedAndNoTemporaryStays) {
     EXPECT_EQ(dir.read("out/pier.1"), "new field\n");
     EXPECT_EQ(dir.read("out/STDOUT.1"), "new log\n");
     EXPECT_EQ(dir.read("copies/pier.1.out"), "new field\n");
-    EXPECT_EQ(namesIn(dir.file("out")), (std::vector<std::string>{"STDOUT.1", "pier.1"}));
-    EXPECT_EQ(namesIn(dir.file("copies")), std::vector<std::string>{"pier.1.out"});
-    EXPECT_TRUE(namesIn(dir.file("scratch")).empty());
+    EXPECT_EQ(testing::namesBelow(dir.file("out")),
+              (std::vector<std::string>{"STDOUT.1", "pier.1"}));
+    EXPECT_EQ(testing::namesBelow(dir.file("copies")), std::vector<std::string>{"pier.1.out"});
+    EXPECT_TRUE(testing::namesBelow(dir.file("scratch")).empty());
 
     StagedFiles missing;
     try {
@@ -93,9 +85,9 @@ TEST_P(StagedFilesOnAFailingDisk, TheFailureNamesTheFileAndNothingOfTheSetIsPlac
         f.kind == DiskFault::Kind::FailAfterBytes ? "out/pier.1" : "out/TSeries.1";
     EXPECT_EQ(failure, "Cannot write " + dir.file(failed) + ": " + f.reason);
     // The old history stays, no cut-short field, no temporary file in either folder.
-    EXPECT_EQ(namesIn(dir.file("out")), std::vector<std::string>{"TSeries.1"});
+    EXPECT_EQ(testing::namesBelow(dir.file("out")), std::vector<std::string>{"TSeries.1"});
     EXPECT_EQ(dir.read("out/TSeries.1"), "old history\n");
-    EXPECT_TRUE(namesIn(dir.file("copies")).empty());
+    EXPECT_TRUE(testing::namesBelow(dir.file("copies")).empty());
     // What could not be placed is still where it was.
     EXPECT_EQ(readFile(field), std::string(5000, '7'));
 }

@@ -62,18 +62,6 @@ TEST(SourceSeries, MoreThanTheSlotsHoldOrTextPointsAreUnreadable) {
     EXPECT_THROW(src.g_tsTime(101), std::out_of_range);
 }
 
-TEST(SourceSeries, ParametersDefaultAndAnIndexAboveThreeSetsTheThird) {
-    Csourceheat src;
-    EXPECT_EQ(src.g_sParam(1), 0.87f);
-    EXPECT_EQ(src.g_sParam(2), 1.5f);
-    EXPECT_EQ(src.g_sParam(3), 25.0f);
-    src.l_SParam(4, 9.0f);
-    EXPECT_EQ(src.g_sParam(3), 9.0f);
-    EXPECT_EQ(src.concreteDensity, 2270.0f);
-    EXPECT_EQ(src.heat, 70.0f);
-    EXPECT_EQ(src.placementTemp, 32.0f);
-}
-
 TEST(BoundarySeries, TwoPointsAreExtendedAlongTheirSlopeOverTheRun) {
     SeriesFixture f;
     CBoundarytype b;

@@ -129,25 +129,5 @@ TEST(CylindricalFill, ANonNumericAnswerEndsTheFillAtOnce) {
     }
 }
 
-TEST(PaintedSection, WrittenAndReadBackKeepsItsComposites) {
-    PaintFixture f;
-    paintConcentricCylinder(f);
-    std::string path = f.home.file("data/pier.sec");
-    ASSERT_TRUE(write_Secfile(f.app, f.section, path));
-
-    Cgeom geom{f.app};
-    geom.read_secfile(path);
-    ASSERT_EQ(path, f.home.file("data/pier.sec"));
-    EXPECT_TRUE(f.dialogs.messages.empty());
-    for (int j = 1; j <= 10; ++j)
-        for (int i = 1; i <= 10; ++i) EXPECT_EQ(geom.g_valarray(i, j), f.zone(i, j));
-    ASSERT_EQ(f.section.composites.count(), 3);
-    for (int k = 31; k <= 33; ++k) {
-        EXPECT_EQ(geom.material(k).name, f.nameOf(k));
-        EXPECT_FLOAT_EQ(geom.material(k).density, f.section.materials[k].density);
-        EXPECT_EQ(f.section.composites.item(k - 30)->number, k);
-    }
-}
-
 } // namespace
 } // namespace vardex

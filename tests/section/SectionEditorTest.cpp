@@ -120,7 +120,7 @@ struct PaintedFortyFixture : EditorFixture {
     }
 };
 
-TEST(SectionEditor, MoreZonesOverTheSameSectionKeepThePaintingWhereItWasAndBack) {
+TEST(SectionEditor, MoreZonesOrALargerSectionKeepThePaintingWhereItWas) {
     PaintedFortyFixture f;
     const std::vector<std::int16_t> forty = f.zones();
     EXPECT_GE(f.zone(5, 10), 31); // the left edge, half covered
@@ -142,11 +142,8 @@ TEST(SectionEditor, MoreZonesOverTheSameSectionKeepThePaintingWhereItWasAndBack)
     std::vector<DrawOp> cells = f.grid.sinceClear(DrawOp::CellGrid);
     ASSERT_FALSE(cells.empty());
     EXPECT_EQ(std::count(cells.back().cells.begin(), cells.back().cells.end(), kWhite), 0);
-}
 
-TEST(SectionEditor, ALargerSectionKeepsThePaintingInPlaceAndLeavesTheNewPartUnfilled) {
-    PaintedFortyFixture f;
-    const std::vector<std::int16_t> forty = f.zones();
+    // A larger section keeps the painting in place and leaves the new part unfilled.
     f.dialogs.inputAnswers = {"50", "40", "2", "1.6"};
     f.editor.changeGeometry();
     for (int j = 1; j <= 40; ++j) {

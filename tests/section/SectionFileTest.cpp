@@ -15,6 +15,7 @@ namespace {
 
 using testing::crlf;
 using testing::readFile;
+using testing::withoutDateLine;
 
 struct Fixture : testing::AppFixture {
     Fixture() {
@@ -46,12 +47,6 @@ SectionEditorState threeByTwo() {
     s.unsaved = true;
     s.composites.add(std::make_shared<Ccomp>());
     return s;
-}
-
-std::string withoutDateLine(const std::string& text) {
-    std::size_t first = text.find("\r\n");
-    std::size_t second = text.find("\r\n", first + 2);
-    return text.substr(0, first + 2) + text.substr(second + 2);
 }
 
 // An unused slot as the writer puts it.
@@ -128,6 +123,8 @@ TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
     ASSERT_TRUE(write_Secfile(f.app, s, path));
     std::string first = readFile(path);
 
+    // What the reader drops or misreads the writer cannot give back; what it keeps beside the file
+    // is checked here.
     Cgeom geom(f.app);
     std::string readPath = path;
     geom.read_secfile(readPath);
@@ -135,17 +132,6 @@ TEST(SectionFile, ReadBackAndWrittenAgainGivesTheSameFile) {
     EXPECT_TRUE(f.dialogs.messages.empty());
     EXPECT_EQ(geom.Sectionfile, path);
     EXPECT_EQ(geom.sectionname, "Slab A");
-    EXPECT_EQ(geom.materialfile, "/data/site.mts");
-    EXPECT_EQ(geom.nx, 3);
-    EXPECT_EQ(geom.ny, 2);
-    EXPECT_EQ(geom.dx, 0.5);
-    EXPECT_EQ(geom.dy, 0.25);
-    for (int j = 1; j <= 2; ++j)
-        for (int i = 1; i <= 3; ++i) EXPECT_EQ(geom.g_valarray(i, j), s.values.value(i, j));
-    EXPECT_EQ(geom.m_count(), 31);
-    EXPECT_EQ(geom.material(1), kConcrete);
-    EXPECT_EQ(geom.material(2), kPlywood);
-    EXPECT_EQ(geom.material(31), kMix);
     ASSERT_EQ(geom.composites.count(), 1);
     const Ccomp& c = *geom.composites.item(1);
     EXPECT_EQ(c.key, kMixKey);

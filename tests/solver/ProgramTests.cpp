@@ -1,11 +1,8 @@
 // The zolter program end to end: command line, output files, marker and exit status.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -33,27 +30,12 @@ std::vector<std::string> lines(const std::string& text) {
 
 class Program : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("zolter-") + info->test_suite_name() + "-" +
-                                            info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "temp");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    int run(const std::string& tempText) { return program_.run(tempText); }
+    std::string marker() const { return program_.marker(); }
+    std::string log() const { return program_.log(); }
 
-    // Runs zolter in the test folder on a temp file in its "temp" folder; returns the exit status.
-    int run(const std::string& tempText, const std::string& tempName = "temp/tempfile.1") {
-        if (!tempText.empty()) std::ofstream(dir_ / tempName, std::ios::binary) << tempText;
-        const std::string cmd = "cd '" + dir_.string() + "' && '" ZOLTER_EXE "' '" + tempName +
-                                "' STDOUT.1 clrthred.tmp > /dev/null 2>&1";
-        const int status = std::system(cmd.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string marker() const { return slurp(dir_ / "clrthred.tmp"); }
-    std::string log() const { return slurp(dir_ / "STDOUT.1"); }
-
-    fs::path dir_;
+    test::ProgramFolder program_;
+    const fs::path& dir_ = program_.dir;
 };
 
 SolverInput smallCase() {
@@ -156,9 +138,7 @@ TEST_F(Program, AStepThatCannotConvergeIsHalvedAndFinallyFails) {
     SolverInput in = smallCase();
     in.times.errmax = 1e-30;
     in.times.itmax = 1;
-    EXPECT_EQ(run(tempFileText(in)), 1);
-    EXPECT_EQ(marker().rfind("FAILED: ", 0), 0u);
-    EXPECT_NE(marker().find("did not converge"), std::string::npos);
+    test::expectFailed(program_, run(tempFileText(in)), "did not converge");
 }
 
 struct Fault {
@@ -205,15 +185,8 @@ const Fault kFaults[] = {
 class Faults : public Program, public ::testing::WithParamInterface<Fault> {};
 
 TEST_P(Faults, EndTheRunWithTheReasonInLogAndMarker) {
-    const std::string text = GetParam().edit(tempFileText(smallCase()));
-    const int status = text.empty() ? run("", "temp/none") : run(text);
-    EXPECT_NE(status, 0);
-    const std::string m = marker();
-    EXPECT_EQ(m.rfind("FAILED: ", 0), 0u) << m;
-    EXPECT_NE(m.find(GetParam().reason), std::string::npos) << m;
-    EXPECT_EQ(std::count(m.begin(), m.end(), '\n'), 1) << "one line";
-    EXPECT_NE(log().find(m.substr(0, m.size() - 2)), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir_ / "Center.out"));
+    test::expectFailed(program_, run(GetParam().edit(tempFileText(smallCase()))),
+                       GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(Input, Faults, ::testing::ValuesIn(kFaults),

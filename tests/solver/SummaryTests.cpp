@@ -51,26 +51,14 @@ Summary readSummary(const fs::path& p) {
 
 class ThermalSummaryProgram : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               (std::string("zolter-summary-") + info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void expectLastLineFromTheField(const SolverInput& in);
 
     void run(const SolverInput& in) {
-        std::ofstream(dir_ / "tempfile.1", std::ios::binary) << tempFileText(in);
-        const std::string cmd = "cd '" + dir_.string() +
-                                "' && '" ZOLTER_EXE
-                                "' tempfile.1 STDOUT.1 clrthred.tmp > /dev/null 2>&1";
-        ASSERT_EQ(std::system(cmd.c_str()), 0) << slurp(dir_ / "STDOUT.1");
+        ASSERT_EQ(program_.run(tempFileText(in)), 0) << program_.log();
     }
 
-    fs::path dir_;
+    test::ProgramFolder program_;
+    const fs::path& dir_ = program_.dir;
 };
 
 // Heat-producing block inside a ring of soil, so the concrete has a surface of its own.

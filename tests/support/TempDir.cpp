@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -57,6 +58,20 @@ std::vector<std::size_t> cutPoints(const std::string& text) {
     }
     points.pop_back(); // the whole file
     return points;
+}
+
+std::vector<std::string> namesBelow(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.push_back(fs::relative(entry.path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string withoutDateLine(const std::string& text) {
+    const std::size_t first = text.find("\r\n");
+    const std::size_t second = text.find("\r\n", first + 2);
+    return text.substr(0, first + 2) + text.substr(second + 2);
 }
 
 std::string crlf(std::initializer_list<std::string_view> lines) {

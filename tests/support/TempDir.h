@@ -31,6 +31,12 @@ std::string readFile(const std::string& path);
 // line (not after the last).
 std::vector<std::size_t> cutPoints(const std::string& text);
 
+// Every name in a folder and below it, hidden ones included, relative to the folder and sorted.
+std::vector<std::string> namesBelow(const std::string& folder);
+
+// The text without its second line: a written file's date, which layouts leave out.
+std::string withoutDateLine(const std::string& text);
+
 // Joins lines with CR LF after each.
 std::string crlf(std::initializer_list<std::string_view> lines);
 

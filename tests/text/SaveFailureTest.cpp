@@ -19,7 +19,7 @@
 #include "support/ModelTypes.h"
 #include "support/ProfileText.h"
 #include "support/RecordingCanvas.h"
-#include "text/TextFileWriter.h"
+#include "text/TextFileWriter.h" // DiskFault
 
 namespace vardex {
 namespace {
@@ -140,14 +140,6 @@ const Fault kFaults[] = {
     {"FullOnClose", DiskFault::Kind::FullOnClose, 0},
 };
 
-std::vector<std::string> folderListing(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.push_back(entry.path().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class SaveThatFails : public ::testing::TestWithParam<std::tuple<Writer, Fault>> {};
 
 TEST_P(SaveThatFails, KeepsThePreviousFileLeavesNothingBehindAndNamesTheFile) {
@@ -156,8 +148,9 @@ TEST_P(SaveThatFails, KeepsThePreviousFileLeavesNothingBehindAndNamesTheFile) {
     const std::string path = f.home.file(writer.file);
     const std::string previous = "the previous file\r\nbyte for byte\r\n\xe9\r\n";
     f.home.write(writer.file, previous);
-    const std::vector<std::string> before = folderListing(f.home.path());
+    const std::vector<std::string> before = testing::namesBelow(f.home.path());
     const std::string dataPath = f.app.config.DataPath;
+    const std::string dataDir = f.app.config.DataDir;
 
     std::string report;
     {
@@ -165,9 +158,10 @@ TEST_P(SaveThatFails, KeepsThePreviousFileLeavesNothingBehindAndNamesTheFile) {
         report = writer.save(f, path);
     }
     EXPECT_EQ(testing::readFile(path), previous);
-    EXPECT_EQ(folderListing(f.home.path()), before);
+    EXPECT_EQ(testing::namesBelow(f.home.path()), before);
     EXPECT_NE(report.find(path), std::string::npos) << report;
     EXPECT_EQ(f.app.config.DataPath, dataPath) << "a failed save is not remembered as the file";
+    EXPECT_EQ(f.app.config.DataDir, dataDir);
 }
 
 TEST_P(SaveThatFails, WritesTheFileOnceTheDiskWorksAgain) {
@@ -192,17 +186,6 @@ INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveThatFails,
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::get<1>(info.param).name;
                          });
-
-TEST(DiskFault, AWriteThatFailsPartWayIsNeverCommitted) {
-    testing::TempDir dir;
-    const std::string path = dir.write("x.txt", "before");
-    DiskFault disk(DiskFault::Kind::FailAfterBytes, 7);
-    TextFileWriter writer(path);
-    writer.line("abcdef");
-    writer.line("ghijkl");
-    EXPECT_THROW(writer.commit(), std::runtime_error);
-    EXPECT_EQ(testing::readFile(path), "before");
-}
 
 } // namespace
 } // namespace vardex
