@@ -27,7 +27,7 @@ struct BlockFigures {
     std::vector<std::string> warnings;
 };
 
-// Quarter block with n cells across the half width and 2n up the height (the example's aspect),
+// Quarter block with n cells across the half width and 3n up the height (cubic cells),
 // solved in steps of at most dtmax hours up to 96 h (beyond the peak).
 BlockFigures solveBlock(int n, double dtmax) {
     SolverInput in = test::block(n, n, 3 * n, kHalfWidth / n,
@@ -74,8 +74,8 @@ BlockFigures solveBlock(int n, double dtmax) {
 }
 
 TEST(BlockRefinement, HalvingTheCellsAndTheStepTogetherConvergesTheCoreAndTheTop) {
-    const BlockFigures coarse = solveBlock(5, 1.0), mid = solveBlock(10, 0.5),
-                       fine = solveBlock(20, 0.25);
+    const BlockFigures coarse = solveBlock(4, 1.0), mid = solveBlock(8, 0.5),
+                       fine = solveBlock(16, 0.25);
     for (const BlockFigures* f : {&coarse, &mid, &fine})
         EXPECT_TRUE(f->warnings.empty()) << f->warnings.front();
 
