@@ -10,6 +10,13 @@
 
 namespace vardex {
 
+double timeTickInterval(double spanHours) {
+    static constexpr double kIntervals[] = {0.25, 0.5, 1, 2, 3, 6, 12, 24, 48, 72, 168};
+    for (double interval : kIntervals)
+        if (spanHours <= 10 * interval) return interval;
+    return 168 * std::ceil(spanHours / (10 * 168));
+}
+
 PointPlace pointLabel(int chunk, const std::string& point, double x, double y, double z) {
     return {chunk, point, true, x, y, z};
 }

@@ -52,6 +52,10 @@ std::vector<HistorySeries> readHistoryFile(const HistorySource& source);
 // A point named by its model coordinates in metres.
 PointPlace pointLabel(int chunk, const std::string& point, double x, double y, double z);
 
+// Hours between labelled times on a history's time axis: the intervals an engineer counts in
+// (quarter and half hours, 1, 2, 3, 6 and 12 h, then days and weeks), at most ten over the span.
+double timeTickInterval(double spanHours);
+
 class TemperatureHistories {
   public:
     explicit TemperatureHistories(Dialogs& dialogs) : dialogs_(dialogs) {}

@@ -98,7 +98,14 @@ void HistoriesView::fill() {
         line->attachAxis(time);
         line->attachAxis(temperature);
     }
+    // Times labelled in whole hours, days or weeks from the start, also when zoomed in.
+    time->setTickType(QValueAxis::TicksDynamic);
+    time->setTickAnchor(0);
+    time->setLabelFormat("%g");
+    connect(time, &QValueAxis::rangeChanged, time,
+            [time](qreal lo, qreal hi) { time->setTickInterval(timeTickInterval(hi - lo)); });
     time->setRange(tMin, tMax > tMin ? tMax : tMin + 1);
+    time->setTickInterval(timeTickInterval(time->max() - time->min()));
     temperature->setRange(std::floor(yMin - 1), std::ceil(yMax + 1));
     temperature->applyNiceNumbers();
 }

@@ -75,6 +75,18 @@ TEST(TemperatureHistories, ADamagedOrMissingHistoryIsNamedAndTheOthersAreShown) 
     EXPECT_EQ(histories.series().size(), 1u);
 }
 
+TEST(TemperatureHistories, TheTimeAxisCountsInHoursDaysOrWeeksWithAtMostTenIntervals) {
+    // The bundled block's 176.3 h in days; a 40 h zoom in 6 h; a short run in quarter hours; a
+    // season in whole weeks.
+    EXPECT_EQ(timeTickInterval(176.3), 24);
+    EXPECT_EQ(timeTickInterval(40), 6);
+    EXPECT_EQ(timeTickInterval(2), 0.25);
+    EXPECT_EQ(timeTickInterval(1680), 168);
+    EXPECT_EQ(timeTickInterval(4000), 504);
+    for (double span : {0.1, 1.0, 7.0, 30.0, 100.0, 500.0, 2000.0, 20000.0})
+        EXPECT_LE(span / timeTickInterval(span), 10.0) << span;
+}
+
 // Summary lines: time, peak, its cell, difference, core cell, surface cell.
 std::string summaryText(const std::vector<std::string>& rows) {
     std::vector<std::string> lines{std::to_string(rows.size())};
