@@ -14,4 +14,7 @@ namespace vardex {
 // named with its allowed range. Reads the aligned set-up: the chunks' grids hold master numbers.
 std::string runLimitProblem(const Cexec& exec, const KeyedList<Csubmodel>& submodels);
 
+// The heat source alone, as runLimitProblem checks it when some material produces heat.
+std::string heatSourceProblem(const Csourceheat& src);
+
 } // namespace vardex

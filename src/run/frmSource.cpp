@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "run/AdiabaticRise.h"
+#include "run/RunLimits.h"
 #include "text/NumberText.h"
 #include "text/PhysicalLimits.h"
 #include "text/PrintForm.h"
@@ -85,23 +86,15 @@ void frmSource::updateChart() {
         state_.chartCaption = "No material of the model produces heat.";
         return;
     }
-    namespace lim = limits;
     using Kind = HeatCurveParameters::Kind;
     AdiabaticInput in;
     in.curve.kind = src.timeSeriesFlag ? Kind::Series : src.abtFlag ? Kind::Abt : Kind::TModel;
-    bool usable = lim::inRange(src.concreteDensity, lim::kDensity);
-    for (int k = 0; k < 3; ++k) {
-        in.curve.p[std::size_t(k)] = src.g_sParam(k + 1);
-        if (!src.timeSeriesFlag)
-            usable = usable && lim::inRange(src.g_sParam(k + 1), lim::kSourceParameter);
-    }
+    for (int k = 0; k < 3; ++k) in.curve.p[std::size_t(k)] = src.g_sParam(k + 1);
     in.curve.heat = src.heat;
     in.curve.density = src.concreteDensity;
     if (src.timeSeriesFlag)
         for (int k = 1; k <= std::min<int>(src.numberOfPoints, Csourceheat::kMaxPoints); ++k)
             in.curve.series.emplace_back(src.g_tsTime(k), src.g_tsHeat(k));
-    usable = usable && (src.timeSeriesFlag ? !in.curve.series.empty()
-                                           : lim::inRange(src.heat, lim::kHydrationHeat));
     in.placement = src.placementTemp;
     in.heatProduction = exec_.masterHeat(concrete);
     in.heatCapacity = 1000.0 * static_cast<double>(exec_.masterDensity(concrete)) *
@@ -110,11 +103,11 @@ void frmSource::updateChart() {
     in.activationEnergy = src.activationEnergy;
     in.referenceTemp = src.referenceTemp;
     in.duration = exec_.endtime - exec_.starttime;
-    usable = usable && lim::inRange(src.placementTemp, lim::kTemperature) && in.heatCapacity > 0 &&
-             std::isfinite(in.heatCapacity);
-    if (src.equivalentAge)
-        usable = usable && lim::inRange(src.activationEnergy, lim::kActivationEnergy) &&
-                 lim::inRange(src.referenceTemp, lim::kReferenceTemperature);
+    // The source as Execute checks it, and what the curve needs besides.
+    const bool usable = heatSourceProblem(src).empty() &&
+                        (!src.timeSeriesFlag || !in.curve.series.empty()) &&
+                        limits::inRange(src.placementTemp, limits::kTemperature) &&
+                        in.heatCapacity > 0 && std::isfinite(in.heatCapacity);
     const std::string name = exec_.MstrMatlx[std::size_t(concrete - 1)];
     if (!usable || !(in.duration > 0)) {
         state_.chartCaption = "No curve for " + name + ": " +
