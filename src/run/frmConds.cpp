@@ -175,9 +175,10 @@ void frmConds::addChangeTime() {
     state_.guard = false;
     const std::optional<double> time = askInRange(kTimePrompt, "", "the time", limits::kTime);
     if (time) {
+        // The coefficients in force at that time carry on until the user changes them; before
+        // the first row's time the first row holds.
         FaceCoefficients row =
-            record->facePoints.empty() ? defaultFaces(*time) : record->facePoints.back();
-        // The coefficients in force at that time carry on until the user changes them.
+            record->facePoints.empty() ? defaultFaces(*time) : record->facePoints.front();
         for (const FaceCoefficients& earlier : record->facePoints)
             if (earlier.time <= *time) row = earlier;
         row.time = static_cast<float>(*time);

@@ -197,6 +197,7 @@ TEST(FrmConds, ConvectionGetsFacesChangeTimesAndEditedCoefficients) {
     window.addChangeTime();
     ASSERT_EQ(concrete.facePoints.size(), 3u);
     EXPECT_EQ(concrete.facePoints[0].time, -2.0f);
+    EXPECT_EQ(concrete.facePoints[0].U, concrete.facePoints[1].U); // the first row holds there
     EXPECT_EQ(window.state().faceRows[0][0], "-2");
     window.removeChangeTime(0);
     window.removeChangeTime(1);
