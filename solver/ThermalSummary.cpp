@@ -72,8 +72,7 @@ void ThermalSummary::findSurface(double t) {
         const int r = recordOf_[std::size_t(material)];
         if (f >= faces_.size() || faces_[f] != 'D' || r < 0) return false;
         const BoundaryRecord& rec = boundaries_[std::size_t(r)];
-        return rec.dirichlet || (rec.convection && !rec.faceRows.empty() &&
-                                 rec.faceRows[rows_[std::size_t(r)]].u[f] > 0.0);
+        return rec.dirichlet || (rec.convection && rec.coefficient(int(f), t) > 0.0);
     };
 
     // A concrete cell is on the surface when a neighbour is not concrete or when it touches a
