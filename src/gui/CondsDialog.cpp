@@ -58,6 +58,8 @@ CondsDialog::CondsDialog(frmConds& controller, QWidget* parent)
     txtInitT_ = new ClickableBox(this);
     txtInitT_->setObjectName("txtInitT");
     txtInitT_->onClick = [this] { controller_.initTempClicked(); };
+    // Beside its long label the box would shrink until a temperature no longer shows whole.
+    txtInitT_->setMinimumWidth(txtInitT_->fontMetrics().horizontalAdvance("-273.15") + 16);
     form->addRow(new QLabel(kInitLabel, this), txtInitT_);
     right->addLayout(form);
 
